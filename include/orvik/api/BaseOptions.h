@@ -1,0 +1,10 @@
+#pragma once
+
+namespace Orvik {
+
+class BaseOptions {
+public:
+    virtual ~BaseOptions() = default;
+};
+
+} // namespace Orvik

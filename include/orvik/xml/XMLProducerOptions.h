@@ -1,0 +1,26 @@
+#pragma once
+
+#include "orvik/api/BaseOptions.h"
+
+#include <memory>
+
+namespace Orvik {
+
+// Options of the XML producer. The producer keeps a pointer to them: the host keeps them alive.
+class XMLProducerOptions : public BaseOptions {
+public:
+    XMLProducerOptions();
+    ~XMLProducerOptions() override;
+    XMLProducerOptions(const XMLProducerOptions& other);
+    XMLProducerOptions& operator=(const XMLProducerOptions& other);
+
+    // Lets the kernel restore body files that it flags as insecure.
+    void SetWantRestoreInsecureVeldFiles(bool want);
+    bool WantRestoreInsecureVeldFiles() const;
+
+private:
+    struct Record;
+    std::unique_ptr<Record> m_record;
+};
+
+} // namespace Orvik

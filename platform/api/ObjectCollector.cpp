@@ -1,0 +1,52 @@
+#include "orvik/api/ObjectCollector.h"
+
+#include <utility>
+
+namespace Orvik {
+
+ObjectCollector::~ObjectCollector() {
+    Destroy();
+}
+
+bool ObjectCollector::AddObject(std::unique_ptr<IObject> object) {
+    if (!object)
+        return false;
+    UTF8String id = object->Id();
+    if (HasObject(id))
+        return false;
+    m_objects.push_back(std::move(object));
+    m_byId.emplace(std::move(id), std::prev(m_objects.end()));
+    return true;
+}
+
+IObject* ObjectCollector::QueryObject(const UTF8String& id) const {
+    const auto found = m_byId.find(id);
+    return found == m_byId.end() ? nullptr : found->second->get();
+}
+
+bool ObjectCollector::Dispose(const UTF8String& id) {
+    const auto found = m_byId.find(id);
+    if (found == m_byId.end())
+        return false;
+    // Unlink before destroying, so a destructor that looks into the collector sees a
+    // consistent state.
+    std::unique_ptr<IObject> doomed = std::move(*found->second);
+    m_objects.erase(found->second);
+    m_byId.erase(found);
+    return true;
+}
+
+void ObjectCollector::Destroy() {
+    m_byId.clear();
+    while (!m_objects.empty()) {
+        std::unique_ptr<IObject> doomed = std::move(m_objects.back());
+        m_objects.pop_back();
+    }
+}
+
+void ObjectCollector::ForEach(const std::function<void(IObject&)>& visit) const {
+    for (const std::unique_ptr<IObject>& object : m_objects)
+        visit(*object);
+}
+
+} // namespace Orvik

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "orvik/api/ExtensionDataContent.h"
+#include "orvik/api/IDomainData.h"
+#include "orvik/api/IsValueSpecifiedEnum.h"
+#include "orvik/api/Property.h"
+#include "orvik/api/UTF16String.h"
+#include "orvik/api/UTF8String.h"
+
+#include <memory>
+#include <vector>
+
+namespace Orvik {
+
+// State every entity of the document shares. Entities derive from their framework interface
+// and from this class and forward the matching operations to the *Impl answers.
+class XMLObject {
+public:
+    XMLObject(UTF8String id, UTF16String label);
+    virtual ~XMLObject();
+
+    XMLObject(const XMLObject&) = delete;
+    XMLObject& operator=(const XMLObject&) = delete;
+
+    void SetId(const UTF8String& id) { m_id = id; }
+    void SetLabel(const UTF16String& label) { m_label = label; }
+    void SetChangeKey(const UTF16String& changeKey) { m_changeKey = changeKey; }
+    void SetVersionPersistentId(const UTF8String& id) { m_versionPersistentId = id; }
+    void AddExtensionDataContent(const ExtensionDataContent& content);
+    void AddExtensionDataContent(const std::vector<ExtensionDataContent>& contents);
+    void AttachDomainData(std::unique_ptr<IDomainData> domainData);
+    void AddProperty(const Property& property);
+
+    const UTF8String& IdRef() const { return m_id; }
+    const UTF16String& LabelRef() const { return m_label; }
+
+    UTF8String IdImpl() const { return m_id; }
+    UTF16String LabelImpl() const { return m_label; }
+    IsValueSpecifiedEnum PropertiesImpl(std::vector<Property>& properties) const;
+    const IDomainData* DomainDataImpl() const { return m_domainData.get(); }
+    IsValueSpecifiedEnum ChangeKeyImpl(UTF16String& changeKey) const;
+    IsValueSpecifiedEnum VersionPersistentIdImpl(UTF8String& id) const;
+    IsValueSpecifiedEnum ExtensionDataByTypeIdImpl(const UTF8String& typeId,
+                                                   ExtensionDataContent& content) const;
+
+private:
+    UTF8String m_id;
+    UTF16String m_label;
+    UTF16String m_changeKey;
+    UTF8String m_versionPersistentId;
+    std::vector<ExtensionDataContent> m_extensionData;
+    std::vector<Property> m_properties;
+    std::unique_ptr<IDomainData> m_domainData;
+};
+
+} // namespace Orvik

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "orvik/api/ExtensionDataContent.h"
+#include "orvik/api/UTF16String.h"
+#include "orvik/api/UTF8String.h"
+#include "xml_util/ZipExtractionLimits.h"
+
+#include <map>
+#include <xercesc/dom/DOMNode.hpp>
+
+namespace Orvik {
+
+using AttributeMapType = std::map<UTF8String, UTF16String>;
+
+// DOM helpers and the handling of zipped documents.
+class XMLUtils {
+public:
+    using DOMNode = xercesc::DOMNode;
+
+    // Each form answers false and leaves the target when the node is null, not an element or
+    // lacks the attribute. Names given as XMLCh text (see XMLChName) avoid transcoding.
+    // The bool form takes "True"/"true"/"1" and "False"/"false"/"0"; other text answers false.
+    static bool GetNodeAttribute(const DOMNode* node, const char* name, bool& value);
+    static bool GetNodeAttribute(const DOMNode* node, const char* name, UTF8String& value);
+    static bool GetNodeAttribute(const DOMNode* node, const char* name, UTF16String& value);
+    // False as well when the text is not a number.
+    static bool GetNodeAttribute(const DOMNode* node, const char* name, double& value);
+    static bool GetNodeAttribute(const DOMNode* node, const XMLCh* name, bool& value);
+    static bool GetNodeAttribute(const DOMNode* node, const XMLCh* name, UTF8String& value);
+    static bool GetNodeAttribute(const DOMNode* node, const XMLCh* name, UTF16String& value);
+    static bool GetNodeAttribute(const DOMNode* node, const XMLCh* name, double& value);
+
+    // All attributes of an element; empty for anything else.
+    static AttributeMapType AttributeMap(const DOMNode* node);
+    // The empty string for an absent name.
+    static UTF16String LookupAttribute(const AttributeMapType& attributes, const UTF8String& name);
+
+    // The element's "Path": absolute as it stands, relative to the document's folder otherwise;
+    // empty when absent.
+    static UTF16String GetFilePath(const DOMNode* element, const UTF16String& documentPath);
+    // Adds the "Path" of every "FileRef" child, resolved against the side-file folder.
+    static void ProcessExtDataRefFilesNode(const UTF16String& sideFileDirectory,
+                                           const DOMNode* fileRefs, ExtensionDataContent& content);
+
+    // True for a path with the extension ".zip" in any case; the folder named is new for
+    // each call, under the system temp folder, and not yet created. The document path stays.
+    static bool ComposeZipDirectoryAndXMLFileName(const UTF16String& path,
+                                                  UTF16String& zipDirectory,
+                                                  UTF16String& documentPath);
+    // Throws FileException (code 13) on any failure, leaving nothing behind.
+    static void ExtractFromZipFile(const UTF16String& zipPath, const UTF16String& zipDirectory,
+                                   UTF16String& extractedPath,
+                                   const ZipExtractionLimits& limits = {});
+    // Removes a folder tree; symbolic links inside are removed, never followed. Refuses an
+    // empty path, a filesystem root and the temp folder itself. Never throws.
+    static bool DeleteDirectory(const UTF16String& path);
+};
+
+} // namespace Orvik

@@ -1,0 +1,311 @@
+#include "producer/XMLProducerImpl.h"
+
+#include "hierarchy/XMLFileQueryResult.h"
+#include "orvik/api/AssertOption.h"
+#include "orvik/api/ExceptionEvent.h"
+#include "orvik/api/FileException.h"
+#include "orvik/api/GeneralException.h"
+#include "orvik/api/IOUtil.h"
+#include "orvik/api/LocaleHelper.h"
+#include "orvik/api/StringUtil.h"
+#include "xml_util/XMLUtils.h"
+#include "xml_util/XStr.h"
+
+#include <cstdio>
+#include <xercesc/util/OutOfMemoryException.hpp>
+#include <xercesc/util/PlatformUtils.hpp>
+#include <xercesc/util/XMLUni.hpp>
+
+namespace Orvik {
+namespace {
+
+constexpr int kReporterRole = 2;
+constexpr int kMissingFileErrorCode = 13;
+constexpr int kMissingFileEventType = 0;
+constexpr int kInitializeFailureEventType = 2;
+constexpr const char* kSubdivMarkerId = "0C46B962-76AE-431F-AA0C-5F2398F534CE";
+// Generous for real documents, far below what an entity bomb needs.
+constexpr unsigned kEntityExpansionLimit = 100000;
+
+UTF8String DescribeCurrentException() {
+    try {
+        throw;
+    } catch (const Exception& e) {
+        return e.Message();
+    } catch (const xercesc::XMLException& e) {
+        return UTF8String(UTF16String(e.getMessage() ? e.getMessage() : u""));
+    } catch (const xercesc::OutOfMemoryException&) {
+        return UTF8String("the XML parser ran out of memory");
+    } catch (const std::exception& e) {
+        return UTF8String(e.what());
+    } catch (...) {
+        return UTF8String("an unknown error");
+    }
+}
+
+} // namespace
+
+XMLProducerImpl::XMLProducerImpl(const UTF16String& path, XMLProducerOptions* options)
+    : m_documentPath(path)
+    , m_givenPath(path)
+    , m_collector(std::make_unique<ObjectCollector>())
+    , m_options(options) {}
+
+XMLProducerImpl::~XMLProducerImpl() {
+    Release();
+    // A host that skipped EndProcess must not leave the extracted archive behind.
+    XMLUtils::DeleteDirectory(m_zipDirectory);
+}
+
+const XMLFileQueryResult* XMLProducerImpl::QueryFile() {
+    if (m_queryResult)
+        return m_queryResult.get();
+    m_queryResult = std::make_unique<XMLFileQueryResult>();
+    try {
+        if (Initialize())
+            m_queryResult->Fill(m_parser.get());
+    } catch (...) {
+        // QueryFile answers what it has; a failure shows as an unfilled result.
+    }
+    return m_queryResult.get();
+}
+
+void XMLProducerImpl::BeginProcess(const IdSet& ids, const FilterOptions* filter,
+                                   const EventManager* events) {
+    m_events = events;
+    if (!Initialize()) {
+        RunAssertionHook();
+        FileException error(UTF8String("Could not read the document " + m_documentPath.ToUTF8() +
+                                       ": " + m_failureReason.Value()));
+        error.SetErrorCode(0);
+        error.SetFileName(m_documentPath);
+        error.SetReporter(kReporterRole);
+        throw error;
+    }
+    SelectSubdivMeshes(ids, filter);
+}
+
+void XMLProducerImpl::SelectSubdivMeshes(const IdSet& ids, const FilterOptions* filter) {
+    // A host that gives no filter wants nothing beyond the defaults.
+    if (filter == nullptr || !filter->WantSubdivMesh())
+        return;
+    const UTF8String marker(kSubdivMarkerId);
+    for (const UTF8String& id : ids) {
+        if (id == marker) {
+            m_wantSubdivMeshes = true;
+            return;
+        }
+    }
+}
+
+RootId XMLProducerImpl::RootObjectId() const {
+    if (!m_rootId) {
+        RunAssertionHook();
+        GeneralException error(UTF8String("Could not find the root object id."));
+        error.SetReporter(kReporterRole);
+        throw error;
+    }
+    return *m_rootId;
+}
+
+IObject* XMLProducerImpl::Load(const UTF8String& id) const {
+    RunAssertionHook();
+    return m_collector ? m_collector->QueryObject(id) : nullptr;
+}
+
+void XMLProducerImpl::Dispose(const UTF8String& id) {
+    RunAssertionHook();
+    if (m_collector)
+        m_collector->Dispose(id);
+}
+
+void XMLProducerImpl::EndProcess() {
+    Release();
+    XMLUtils::DeleteDirectory(m_zipDirectory);
+    m_zipDirectory = UTF16String();
+}
+
+void XMLProducerImpl::SetNewObjectIdPrefix(const UTF8String& prefix) {
+    m_idMap = std::make_unique<std::map<UTF8String, UTF8String>>();
+    m_idPrefixActive = true;
+    m_idPrefix = prefix;
+}
+
+UTF16String XMLProducerImpl::SideFileDirectory() const {
+    if (m_zipExtracted)
+        return m_zipDirectory;
+    return StringUtil::ExtractBranchPath(m_documentPath);
+}
+
+bool XMLProducerImpl::MapObjectId(const UTF8String& elementId, UTF8String& newId) {
+    if (!m_idPrefixActive || !m_idMap)
+        return false;
+    const auto found = m_idMap->find(elementId);
+    if (found != m_idMap->end()) {
+        newId = found->second;
+        return true;
+    }
+    ++m_idCounter;
+    char number[16];
+    std::snprintf(number, sizeof number, "%lu", static_cast<unsigned long>(m_idCounter));
+    newId = m_idPrefix + UTF8String(number);
+    m_idMap->emplace(elementId, newId);
+    return true;
+}
+
+bool XMLProducerImpl::ResolveObjectId(const UTF8String& referenceId, UTF8String& finalId) const {
+    if (!m_collector)
+        return false;
+    finalId = referenceId;
+    if (!m_idPrefixActive)
+        return m_collector->HasObject(referenceId);
+    if (!m_idMap)
+        return false;
+    const auto found = m_idMap->find(referenceId);
+    if (found == m_idMap->end())
+        return false;
+    finalId = found->second;
+    return m_collector->HasObject(finalId);
+}
+
+HistoryStreamHandle XMLProducerImpl::HistoryStream() {
+    if (!m_historyStream)
+        m_historyStream = VeldHistoryUtil::CreateHistoryStream();
+    return m_historyStream;
+}
+
+void XMLProducerImpl::SetPropertyFileName(const UTF16String& name) {
+    if (!name.IsEmpty())
+        m_propertyFileName = name;
+}
+
+bool XMLProducerImpl::Initialize() {
+    if (m_initialized)
+        return true;
+    if (!ExtractZipDocument())
+        return false;
+    LocaleHelper classicLocale{UTF8String()};
+    if (!m_platformInitialized) {
+        try {
+            xercesc::XMLPlatformUtils::Initialize(xercesc::XMLUni::fgXercescDefaultLocale);
+        } catch (...) {
+            m_failureReason = DescribeCurrentException();
+            RaiseInitializeFailureEvent();
+            return false;
+        }
+        m_platformInitialized = true;
+    }
+    if (!ParseDocument())
+        return false;
+    m_initialized = true;
+    return true;
+}
+
+bool XMLProducerImpl::ExtractZipDocument() {
+    // Once extracted, a later attempt parses the extracted document again.
+    if (m_zipExtracted)
+        return true;
+    UTF16String archivePath = m_givenPath;
+    try {
+        UTF16String zipDirectory;
+        UTF16String documentPath = m_documentPath;
+        if (!XMLUtils::ComposeZipDirectoryAndXMLFileName(archivePath, zipDirectory, documentPath))
+            return true;
+        if (!IOUtil::IsFileExisted(archivePath)) {
+            m_failureReason = UTF8String("the archive does not exist");
+            RaiseMissingFileEvent(archivePath, m_failureReason);
+            return false;
+        }
+        UTF16String extractedPath;
+        XMLUtils::ExtractFromZipFile(archivePath, zipDirectory, extractedPath);
+        m_zipDirectory = zipDirectory;
+        m_zipExtracted = true;
+        if (!extractedPath.IsEmpty())
+            m_documentPath = extractedPath;
+        return true;
+    } catch (...) {
+        m_failureReason = DescribeCurrentException();
+        RaiseMissingFileEvent(archivePath, m_failureReason);
+        return false;
+    }
+}
+
+void XMLProducerImpl::CreateParser() {
+    m_parser.reset();
+    m_securityManager = std::make_unique<xercesc::SecurityManager>();
+    m_securityManager->setEntityExpansionLimit(kEntityExpansionLimit);
+    m_parser = std::make_unique<xercesc::XercesDOMParser>(
+        nullptr, xercesc::XMLPlatformUtils::fgMemoryManager, nullptr);
+    m_parser->setValidationScheme(xercesc::XercesDOMParser::Val_Never);
+    m_parser->setDoNamespaces(true);
+    m_parser->setDoSchema(true);
+    m_parser->setCreateEntityReferenceNodes(true);
+    m_parser->setDisableDefaultEntityResolution(true);
+    // Nothing beyond the document itself is ever fetched, and expansion is bounded.
+    m_parser->setLoadExternalDTD(false);
+    m_parser->setSecurityManager(m_securityManager.get());
+    m_parseErrors.resetErrors();
+    m_parser->setErrorHandler(&m_parseErrors);
+}
+
+bool XMLProducerImpl::ParseDocument() {
+    try {
+        CreateParser();
+        m_parser->parse(XStr(m_documentPath.ToUTF8()).unicodeForm());
+    } catch (...) {
+        m_failureReason = DescribeCurrentException();
+        RaiseInitializeFailureEvent();
+        return false;
+    }
+    if (m_parser->getErrorCount() != 0) {
+        m_failureReason = UTF8String("the document is not well-formed XML (" +
+                                     m_parseErrors.FirstError().Value() + ")");
+        return false;
+    }
+    return true;
+}
+
+void XMLProducerImpl::Release() {
+    m_rootId.reset();
+    if (m_collector) {
+        m_collector->Destroy();
+        m_collector.reset();
+    }
+    m_idMap.reset();
+    m_queryResult.reset();
+    m_universe.reset();
+    m_parser.reset();
+    m_securityManager.reset();
+    if (m_platformInitialized) {
+        xercesc::XMLPlatformUtils::Terminate();
+        m_platformInitialized = false;
+    }
+    if (m_initialized) {
+        VeldHistoryUtil::Clear(m_historyStream);
+        m_initialized = false;
+    }
+}
+
+void XMLProducerImpl::RaiseMissingFileEvent(const UTF16String& archivePath,
+                                            const UTF8String& reason) const {
+    if (m_events == nullptr)
+        return;
+    FileException error(
+        UTF8String("Could not open the archive " + archivePath.ToUTF8() + ": " + reason.Value()));
+    error.SetErrorCode(kMissingFileErrorCode);
+    error.SetFileName(archivePath);
+    error.SetReporter(kReporterRole);
+    const ExceptionEvent event(error, kMissingFileEventType);
+    m_events->RaiseExceptionEvent(event);
+}
+
+void XMLProducerImpl::RaiseInitializeFailureEvent() const {
+    if (m_events == nullptr)
+        return;
+    GeneralException error(UTF8String("XMLProducerImpl::Initialize due to exceptions thrown!"));
+    error.SetReporter(kReporterRole);
+    const ExceptionEvent event(error, kInitializeFailureEventType);
+    m_events->RaiseExceptionEvent(event);
+}
+
+} // namespace Orvik

@@ -1,0 +1,96 @@
+#include "orvik/api/Unicode.h"
+
+#include "orvik/api/UTF16String.h"
+#include "orvik/api/UTF8String.h"
+
+#include <gtest/gtest.h>
+
+namespace Orvik {
+namespace {
+
+const std::u16string kReplacement = u"\uFFFD";
+
+TEST(Unicode, RoundTripsTextFromEveryPlane) {
+    // ASCII, Latin-1, CJK, and a non-BMP emoji and musical symbol needing surrogate pairs.
+    const std::string utf8 = "a\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80\xF0\x9D\x84\x9E";
+    const std::u16string utf16 = u"a\u00E9\u4E2D\U0001F600\U0001D11E";
+
+    EXPECT_EQ(Unicode::Utf8ToUtf16(utf8), utf16);
+    EXPECT_EQ(Unicode::Utf16ToUtf8(utf16), utf8);
+    EXPECT_EQ(Unicode::WideToUtf16(Unicode::Utf16ToWide(utf16)), utf16);
+    EXPECT_EQ(Unicode::Utf16ToWide(utf16), L"a\u00E9\u4E2D\U0001F600\U0001D11E");
+    EXPECT_EQ(Unicode::Utf8ToUtf16("\xF4\x8F\xBF\xBF"), u"\U0010FFFF");
+}
+
+TEST(Unicode, InvalidUtf8BecomesReplacementCharacters) {
+    EXPECT_EQ(Unicode::Utf8ToUtf16("\xC0\xAF"), kReplacement + kReplacement) << "overlong '/'";
+    EXPECT_EQ(Unicode::Utf8ToUtf16("\xE0\x80\xAF"), kReplacement + kReplacement + kReplacement);
+    EXPECT_EQ(Unicode::Utf8ToUtf16("\xED\xA0\x80"), kReplacement + kReplacement + kReplacement)
+        << "encoded surrogate";
+    EXPECT_EQ(Unicode::Utf8ToUtf16("\xF4\x90\x80\x80"), std::u16string(4, u'\uFFFD'))
+        << "above U+10FFFF";
+    EXPECT_EQ(Unicode::Utf8ToUtf16("\xFF"), kReplacement);
+    EXPECT_EQ(Unicode::Utf8ToUtf16("\x80x"), kReplacement + u"x") << "stray continuation";
+}
+
+TEST(Unicode, TruncatedUtf8KeepsFollowingText) {
+    EXPECT_EQ(Unicode::Utf8ToUtf16("a\xE4\xB8"), u"a" + kReplacement);
+    EXPECT_EQ(Unicode::Utf8ToUtf16("\xF0\x9F\x98z"), kReplacement + u"z");
+    EXPECT_EQ(Unicode::Utf8ToUtf16("\xE4\xB8\xC3\xA9"), kReplacement + u"\u00E9");
+}
+
+TEST(Unicode, LoneSurrogatesBecomeReplacementCharacters) {
+    const std::u16string loneHigh = {u'a', char16_t(0xD83D), u'b'};
+    const std::u16string loneLow = {char16_t(0xDE00), u'c'};
+    const std::u16string highAtEnd = {u'x', char16_t(0xD83D)};
+
+    EXPECT_EQ(Unicode::Utf16ToUtf8(loneHigh), "a\xEF\xBF\xBD"
+                                              "b");
+    EXPECT_EQ(Unicode::Utf16ToUtf8(loneLow), "\xEF\xBF\xBD"
+                                             "c");
+    EXPECT_EQ(Unicode::Utf16ToUtf8(highAtEnd), "x\xEF\xBF\xBD");
+    EXPECT_EQ(Unicode::Utf16ToWide(loneLow), L"\uFFFD"
+                                             L"c");
+}
+
+TEST(Unicode, WideCodePointsOutsideUnicodeAreReplaced) {
+    if constexpr (sizeof(wchar_t) == 4) {
+        const std::wstring wide = {L'a', static_cast<wchar_t>(0x110000),
+                                   static_cast<wchar_t>(0xD800)};
+        EXPECT_EQ(Unicode::WideToUtf16(wide), u"a" + kReplacement + kReplacement);
+    }
+}
+
+TEST(Strings, ConvertLosslesslyBetweenForms) {
+    const UTF8String narrow("Stra\xC3\x9F"
+                            "e \xF0\x9F\x98\x80");
+    const UTF16String wide(narrow);
+
+    EXPECT_EQ(wide.Value(), u"Stra\u00DFe \U0001F600");
+    EXPECT_EQ(UTF8String(wide), narrow);
+    EXPECT_EQ(UTF16String(L"Stra\u00DFe \U0001F600"), wide);
+    EXPECT_EQ(UTF8String(L"Stra\u00DFe \U0001F600"), narrow);
+    EXPECT_EQ(wide.ToWide(), L"Stra\u00DFe \U0001F600");
+    EXPECT_EQ(UTF8String(static_cast<const char*>(nullptr)), UTF8String());
+    EXPECT_EQ(UTF16String(static_cast<const char16_t*>(nullptr)), UTF16String());
+}
+
+TEST(Strings, TrimRemovesOnlyAsciiBlanksAtTheEnds) {
+    EXPECT_EQ(UTF8String(" \t\r\na b\n ").Trim(), UTF8String("a b"));
+    EXPECT_EQ(UTF16String(u" \t x\u00A0 ").Trim(), UTF16String(u"x\u00A0"));
+    EXPECT_TRUE(UTF16String(u" \t\r\n").Trim().IsEmpty());
+    EXPECT_TRUE(UTF8String().Trim().IsEmpty());
+}
+
+TEST(Strings, CompareIsOrdinalAndCaseSensitive) {
+    EXPECT_LT(UTF8String("B").Compare(UTF8String("a")), 0);
+    EXPECT_EQ(UTF8String("id").Compare(UTF8String("id")), 0);
+    EXPECT_GT(UTF8String("ab").Compare(UTF8String("a")), 0);
+    EXPECT_LT(UTF16String(u"B").Compare(UTF16String(u"a")), 0);
+    EXPECT_GT(UTF16String(u"\uFFFF").Compare(UTF16String(u"\U0001F600")), 0);
+    EXPECT_TRUE(UTF8String("a") < UTF8String("b"));
+    EXPECT_FALSE(UTF16String(u"b") < UTF16String(u"a"));
+}
+
+} // namespace
+} // namespace Orvik

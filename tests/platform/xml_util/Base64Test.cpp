@@ -1,0 +1,59 @@
+#include "xml_util/XMLStrUtil.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace Orvik {
+namespace {
+
+TEST(XmlBase64, KnownVectors) {
+    const std::pair<const char*, const char*> vectors[] = {
+        {"", ""},
+        {"f", "Zg=="},
+        {"fo", "Zm8="},
+        {"foo", "Zm9v"},
+        {"foob", "Zm9vYg=="},
+        {"fooba", "Zm9vYmE="},
+        {"foobar", "Zm9vYmFy"},
+    };
+    for (const auto& [plain, encoded] : vectors) {
+        EXPECT_EQ(XMLStrUtil::ToBase64(plain), encoded);
+        EXPECT_EQ(XMLStrUtil::FromBase64(encoded), plain);
+    }
+}
+
+TEST(XmlBase64, RoundTripsEveryByteValueAndLength) {
+    std::string bytes;
+    for (int i = 0; i < 256; ++i) {
+        bytes.push_back(static_cast<char>(i));
+    }
+    for (std::size_t length = 0; length <= bytes.size(); length += 37) {
+        const std::string slice = bytes.substr(bytes.size() - length);
+        std::string decoded = "stale";
+        ASSERT_TRUE(XMLStrUtil::FromBase64(XMLStrUtil::ToBase64(slice), decoded));
+        EXPECT_EQ(decoded, slice);
+    }
+}
+
+TEST(XmlBase64, PaddingOptionalAndWhitespaceIgnored) {
+    EXPECT_EQ(XMLStrUtil::FromBase64("Zm9vYg"), "foob");
+    EXPECT_EQ(XMLStrUtil::FromBase64("Zm9vYmE"), "fooba");
+    EXPECT_EQ(XMLStrUtil::FromBase64(" Zm9v\r\n\tYmFy \n"), "foobar");
+    EXPECT_EQ(XMLStrUtil::FromBase64("Zm9vYg=\n="), "foob");
+}
+
+TEST(XmlBase64, InvalidTextAnswersFalseAndEmpty) {
+    for (const char* bad :
+         {"Zm9v!", "Zm9v-_", "Zm=9v", "Zm9vY", "Zg===", "Zg==Zg==", "=", "Zm9\xC3\xA9"}) {
+        std::string decoded = "kept";
+        EXPECT_FALSE(XMLStrUtil::FromBase64(bad, decoded)) << bad;
+        EXPECT_EQ(decoded, "kept");
+        EXPECT_EQ(XMLStrUtil::FromBase64(bad), "");
+    }
+    std::string withNul("Zm9v\0YmFy", 9);
+    std::string decoded;
+    EXPECT_FALSE(XMLStrUtil::FromBase64(withNul, decoded));
+}
+
+} // namespace
+} // namespace Orvik

@@ -1,0 +1,82 @@
+#include "xml_util/XMLObject.h"
+
+#include <gtest/gtest.h>
+
+namespace Orvik {
+namespace {
+
+struct TaggedDomainData : IDomainData {
+    int tag = 0;
+};
+
+ExtensionDataContent Record(const char* typeId, const char* data) {
+    ExtensionDataContent content;
+    content.SetTypeId(typeId);
+    content.SetData(data);
+    return content;
+}
+
+TEST(XmlObject, OptionalValuesStayUnspecifiedUntilSet) {
+    const XMLObject object("id-1", UTF16String(u"Label"));
+    EXPECT_EQ(object.IdImpl(), UTF8String("id-1"));
+    EXPECT_EQ(object.LabelImpl(), UTF16String(u"Label"));
+
+    UTF16String changeKey(u"untouched");
+    UTF8String versionId("untouched");
+    std::vector<Property> properties(1);
+    ExtensionDataContent content = Record("keep", "keep");
+    EXPECT_EQ(object.ChangeKeyImpl(changeKey), IsValueSpecifiedEnum::kUnspecified);
+    EXPECT_EQ(object.VersionPersistentIdImpl(versionId), IsValueSpecifiedEnum::kUnspecified);
+    EXPECT_EQ(object.PropertiesImpl(properties), IsValueSpecifiedEnum::kUnspecified);
+    EXPECT_EQ(object.ExtensionDataByTypeIdImpl("any", content), IsValueSpecifiedEnum::kUnspecified);
+    EXPECT_EQ(object.DomainDataImpl(), nullptr);
+    EXPECT_EQ(changeKey, UTF16String(u"untouched"));
+    EXPECT_EQ(versionId, UTF8String("untouched"));
+    EXPECT_EQ(properties.size(), 1u);
+    EXPECT_EQ(content.Data(), "keep");
+}
+
+TEST(XmlObject, AnswersWhatWasSet) {
+    XMLObject object("", UTF16String());
+    object.SetId("renamed");
+    object.SetLabel(UTF16String(u"L"));
+    object.SetChangeKey(UTF16String(u"ck"));
+    object.SetVersionPersistentId("vp");
+    object.AddProperty(Property("renamed", UTF16String(u"Mass"), Variant()));
+    auto domainData = std::make_unique<TaggedDomainData>();
+    domainData->tag = 7;
+    object.AttachDomainData(std::move(domainData));
+
+    EXPECT_EQ(object.IdRef(), UTF8String("renamed"));
+    EXPECT_EQ(object.LabelRef(), UTF16String(u"L"));
+    UTF16String changeKey;
+    EXPECT_EQ(object.ChangeKeyImpl(changeKey), IsValueSpecifiedEnum::kSpecified);
+    EXPECT_EQ(changeKey, UTF16String(u"ck"));
+    UTF8String versionId;
+    EXPECT_EQ(object.VersionPersistentIdImpl(versionId), IsValueSpecifiedEnum::kSpecified);
+    EXPECT_EQ(versionId, UTF8String("vp"));
+    std::vector<Property> properties;
+    EXPECT_EQ(object.PropertiesImpl(properties), IsValueSpecifiedEnum::kSpecified);
+    ASSERT_EQ(properties.size(), 1u);
+    EXPECT_EQ(properties[0].Name(), UTF16String(u"Mass"));
+    const auto* attached = dynamic_cast<const TaggedDomainData*>(object.DomainDataImpl());
+    ASSERT_NE(attached, nullptr);
+    EXPECT_EQ(attached->tag, 7);
+}
+
+TEST(XmlObject, ExtensionDataAnswersTheFirstRecordOfAType) {
+    XMLObject object("id", UTF16String());
+    object.AddExtensionDataContent(Record("a", "first a"));
+    object.AddExtensionDataContent({Record("b", "only b"), Record("a", "second a")});
+
+    ExtensionDataContent content;
+    ASSERT_EQ(object.ExtensionDataByTypeIdImpl("a", content), IsValueSpecifiedEnum::kSpecified);
+    EXPECT_EQ(content.Data(), "first a");
+    ASSERT_EQ(object.ExtensionDataByTypeIdImpl("b", content), IsValueSpecifiedEnum::kSpecified);
+    EXPECT_EQ(content.Data(), "only b");
+    EXPECT_EQ(object.ExtensionDataByTypeIdImpl("c", content), IsValueSpecifiedEnum::kUnspecified);
+    EXPECT_EQ(content.Data(), "only b");
+}
+
+} // namespace
+} // namespace Orvik

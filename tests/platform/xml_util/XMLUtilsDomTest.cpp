@@ -1,0 +1,168 @@
+#include "xml_util/XMLNames.h"
+#include "xml_util/XMLUtils.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <xercesc/dom/DOMDocument.hpp>
+#include <xercesc/dom/DOMElement.hpp>
+#include <xercesc/framework/MemBufInputSource.hpp>
+#include <xercesc/parsers/XercesDOMParser.hpp>
+#include <xercesc/util/PlatformUtils.hpp>
+#include <xercesc/util/XMLString.hpp>
+
+namespace Orvik {
+namespace {
+
+using xercesc::DOMElement;
+using xercesc::DOMNode;
+
+class XmlDomTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { xercesc::XMLPlatformUtils::Initialize(); }
+    static void TearDownTestSuite() { xercesc::XMLPlatformUtils::Terminate(); }
+
+    void TearDown() override { parser_.reset(); }
+
+    // The document element of the parsed text; the parser keeps the DOM alive.
+    const DOMElement* Parse(const std::string& xml) {
+        parser_ = std::make_unique<xercesc::XercesDOMParser>();
+        parser_->setDoNamespaces(true);
+        const xercesc::MemBufInputSource source(reinterpret_cast<const XMLByte*>(xml.data()),
+                                                xml.size(), "test");
+        parser_->parse(source);
+        EXPECT_EQ(parser_->getErrorCount(), 0u);
+        return parser_->getDocument()->getDocumentElement();
+    }
+
+    static const DOMNode* FirstChildElement(const DOMNode* node) {
+        for (const DOMNode* child = node->getFirstChild(); child; child = child->getNextSibling()) {
+            if (child->getNodeType() == DOMNode::ELEMENT_NODE) {
+                return child;
+            }
+        }
+        return nullptr;
+    }
+
+private:
+    std::unique_ptr<xercesc::XercesDOMParser> parser_;
+};
+
+TEST_F(XmlDomTest, FlagAttributesTakeOnlyKnownSpellings) {
+    const DOMElement* element =
+        Parse(R"(<E A="True" B="true" C="1" D="False" F="false" G="0" H="TRUE" I="yes" J=""/>)");
+    for (const char* name : {"A", "B", "C"}) {
+        bool value = false;
+        EXPECT_TRUE(XMLUtils::GetNodeAttribute(element, name, value)) << name;
+        EXPECT_TRUE(value) << name;
+    }
+    for (const char* name : {"D", "F", "G"}) {
+        bool value = true;
+        EXPECT_TRUE(XMLUtils::GetNodeAttribute(element, name, value)) << name;
+        EXPECT_FALSE(value) << name;
+    }
+    for (const char* name : {"H", "I", "J", "Missing"}) {
+        bool value = true;
+        EXPECT_FALSE(XMLUtils::GetNodeAttribute(element, name, value)) << name;
+        EXPECT_TRUE(value) << name;
+    }
+}
+
+TEST_F(XmlDomTest, TextAndNumberAttributes) {
+    const DOMElement* element = Parse("<E Label=\"M\xC3\xB6"
+                                      "bel\" Empty=\"\" X=\" 2.5 \" Bad=\"2,5\"/>");
+    UTF16String label;
+    EXPECT_TRUE(XMLUtils::GetNodeAttribute(element, "Label", label));
+    EXPECT_EQ(label, UTF16String(u"M\u00F6bel"));
+    UTF8String narrow("before");
+    EXPECT_TRUE(XMLUtils::GetNodeAttribute(element, "Label", narrow));
+    EXPECT_EQ(narrow.Value(), "M\xC3\xB6"
+                              "bel");
+    EXPECT_TRUE(XMLUtils::GetNodeAttribute(element, u"Empty", narrow));
+    EXPECT_TRUE(narrow.IsEmpty());
+
+    double x = 0.0;
+    EXPECT_TRUE(XMLUtils::GetNodeAttribute(element, "X", x));
+    EXPECT_DOUBLE_EQ(x, 2.5);
+    EXPECT_FALSE(XMLUtils::GetNodeAttribute(element, "Bad", x));
+    EXPECT_FALSE(XMLUtils::GetNodeAttribute(element, "Missing", x));
+    EXPECT_DOUBLE_EQ(x, 2.5);
+}
+
+TEST_F(XmlDomTest, NullAndNonElementNodesLeaveTargets) {
+    const DOMElement* element = Parse("<E ID=\"a\">text</E>");
+    const DOMNode* text = element->getFirstChild();
+    ASSERT_EQ(text->getNodeType(), DOMNode::TEXT_NODE);
+
+    UTF8String id("kept");
+    UTF16String wide(u"kept");
+    double number = 4.0;
+    bool flag = true;
+    for (const DOMNode* node : {static_cast<const DOMNode*>(nullptr), text}) {
+        EXPECT_FALSE(XMLUtils::GetNodeAttribute(node, "ID", id));
+        EXPECT_FALSE(XMLUtils::GetNodeAttribute(node, "ID", wide));
+        EXPECT_FALSE(XMLUtils::GetNodeAttribute(node, "ID", number));
+        EXPECT_FALSE(XMLUtils::GetNodeAttribute(node, "ID", flag));
+        EXPECT_TRUE(XMLUtils::AttributeMap(node).empty());
+    }
+    EXPECT_EQ(id, UTF8String("kept"));
+    EXPECT_EQ(wide, UTF16String(u"kept"));
+    EXPECT_EQ(number, 4.0);
+    EXPECT_TRUE(flag);
+}
+
+TEST_F(XmlDomTest, AttributeMapHoldsEveryAttribute) {
+    const auto attributes = XMLUtils::AttributeMap(Parse(R"(<E Z="last" ID="7" A=""/>)"));
+    EXPECT_EQ(attributes.size(), 3u);
+    EXPECT_EQ(XMLUtils::LookupAttribute(attributes, "ID"), UTF16String(u"7"));
+    EXPECT_EQ(XMLUtils::LookupAttribute(attributes, "Z"), UTF16String(u"last"));
+    EXPECT_TRUE(XMLUtils::LookupAttribute(attributes, "A").IsEmpty());
+    EXPECT_TRUE(XMLUtils::LookupAttribute(attributes, "Missing").IsEmpty());
+}
+
+TEST_F(XmlDomTest, FilePathResolvesAgainstTheDocumentFolder) {
+    const DOMElement* root = Parse(R"(<R><A Path="side/mesh.bin"/><B Path="/abs/x.bin"/><C/></R>)");
+    const DOMNode* relative = FirstChildElement(root);
+    const DOMNode* absolute = relative->getNextSibling();
+    const DOMNode* none = absolute->getNextSibling();
+    const UTF16String document(u"/docs/model.xml");
+    EXPECT_EQ(XMLUtils::GetFilePath(relative, document), UTF16String(u"/docs/side/mesh.bin"));
+    EXPECT_EQ(XMLUtils::GetFilePath(absolute, document), UTF16String(u"/abs/x.bin"));
+    EXPECT_TRUE(XMLUtils::GetFilePath(none, document).IsEmpty());
+    EXPECT_EQ(XMLUtils::GetFilePath(relative, UTF16String(u"model.xml")),
+              UTF16String(u"side/mesh.bin"));
+}
+
+TEST_F(XmlDomTest, FileRefsAddResolvedPathsInOrder) {
+    const DOMElement* fileRefs = Parse(R"(<FileRefs>
+        <FileRef Path="one.bin"/>
+        <Other Path="ignored.bin"/>
+        <FileRef/>
+        <FileRef Path="/abs/two.bin"/>
+        <FileRef Path=""/>
+    </FileRefs>)");
+    ExtensionDataContent content;
+    XMLUtils::ProcessExtDataRefFilesNode(UTF16String(u"/side"), fileRefs, content);
+    ASSERT_EQ(content.FileRefs().size(), 2u);
+    EXPECT_EQ(content.FileRefs()[0], UTF16String(u"/side/one.bin"));
+    EXPECT_EQ(content.FileRefs()[1], UTF16String(u"/abs/two.bin"));
+
+    XMLUtils::ProcessExtDataRefFilesNode(UTF16String(u"/side"), nullptr, content);
+    EXPECT_EQ(content.FileRefs().size(), 2u);
+}
+
+TEST_F(XmlDomTest, NameConstantsCompareAsDomText) {
+    const DOMElement* root = Parse("<Styles><StyleRef ID=\"s1\"/><MaterialRef/></Styles>");
+    const DOMNode* first = FirstChildElement(root);
+    EXPECT_TRUE(xercesc::XMLString::equals(first->getNodeName(), StyleRefNodeNameXMLCh));
+    EXPECT_FALSE(xercesc::XMLString::equals(first->getNodeName(), MaterialRefNodeNameXMLCh));
+    EXPECT_TRUE(xercesc::XMLString::equals(first->getNextSibling()->getNodeName(),
+                                           MaterialRefNodeNameXMLCh));
+
+    UTF8String id;
+    EXPECT_TRUE(XMLUtils::GetNodeAttribute(first, XMLChName("ID"), id));
+    EXPECT_EQ(id, UTF8String("s1"));
+}
+
+} // namespace
+} // namespace Orvik

@@ -1,0 +1,122 @@
+#include "RecordingEventManager.h"
+#include "TempDirectory.h"
+#include "orvik/writer/XmlDocumentBuilder.h"
+#include "orvik/writer/ZipPacker.h"
+#include "orvik/xml_producer.h"
+#include "producer/XMLProducerImpl.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace Orvik::Test {
+
+using TestSupport::TempDirectory;
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Document() {
+    Writer::XmlDocumentBuilder builder;
+    builder.Open("XMLDocument").Element("SatInfo", {{"Path", "bodies.sab"}}).Close();
+    return builder.ToString();
+}
+
+class ProducerZipTest : public ::testing::Test {
+protected:
+    std::string Pack(const std::vector<std::pair<std::string, std::string>>& entries,
+                     const std::string& name = "package.zip") {
+        Writer::ZipPacker packer;
+        for (const auto& [entry, bytes] : entries)
+            packer.AddBuffer(entry, bytes);
+        const std::string path = m_dir.PathOf(name);
+        packer.Write(path);
+        return path;
+    }
+
+    TempDirectory m_dir;
+    XMLProducerOptions m_options;
+    FilterOptions m_filter;
+};
+
+TEST_F(ProducerZipTest, MissingArchiveRaisesOneEventThenFileException) {
+    const std::string path = m_dir.PathOf("absent.zip");
+    XMLProducer producer(UTF16String(path), &m_options);
+    RecordingEventManager events;
+    try {
+        producer.BeginProcess(IdSet(), &m_filter, &events);
+        FAIL() << "expected FileException";
+    } catch (const FileException& e) {
+        EXPECT_EQ(e.ErrorCode(), 0);
+        EXPECT_EQ(e.FileName().ToUTF8(), path);
+    }
+    ASSERT_EQ(events.records.size(), 1u);
+    EXPECT_EQ(events.records[0].eventType, 0);
+    EXPECT_EQ(events.records[0].errorCode, 13);
+    EXPECT_EQ(events.records[0].reporter, 2);
+    EXPECT_EQ(events.records[0].fileName, path);
+}
+
+TEST_F(ProducerZipTest, MissingArchiveWithoutEventManagerOnlyThrows) {
+    XMLProducer producer(UTF16String(m_dir.PathOf("absent.ZIP")), &m_options);
+    EXPECT_THROW(producer.BeginProcess(IdSet(), &m_filter, nullptr), FileException);
+    bool valid = true;
+    producer.QueryFile()->IsFileValid(valid);
+    EXPECT_FALSE(valid);
+}
+
+TEST_F(ProducerZipTest, ArchiveIsExtractedIntoItsOwnFolderAndRemovedAtTheEnd) {
+    const std::string archive =
+        Pack({{"package.xml", Document()}, {"bodies.sab", "side data"}, {"sub/extra.txt", "x"}});
+    XMLProducerImpl first(UTF16String(archive), &m_options);
+    XMLProducerImpl second(UTF16String(archive), &m_options);
+    first.BeginProcess(IdSet(), &m_filter, nullptr);
+    second.BeginProcess(IdSet(), &m_filter, nullptr);
+
+    const fs::path folder(first.SideFileDirectory().ToUTF8());
+    EXPECT_NE(folder, fs::path(second.SideFileDirectory().ToUTF8()));
+    EXPECT_TRUE(fs::exists(folder / "bodies.sab"));
+    EXPECT_TRUE(fs::exists(folder / "sub" / "extra.txt"));
+    EXPECT_EQ(fs::path(first.DocumentPath().ToUTF8()), folder / "package.xml");
+
+    first.EndProcess();
+    EXPECT_FALSE(fs::exists(folder));
+}
+
+TEST_F(ProducerZipTest, DestroyingWithoutEndProcessStillRemovesTheFolder) {
+    const std::string archive = Pack({{"package.xml", Document()}});
+    fs::path folder;
+    {
+        XMLProducerImpl producer(UTF16String(archive), &m_options);
+        producer.BeginProcess(IdSet(), &m_filter, nullptr);
+        folder = producer.SideFileDirectory().ToUTF8();
+        ASSERT_TRUE(fs::exists(folder));
+    }
+    EXPECT_FALSE(fs::exists(folder));
+}
+
+TEST_F(ProducerZipTest, EscapingEntryFailsTheDocumentAndWritesNothingOutside) {
+    const std::string archive =
+        Pack({{"package.xml", Document()}, {"../escaped.txt", "evil"}}, "evil.zip");
+    XMLProducer producer(UTF16String(archive), &m_options);
+    RecordingEventManager events;
+    EXPECT_THROW(producer.BeginProcess(IdSet(), &m_filter, &events), FileException);
+    ASSERT_EQ(events.records.size(), 1u);
+    EXPECT_EQ(events.records[0].errorCode, 13);
+    EXPECT_NE(events.records[0].message.find("../escaped.txt"), std::string::npos)
+        << events.records[0].message;
+    EXPECT_FALSE(fs::exists(fs::temp_directory_path() / "escaped.txt"));
+    EXPECT_FALSE(fs::exists(m_dir.Root() / "escaped.txt"));
+}
+
+TEST_F(ProducerZipTest, SideFilesOfAPlainDocumentLieBesideIt) {
+    Writer::XmlDocumentBuilder builder;
+    builder.Open("XMLDocument").Close();
+    const std::string path = m_dir.PathOf("plain.xml");
+    builder.WriteTo(path);
+    XMLProducerImpl producer(UTF16String(path), &m_options);
+    producer.BeginProcess(IdSet(), &m_filter, nullptr);
+    EXPECT_EQ(fs::path(producer.SideFileDirectory().ToUTF8()), m_dir.Root());
+}
+
+} // namespace
+} // namespace Orvik::Test

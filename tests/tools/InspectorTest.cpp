@@ -1,0 +1,99 @@
+#include "DocumentInspector.h"
+#include "SampleDocument.h"
+#include "TempDirectory.h"
+#include "TextRenderer.h"
+#include "orvik/xml_producer.h"
+
+#include <array>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace Orvik::Inspect {
+namespace {
+
+struct CommandResult {
+    int exitCode;
+    std::string output;
+};
+
+// Runs the inspector binary with stderr folded into the output.
+CommandResult RunInspector(const std::string& arguments) {
+    const std::string command = std::string(ORVIK_INSPECT_EXE) + " " + arguments + " 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string output;
+    std::array<char, 4096> buffer{};
+    std::size_t read = 0;
+    while ((read = fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0)
+        output.append(buffer.data(), read);
+    const int status = pclose(pipe.release());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+class InspectorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Sample::SampleDocument(Sample::SampleOptions{}).WriteTo(Folder(), "s");
+    }
+    std::string Folder() const { return m_dir.Root().string(); }
+
+    TestSupport::TempDirectory m_dir;
+};
+
+TEST_F(InspectorTest, ModelHasTheTopLevelFieldsForXmlAndZip) {
+    for (const char* name : {"s.xml", "s.zip"}) {
+        InspectOptions options;
+        options.path = m_dir.PathOf(name);
+        const JsonValue model = DocumentInspector(options).Inspect();
+        EXPECT_EQ(model.Find("document")->AsString(), options.path);
+        EXPECT_TRUE(model.Find("query")->Find("IsFileValid")->AsBool()) << name;
+        ASSERT_NE(model.Find("rootId"), nullptr);
+        ASSERT_NE(model.Find("universe"), nullptr);
+        EXPECT_EQ(model.Find("objects")->GetType(), JsonValue::Type::kArray);
+    }
+}
+
+TEST_F(InspectorTest, MissingDocumentFailsWithMessageCodeAndFile) {
+    const std::string path = m_dir.PathOf("absent.zip");
+    const CommandResult result = RunInspector(path);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.output.find("error code: 0"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("file: " + path), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("archive does not exist"), std::string::npos) << result.output;
+}
+
+TEST_F(InspectorTest, UsageErrorsExitWithTwo) {
+    EXPECT_EQ(RunInspector("").exitCode, 2);
+    EXPECT_EQ(RunInspector("--bogus " + m_dir.PathOf("s.xml")).exitCode, 2);
+    EXPECT_EQ(RunInspector(m_dir.PathOf("s.xml") + " --prefix").exitCode, 2);
+}
+
+TEST_F(InspectorTest, JsonAndTextFormsBothPrintTheDocument) {
+    const CommandResult json = RunInspector(m_dir.PathOf("s.zip") + " --json --all");
+    ASSERT_EQ(json.exitCode, 0) << json.output;
+    EXPECT_EQ(json.output.rfind("{", 0), 0u);
+    EXPECT_NE(json.output.find("\"IsFileValid\": true"), std::string::npos) << json.output;
+    const CommandResult text = RunInspector(m_dir.PathOf("s.xml") + " --prefix P");
+    ASSERT_EQ(text.exitCode, 0) << text.output;
+    EXPECT_NE(text.output.find("document: " + m_dir.PathOf("s.xml")), std::string::npos);
+}
+
+TEST(TextRendererTest, PrintsNestedModelsAsAnIndentedTree) {
+    JsonValue model = JsonValue::Object();
+    model.Set("document", "d.xml");
+    JsonValue objects = JsonValue::Array();
+    JsonValue object = JsonValue::Object();
+    object.Set("id", "a1");
+    object.Set("interface", "IAssembly");
+    object.Set("ChildCount", 2);
+    objects.Append(std::move(object));
+    model.Set("objects", std::move(objects));
+    std::ostringstream out;
+    TextRenderer::Render(model, out);
+    EXPECT_EQ(out.str(), "document: d.xml\nobjects:\n  - IAssembly a1\n    ChildCount: 2\n");
+}
+
+} // namespace
+} // namespace Orvik::Inspect

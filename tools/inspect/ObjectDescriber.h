@@ -1,0 +1,29 @@
+#pragma once
+
+#include "JsonValue.h"
+#include "orvik/xml_producer.h"
+
+#include <vector>
+
+namespace Orvik::Inspect {
+
+// Describes one object: its interface name, one field per query operation, and the ids of
+// the objects it refers to, which the walk visits next.
+class ObjectDescriber : public IObjectVisitor {
+public:
+    // Fields of the object; "id" and "interface" first.
+    JsonValue Describe(IObject& object);
+    const std::vector<UTF8String>& ReferencedIds() const { return m_referenced; }
+
+    void VisitUnknown(IObject& object) override;
+
+private:
+    void Begin(IObject& object, const char* interfaceName);
+    void DescribeObjectOperations(const IObject& object);
+    void Refer(const UTF8String& id) { m_referenced.push_back(id); }
+
+    JsonValue m_fields;
+    std::vector<UTF8String> m_referenced;
+};
+
+} // namespace Orvik::Inspect
