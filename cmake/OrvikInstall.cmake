@@ -4,7 +4,9 @@ include(CMakePackageConfigHelpers)
 
 set(ORVIK_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/OrvikXmlProducer)
 
+# Static libraries: their private links belong to the export set too.
 install(TARGETS orvik_xml_producer orvik_api orvik_xml_util orvik_veld_interface
+  orvik_property_proto
   EXPORT OrvikXmlProducerTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}

@@ -3,6 +3,8 @@
 #include "orvik/api/UTF8String.h"
 #include "orvik/api/Unicode.h"
 
+#include <ostream>
+
 namespace Orvik {
 
 namespace {
@@ -62,6 +64,11 @@ std::wstring UTF16String::ToWide() const {
 UTF16String& UTF16String::operator+=(const UTF16String& other) {
     m_value += other.m_value;
     return *this;
+}
+
+std::ostream& operator<<(std::ostream& out, const UTF16String& text)
+{
+    return out << text.ToUTF8();
 }
 
 } // namespace Orvik

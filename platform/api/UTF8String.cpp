@@ -3,6 +3,8 @@
 #include "orvik/api/UTF16String.h"
 #include "orvik/api/Unicode.h"
 
+#include <ostream>
+
 namespace Orvik {
 
 namespace {
@@ -43,6 +45,11 @@ UTF8String UTF8String::Trim() const {
 UTF8String& UTF8String::operator+=(const UTF8String& other) {
     m_value += other.m_value;
     return *this;
+}
+
+std::ostream& operator<<(std::ostream& out, const UTF8String& text)
+{
+    return out << text.Value();
 }
 
 } // namespace Orvik

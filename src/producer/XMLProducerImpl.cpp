@@ -1,6 +1,7 @@
 #include "producer/XMLProducerImpl.h"
 
 #include "hierarchy/XMLFileQueryResult.h"
+#include "loader/DocumentLoader.h"
 #include "orvik/api/AssertOption.h"
 #include "orvik/api/ExceptionEvent.h"
 #include "orvik/api/FileException.h"
@@ -8,6 +9,9 @@
 #include "orvik/api/IOUtil.h"
 #include "orvik/api/LocaleHelper.h"
 #include "orvik/api/StringUtil.h"
+#include "xml_util/PropertyReader.h"
+#include "xml_util/XMLNames.h"
+#include "xml_util/XMLObject.h"
 #include "xml_util/XMLUtils.h"
 #include "xml_util/XStr.h"
 
@@ -83,6 +87,32 @@ void XMLProducerImpl::BeginProcess(const IdSet& ids, const FilterOptions* filter
         throw error;
     }
     SelectSubdivMeshes(ids, filter);
+    DocumentLoader::LoadDocument(*m_parser, *this);
+    LoadProperties();
+}
+
+UTF16String XMLProducerImpl::PropertyFilePath() const
+{
+    if (m_propertyFileName.IsEmpty())
+        return StringUtil::ReplaceExtension(m_documentPath,
+                                            UTF16String(PropertyProtocalBufferExt));
+    return IOUtil::AppendFilePath(StringUtil::ExtractBranchPath(m_documentPath),
+                                  m_propertyFileName);
+}
+
+// Each property goes to the universe's database and to the object it names.
+void XMLProducerImpl::LoadProperties()
+{
+    const PropertyReader reader(PropertyFilePath(), m_collector.get());
+    PropertyDatabase* database = m_universe ? m_universe->PropertyDatabase() : nullptr;
+    for (std::size_t index = 0; index < reader.PropertyCount(); ++index) {
+        RunAssertionHook();
+        const Property& property = reader.PropertyAt(index);
+        if (database)
+            database->AddProperty(property);
+        if (auto* object = dynamic_cast<XMLObject*>(m_collector->QueryObject(property.ObjectId())))
+            object->AddProperty(property);
+    }
 }
 
 void XMLProducerImpl::SelectSubdivMeshes(const IdSet& ids, const FilterOptions* filter) {
@@ -148,8 +178,10 @@ bool XMLProducerImpl::MapObjectId(const UTF8String& elementId, UTF8String& newId
     ++m_idCounter;
     char number[16];
     std::snprintf(number, sizeof number, "%lu", static_cast<unsigned long>(m_idCounter));
-    newId = m_idPrefix + UTF8String(number);
-    m_idMap->emplace(elementId, newId);
+    // The caller may pass one string as both arguments: store before writing the answer.
+    const UTF8String mapped = m_idPrefix + UTF8String(number);
+    m_idMap->emplace(elementId, mapped);
+    newId = mapped;
     return true;
 }
 
@@ -273,6 +305,8 @@ void XMLProducerImpl::Release() {
     }
     m_idMap.reset();
     m_queryResult.reset();
+    m_cache.Clear();
+    m_registry.Clear();
     m_universe.reset();
     m_parser.reset();
     m_securityManager.reset();

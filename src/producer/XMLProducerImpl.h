@@ -9,6 +9,8 @@
 #include "orvik/api/RootId.h"
 #include "orvik/api/UTF16String.h"
 #include "orvik/api/UTF8String.h"
+#include "loader/ElementRegistry.h"
+#include "loader/SideDataCache.h"
 #include "orvik/xml/XMLProducerOptions.h"
 #include "producer/ParseErrorRecorder.h"
 #include "producer/StyleNameTables.h"
@@ -57,6 +59,8 @@ public:
     bool WantSubdivMeshes() const { return m_wantSubdivMeshes; }
     const UTF16String& DocumentPath() const { return m_documentPath; }
     xercesc::XercesDOMParser* Parser() const { return m_parser.get(); }
+    ElementRegistry& Registry() { return m_registry; }
+    SideDataCache& Cache() { return m_cache; }
 
     // Set by the loading driver.
     void SetPropertyFileName(const UTF16String& name);
@@ -71,6 +75,8 @@ private:
     void CreateParser();
     void Release();
     void SelectSubdivMeshes(const IdSet& ids, const FilterOptions* filter);
+    UTF16String PropertyFilePath() const;
+    void LoadProperties();
     void RaiseMissingFileEvent(const UTF16String& archivePath, const UTF8String& reason) const;
     void RaiseInitializeFailureEvent() const;
 
@@ -96,6 +102,8 @@ private:
     ParseErrorRecorder m_parseErrors;
     std::unique_ptr<XMLFileQueryResult> m_queryResult;
     StyleNameTables m_styleNames;
+    ElementRegistry m_registry;
+    SideDataCache m_cache;
     std::unique_ptr<IUniverse> m_universe;
     const EventManager* m_events = nullptr;
     bool m_wantSubdivMeshes = false;

@@ -38,6 +38,16 @@ TEST_F(ProducerIdPrefixTest, NewIdsCountFromOneAndRepeatKeepTheirNumber) {
     EXPECT_EQ(Map("third"), UTF8String("P3"));
 }
 
+TEST_F(ProducerIdPrefixTest, MappingInPlaceKeepsTheMapRight)
+{
+    m_context.SetNewObjectIdPrefix(UTF8String("P"));
+    UTF8String id("original");
+    EXPECT_TRUE(m_context.MapObjectId(id, id));
+    EXPECT_EQ(id, UTF8String("P1"));
+    EXPECT_EQ(Map("original"), UTF8String("P1"));
+    EXPECT_EQ(Map("P1"), UTF8String("P2")) << "the new id was not stored as a key";
+}
+
 TEST_F(ProducerIdPrefixTest, NewPrefixStartsAnEmptyMapButContinuesTheNumbering) {
     m_context.SetNewObjectIdPrefix(UTF8String("P"));
     EXPECT_EQ(Map("a"), UTF8String("P1"));

@@ -16,10 +16,16 @@ public:
     const std::vector<UTF8String>& ReferencedIds() const { return m_referenced; }
 
     void VisitUnknown(IObject& object) override;
+    void Visit(IFile& file) override;
 
 private:
     void Begin(IObject& object, const char* interfaceName);
     void DescribeObjectOperations(const IObject& object);
+    void DescribeAttributeSets(const IAttributeSets& sets);
+    void DescribeUnits(const IUnit& unit);
+    void DescribeIds(const char* name, const IdSet& ids);
+    template <typename ChildId>
+    JsonValue ChildIdValue(const ChildId& child);
     void Refer(const UTF8String& id) { m_referenced.push_back(id); }
 
     JsonValue m_fields;

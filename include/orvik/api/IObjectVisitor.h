@@ -3,6 +3,7 @@
 namespace Orvik {
 
 class IObject;
+class IFile;
 
 // Double dispatch on an object's interface. Each interface adds its Visit overload;
 // the defaults do nothing, so a visitor overrides only what it cares about.
@@ -10,6 +11,7 @@ class IObjectVisitor {
 public:
     virtual ~IObjectVisitor() = default;
     virtual void VisitUnknown(IObject&) {}
+    virtual void Visit(IFile&) {}
 };
 
 } // namespace Orvik

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -50,6 +51,9 @@ public:
 private:
     std::u16string m_value;
 };
+
+// Writes the text as UTF-8.
+std::ostream& operator<<(std::ostream& out, const UTF16String& text);
 
 } // namespace Orvik
 

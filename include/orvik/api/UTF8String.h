@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,9 @@ public:
 private:
     std::string m_value;
 };
+
+// Writes the text as UTF-8.
+std::ostream& operator<<(std::ostream& out, const UTF8String& text);
 
 } // namespace Orvik
 

@@ -1,0 +1,78 @@
+#include "orvik/api/ObjectKind.h"
+
+#include "orvik/api/IFile.h"
+#include "orvik/api/IObject.h"
+
+namespace Orvik {
+namespace {
+
+class KindVisitor : public IObjectVisitor {
+public:
+    void Visit(IFile&) override { kind = ObjectKindEnum::kFile; }
+
+    ObjectKindEnum kind = ObjectKindEnum::kUnknown;
+};
+
+} // namespace
+
+ObjectKindEnum KindOf(IObject* object)
+{
+    if (object == nullptr)
+        return ObjectKindEnum::kUnknown;
+    KindVisitor visitor;
+    object->AcceptVisitor(visitor);
+    return visitor.kind;
+}
+
+const char* InterfaceName(ObjectKindEnum kind)
+{
+    switch (kind) {
+    case ObjectKindEnum::kUnknown:
+        return "IObject";
+    case ObjectKindEnum::kFile:
+        return "IFile";
+    case ObjectKindEnum::kAssembly:
+        return "IAssembly";
+    case ObjectKindEnum::kPart:
+        return "IPart";
+    case ObjectKindEnum::kInstance:
+        return "IInstance";
+    case ObjectKindEnum::kBrep:
+        return "IBrep";
+    case ObjectKindEnum::kPolygonMesh:
+        return "IPolygonMesh";
+    case ObjectKindEnum::kSubdivMesh:
+        return "ISubdivMesh";
+    case ObjectKindEnum::kCurve:
+        return "ICurve";
+    case ObjectKindEnum::kPoint:
+        return "IPoint";
+    case ObjectKindEnum::kPointCloud:
+        return "IPointCloud";
+    case ObjectKindEnum::kCoordSys:
+        return "ICoordSys";
+    case ObjectKindEnum::kWorkAxis:
+        return "IWorkAxis";
+    case ObjectKindEnum::kWorkPlane:
+        return "IWorkPlane";
+    case ObjectKindEnum::kWorkPoint:
+        return "IWorkPoint";
+    case ObjectKindEnum::kGeometricSet:
+        return "IGeometricSet";
+    case ObjectKindEnum::kExtensionGeometry:
+        return "IExtensionGeometry";
+    case ObjectKindEnum::kSketch:
+        return "ISketch";
+    case ObjectKindEnum::kAnnotationCallout:
+        return "IAnnotationCallout";
+    case ObjectKindEnum::kAnnotationCalloutElement:
+        return "IAnnotationCalloutElement";
+    case ObjectKindEnum::kAssemblyFeatureOverride:
+        return "IAssemblyFeatureOverride";
+    case ObjectKindEnum::kAECTypeObject:
+        return "IAECTypeObject";
+    }
+    return "IObject";
+}
+
+} // namespace Orvik

@@ -1,0 +1,7 @@
+#include "orvik/api/aec/RoleData.h"
+
+namespace Orvik {
+
+RoleData::~RoleData() = default;
+
+} // namespace Orvik

@@ -1,0 +1,134 @@
+#include "loader/AttributeSetReader.h"
+
+#include "orvik/api/ObjectCollector.h"
+#include "producer/XMLProducerImpl.h"
+#include "xml_util/XMLUtils.h"
+
+#include <xercesc/util/XMLString.hpp>
+
+#include <array>
+#include <memory>
+
+namespace Orvik {
+namespace {
+
+using xercesc::DOMElement;
+using xercesc::DOMNode;
+using IdList = AttributeSetReader::IdList;
+
+// Creates and reads the object of one inline set child; null while the kind is not loaded yet.
+using InlineObjectReader = void (*)(XMLProducerImpl& context, const DOMElement& child,
+                                    const UTF8String& id);
+
+bool ReadInlineSet(XMLProducerImpl& context, const DOMElement* set, IdList& ids,
+                   InlineObjectReader readObject)
+{
+    if (set == nullptr)
+        return false;
+    for (const DOMNode* node = set->getFirstChild(); node; node = node->getNextSibling()) {
+        if (node->getNodeType() != DOMNode::ELEMENT_NODE)
+            continue;
+        const auto& child = static_cast<const DOMElement&>(*node);
+        UTF8String id;
+        // A child without an id names nothing; it is passed over.
+        if (!XMLUtils::GetNodeAttribute(&child, "ID", id))
+            continue;
+        context.MapObjectId(id, id);
+        ids.push_back(id);
+        if (readObject && !context.Collector()->HasObject(id))
+            readObject(context, child, id);
+    }
+    return true;
+}
+
+bool LightSet(XMLProducerImpl& context, const DOMElement& set, AmbrelAssetTable&, IdList& ids)
+{
+    return AttributeSetReader::ReadLightSet(context, &set, ids);
+}
+
+bool MaterialSet(XMLProducerImpl& context, const DOMElement& set, AmbrelAssetTable&, IdList& ids)
+{
+    return AttributeSetReader::ReadMaterialSet(context, &set, ids);
+}
+
+bool AnimationSet(XMLProducerImpl& context, const DOMElement& set, AmbrelAssetTable&,
+                  IdList& ids)
+{
+    return AttributeSetReader::ReadAnimationSet(context, &set, ids);
+}
+
+struct SetRow {
+    const XMLCh* name;
+    int walk;
+    IdSet AttributeSets::*target;
+    AttributeSetReader::SetReader reader; // null while the kind is not loaded yet
+};
+
+// The three walks matter only through objects created in place: cameras and materials may
+// refer to what the first walk made, views and lights to what the second made.
+const std::array<SetRow, 10>& SetRows()
+{
+    static const std::array<SetRow, 10> rows{{
+        {u"GroupSet", 1, &AttributeSets::groups, nullptr},
+        {u"LayerSet", 1, &AttributeSets::layers, nullptr},
+        {u"TextureSet", 1, &AttributeSets::textures, nullptr},
+        {u"StyleSet", 1, &AttributeSets::styles, nullptr},
+        {u"LodSet", 1, &AttributeSets::lods, nullptr},
+        {u"CameraSet", 2, &AttributeSets::cameras, nullptr},
+        {u"MaterialSet", 2, &AttributeSets::materials, MaterialSet},
+        {u"ViewSet", 3, &AttributeSets::views, nullptr},
+        {u"LightSet", 3, &AttributeSets::lights, LightSet},
+        {u"AnimationSet", 3, &AttributeSets::animations, AnimationSet},
+    }};
+    return rows;
+}
+
+void ReadWalk(XMLProducerImpl& context, const DOMElement& element, int walk, AttributeSets& sets,
+              AmbrelAssetTable& assets)
+{
+    for (const DOMNode* node = element.getFirstChild(); node; node = node->getNextSibling()) {
+        if (node->getNodeType() != DOMNode::ELEMENT_NODE)
+            continue;
+        for (const SetRow& row : SetRows()) {
+            if (row.walk != walk || row.reader == nullptr ||
+                !xercesc::XMLString::equals(node->getNodeName(), row.name))
+                continue;
+            IdList ids;
+            row.reader(context, static_cast<const DOMElement&>(*node), assets, ids);
+            for (const UTF8String& id : ids)
+                (sets.*row.target).AddWithUniquenessCheck(id);
+        }
+    }
+}
+
+} // namespace
+
+bool AttributeSetReader::ReadAttributeSet(XMLProducerImpl& context, const DOMElement* element,
+                                          AttributeSets& sets, AmbrelAssetTable& assets)
+{
+    if (element == nullptr)
+        return false;
+    for (int walk = 1; walk <= 3; ++walk)
+        ReadWalk(context, *element, walk, sets, assets);
+    return true;
+}
+
+bool AttributeSetReader::ReadLightSet(XMLProducerImpl& context, const DOMElement* set,
+                                      IdList& ids)
+{
+    return ReadInlineSet(context, set, ids, nullptr);
+}
+
+bool AttributeSetReader::ReadMaterialSet(XMLProducerImpl& context, const DOMElement* set,
+                                         IdList& ids)
+{
+    return ReadInlineSet(context, set, ids, nullptr);
+}
+
+bool AttributeSetReader::ReadAnimationSet(XMLProducerImpl& context, const DOMElement* set,
+                                          IdList& ids)
+{
+    return ReadInlineSet(context, set, ids, nullptr);
+}
+
+} // namespace Orvik

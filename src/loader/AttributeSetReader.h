@@ -1,0 +1,50 @@
+#pragma once
+
+#include "loader/SideDataCache.h"
+#include "orvik/api/IdSet.h"
+#include "orvik/api/UTF8String.h"
+
+#include <xercesc/dom/DOMElement.hpp>
+
+#include <vector>
+
+namespace Orvik {
+
+class XMLProducerImpl;
+
+// The ten attribute id sets of a file, assembly or part.
+struct AttributeSets {
+    IdSet groups;
+    IdSet layers;
+    IdSet textures;
+    IdSet styles;
+    IdSet lods;
+    IdSet cameras;
+    IdSet views;
+    IdSet materials;
+    IdSet lights;
+    IdSet animations;
+};
+
+// Reads an "AttributeSet" element: each set creates its objects in place and yields their ids.
+class AttributeSetReader {
+public:
+    using IdList = std::vector<UTF8String>;
+    // A set reader: the context, the set element and, for styles, the render asset table.
+    using SetReader = bool (*)(XMLProducerImpl& context, const xercesc::DOMElement& set,
+                               AmbrelAssetTable& assets, IdList& ids);
+
+    // False only for a null element.
+    static bool ReadAttributeSet(XMLProducerImpl& context, const xercesc::DOMElement* element,
+                                 AttributeSets& sets, AmbrelAssetTable& assets);
+
+    // The inline sets: every child's id is listed, and objects not held yet are created.
+    static bool ReadLightSet(XMLProducerImpl& context, const xercesc::DOMElement* set,
+                             IdList& ids);
+    static bool ReadMaterialSet(XMLProducerImpl& context, const xercesc::DOMElement* set,
+                                IdList& ids);
+    static bool ReadAnimationSet(XMLProducerImpl& context, const xercesc::DOMElement* set,
+                                 IdList& ids);
+};
+
+} // namespace Orvik

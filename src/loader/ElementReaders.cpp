@@ -1,0 +1,320 @@
+#include "loader/ElementReaders.h"
+
+#include "producer/XMLProducerImpl.h"
+#include "xml_util/XMLChName.h"
+#include "xml_util/XMLNames.h"
+#include "xml_util/XMLObject.h"
+#include "xml_util/XMLStrUtil.h"
+#include "xml_util/XMLUtils.h"
+
+#include <string>
+#include <xercesc/dom/DOMNode.hpp>
+#include <xercesc/util/XMLString.hpp>
+
+namespace Orvik {
+
+using xercesc::DOMElement;
+using xercesc::DOMNode;
+
+namespace {
+
+constexpr XMLChName kChangeKeyElement{"ChangeKey"};
+constexpr XMLChName kUnitElement{"Unit"};
+constexpr XMLChName kToleranceElement{"Tolerance"};
+constexpr XMLChName kUnitAndToleranceElement{"UnitAndTolerance"};
+constexpr XMLChName kExtensionDataElement{"ExtensionData"};
+constexpr XMLChName kFileRefsElement{"FileRefs"};
+constexpr XMLChName kStylesElement{"Styles"};
+constexpr XMLChName kNetStylesElement{"NetStyles"};
+
+constexpr XMLChName kIdAttribute{"ID"};
+constexpr XMLChName kLabelAttribute{"Label"};
+constexpr XMLChName kVersionPersistentIdAttribute{"VersionPersistentId"};
+
+// The misspelling is the document's own; any other spelling is a plain object path.
+constexpr std::u16string_view kOccurrencePathType = u"kObjectPathTypeEnum_OccurancePath";
+constexpr int kOccurrencePathKind = 0;
+constexpr int kOtherPathKind = 1;
+
+bool IsNamed(const DOMNode* node, const XMLCh* name) {
+    return node != nullptr && node->getNodeType() == DOMNode::ELEMENT_NODE &&
+           xercesc::XMLString::equals(node->getNodeName(), name);
+}
+
+UTF16String Lookup(const AttributeMapType& attributes, const char* name) {
+    return XMLUtils::LookupAttribute(attributes, UTF8String(name));
+}
+
+bool HasAttribute(const AttributeMapType& attributes, const char* name) {
+    return attributes.count(UTF8String(name)) != 0;
+}
+
+bool ConvertUnit(const AttributeMapType& attributes, const char* name, UnitTypeEnum& unit) {
+    return XMLStrUtil::StringToUnitType(UTF8String(Lookup(attributes, name)), unit);
+}
+
+bool ConvertDouble(const AttributeMapType& attributes, const char* name, double& value) {
+    return XMLStrUtil::XMLStrToDouble(Lookup(attributes, name), value);
+}
+
+// Later tolerances are converted only while every earlier step converted.
+bool ConvertIfStillGood(bool good, const AttributeMapType& attributes, const char* name,
+                        double& value) {
+    return good && ConvertDouble(attributes, name, value);
+}
+
+Matrix3d TransformFromText(const UTF8String& text) {
+    Matrix3d matrix;
+    XMLStrUtil::GetTransfFromStr(text, matrix);
+    return matrix;
+}
+
+std::string ExtensionDataBytes(const UTF8String& typeId, const UTF16String& content) {
+    const std::string text = content.ToUTF8();
+    return XMLStrUtil::NeedBase64Code(typeId) ? XMLStrUtil::FromBase64(text) : text;
+}
+
+void ReadExtensionObjectPath(const AttributeMapType& attributes, ExtensionDataContent& content) {
+    const IdSet path = ElementReaders::ParseOccurrencePath(Lookup(attributes, "OccurrencePath"));
+    const bool isOccurrencePath = Lookup(attributes, "Type").Value() == kOccurrencePathType;
+    content.SetObjectPath(path, isOccurrencePath ? kOccurrencePathKind : kOtherPathKind);
+}
+
+void ReadExtensionLengthUnit(const AttributeMapType& attributes, ExtensionDataContent& content) {
+    if (!HasAttribute(attributes, "LengthUnit")) {
+        return;
+    }
+    // An unknown name still marks the unit as given, as unknown.
+    UnitTypeEnum unit = UnitTypeEnum::kUnitType_Unknown;
+    ConvertUnit(attributes, "LengthUnit", unit);
+    content.SetLengthUnit(unit);
+}
+
+void ReadExtensionTransform(const AttributeMapType& attributes, ExtensionDataContent& content) {
+    if (HasAttribute(attributes, "Transformation")) {
+        content.SetTransform(TransformFromText(UTF8String(Lookup(attributes, "Transformation"))));
+    }
+}
+
+void ReadExtensionFileRefs(const UTF16String& sideFileDirectory, const DOMElement* element,
+                           ExtensionDataContent& content) {
+    for (const DOMNode* child = element->getFirstChild(); child != nullptr;
+         child = child->getNextSibling()) {
+        if (IsNamed(child, kFileRefsElement)) {
+            XMLUtils::ProcessExtDataRefFilesNode(sideFileDirectory, child, content);
+        }
+    }
+}
+
+UTF8String MappedId(XMLProducerImpl& context, const UTF8String& id) {
+    UTF8String mapped = id;
+    if (context.HasIdPrefix()) {
+        context.MapObjectId(id, mapped);
+    }
+    return mapped;
+}
+
+// Shared by every reference list: each reference child names one object by "ID".
+void CollectReferenceIds(XMLProducerImpl* context, const DOMElement* list, const XMLCh* refName,
+                         IdSet& ids) {
+    for (const DOMNode* child = list->getFirstChild(); child != nullptr;
+         child = child->getNextSibling()) {
+        if (!IsNamed(child, refName)) {
+            continue;
+        }
+        UTF8String id;
+        XMLUtils::GetNodeAttribute(child, kIdAttribute.CStr(), id);
+        if (id.IsEmpty()) {
+            continue;
+        }
+        // A reference may come before the element it names; both receive the same new id.
+        ids.AddWithUniquenessCheck(context != nullptr ? MappedId(*context, id) : id);
+    }
+}
+
+} // namespace
+
+UTF8String ElementReaders::ReadElementId(XMLProducerImpl& context, const DOMElement* element) {
+    UTF8String id;
+    XMLUtils::GetNodeAttribute(element, kIdAttribute.CStr(), id);
+    return MappedId(context, id);
+}
+
+void ElementReaders::ReadLabelAndVersion(const DOMElement* element, XMLObject& object) {
+    UTF16String label;
+    if (XMLUtils::GetNodeAttribute(element, kLabelAttribute.CStr(), label)) {
+        object.SetLabel(label);
+    }
+    UTF8String versionPersistentId;
+    if (XMLUtils::GetNodeAttribute(element, kVersionPersistentIdAttribute.CStr(),
+                                   versionPersistentId)) {
+        object.SetVersionPersistentId(versionPersistentId);
+    }
+}
+
+bool ElementReaders::IsVisibleValue(const UTF16String& value) {
+    return value.Value() == u"1";
+}
+
+bool ElementReaders::ReadChangeKey(const DOMElement* element, UTF16String& key) {
+    if (!IsNamed(element, kChangeKeyElement)) {
+        return false;
+    }
+    key = XMLStrUtil::XMLStrToWStr(element->getTextContent());
+    return true;
+}
+
+bool ElementReaders::ReadUnit(const DOMElement* element, UnitTypeEnum& length,
+                              UnitTypeEnum& displayAngle, UnitTypeEnum& displayLength) {
+    if (!IsNamed(element, kUnitElement)) {
+        return false;
+    }
+    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
+    ConvertUnit(attributes, "LengthUnit", length);
+    if (!Lookup(attributes, "DisplayAngleUnit").IsEmpty()) {
+        ConvertUnit(attributes, "DisplayAngleUnit", displayAngle);
+    }
+    return ConvertUnit(attributes, "DisplayLengthUnit", displayLength);
+}
+
+bool ElementReaders::ReadTolerance(const DOMElement* element, double& angular, double& linear,
+                                   double& parametric) {
+    if (!IsNamed(element, kToleranceElement)) {
+        return false;
+    }
+    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
+    bool good = ConvertDouble(attributes, "AngularTolerance", angular);
+    good = ConvertIfStillGood(good, attributes, "LinearTolerance", linear);
+    return ConvertIfStillGood(good, attributes, "ParamTolerance", parametric);
+}
+
+bool ElementReaders::ReadUnitAndTolerance(const DOMElement* element, UnitTypeEnum& unit,
+                                          double* angular, double* linear, double* parametric) {
+    if (!IsNamed(element, kUnitAndToleranceElement)) {
+        return false;
+    }
+    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
+    bool good = ConvertUnit(attributes, "LengthUnit", unit);
+    if (angular != nullptr) {
+        good = ConvertDouble(attributes, "AngularTolerance", *angular);
+    }
+    if (linear != nullptr) {
+        good = ConvertIfStillGood(good, attributes, "LinearTolerance", *linear);
+    }
+    if (parametric != nullptr) {
+        good = ConvertIfStillGood(good, attributes, "ParamTolerance", *parametric);
+    }
+    return true;
+}
+
+bool ElementReaders::ReadExtensionData(const UTF16String& sideFileDirectory,
+                                       const DOMElement* element, ExtensionDataContent& content) {
+    if (!IsNamed(element, kExtensionDataElement)) {
+        return false;
+    }
+    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
+    const UTF8String typeId(Lookup(attributes, "TypeId"));
+    content.SetTypeId(typeId);
+    content.SetData(ExtensionDataBytes(typeId, Lookup(attributes, "Content")));
+    ReadExtensionObjectPath(attributes, content);
+    ReadExtensionLengthUnit(attributes, content);
+    ReadExtensionTransform(attributes, content);
+    ReadExtensionFileRefs(sideFileDirectory, element, content);
+    return true;
+}
+
+bool ElementReaders::ReadStyleRefs(XMLProducerImpl* context, const DOMElement* element,
+                                   IdSet& ids) {
+    if (context == nullptr ||
+        !(IsNamed(element, kStylesElement) || IsNamed(element, kNetStylesElement))) {
+        return false;
+    }
+    CollectReferenceIds(context, element, StyleRefNodeNameXMLCh, ids);
+    return !ids.IsEmpty();
+}
+
+bool ElementReaders::ReadIdRefs(XMLProducerImpl* context, const DOMElement* element,
+                                const XMLCh* listName, const XMLCh* refName, IdSet& ids) {
+    if (listName == nullptr || refName == nullptr || !IsNamed(element, listName)) {
+        return false;
+    }
+    CollectReferenceIds(context, element, refName, ids);
+    return !ids.IsEmpty();
+}
+
+bool ElementReaders::ResolveElementRef(XMLProducerImpl* context, const DOMElement* element,
+                                       UTF8String& finalId) {
+    if (context == nullptr || element == nullptr) {
+        return false;
+    }
+    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
+    return context->ResolveObjectId(UTF8String(Lookup(attributes, "ID")), finalId);
+}
+
+bool ElementReaders::ReadXYZ(const DOMElement* element, double& x, double& y, double& z) {
+    if (element == nullptr) {
+        return false;
+    }
+    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
+    bool good = ConvertDouble(attributes, "X", x);
+    good = ConvertIfStillGood(good, attributes, "Y", y);
+    return ConvertIfStillGood(good, attributes, "Z", z);
+}
+
+void ElementReaders::ReadXYZLoose(const DOMElement* element, double& x, double& y, double& z) {
+    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
+    ConvertDouble(attributes, "X", x);
+    ConvertDouble(attributes, "Y", y);
+    ConvertDouble(attributes, "Z", z);
+}
+
+void ElementReaders::ReadXYLoose(const DOMElement* element, double& x, double& y) {
+    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
+    ConvertDouble(attributes, "X", x);
+    ConvertDouble(attributes, "Y", y);
+}
+
+bool ElementReaders::ReadPresentXY(const DOMElement* element, double& x, double& y) {
+    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
+    const bool hasX = HasAttribute(attributes, "X");
+    const bool hasY = HasAttribute(attributes, "Y");
+    if (hasX) {
+        ConvertDouble(attributes, "X", x);
+    }
+    if (hasY) {
+        ConvertDouble(attributes, "Y", y);
+    }
+    return hasX && hasY;
+}
+
+IdSet ElementReaders::ParseOccurrencePath(const UTF16String& path) {
+    const std::u16string& text = path.Value();
+    IdSet ids;
+    // Each search starts past the previous "]", so the text is scanned once. An id starts one
+    // character after a group's opening position; a "]" at or before that yields nothing.
+    std::size_t idStart = 1;
+    std::size_t close = text.find(u']');
+    while (close != std::u16string::npos) {
+        if (close > idStart) {
+            ids.AddWithUniquenessCheck(
+                UTF8String(UTF16String(text.substr(idStart, close - idStart))));
+        }
+        idStart = close + 2;
+        if (idStart >= text.size()) {
+            break;
+        }
+        close = text.find(u']', idStart);
+    }
+    return ids;
+}
+
+bool ElementReaders::ReadTransform(const DOMElement* transformElement, Matrix3d& matrix) {
+    if (transformElement == nullptr) {
+        return false;
+    }
+    matrix = Matrix3d();
+    const UTF8String text(XMLStrUtil::XMLStrToWStr(transformElement->getTextContent()));
+    return XMLStrUtil::GetTransfFromStr(text, matrix);
+}
+
+} // namespace Orvik

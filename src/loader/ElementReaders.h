@@ -1,0 +1,74 @@
+#pragma once
+
+#include "orvik/api/ExtensionDataContent.h"
+#include "orvik/api/IdSet.h"
+#include "orvik/api/Matrix3d.h"
+#include "orvik/api/UTF16String.h"
+#include "orvik/api/UTF8String.h"
+#include "orvik/api/UnitTypeEnum.h"
+
+#include <xercesc/dom/DOMElement.hpp>
+
+namespace Orvik {
+
+class XMLObject;
+class XMLProducerImpl;
+
+// Readers of the attributes and child elements that every entity element shares. They hold no
+// state and raise nothing of their own: a null or misnamed element or a failed conversion shows
+// only in the result and in targets left as they were.
+class ElementReaders {
+public:
+    using DOMElement = xercesc::DOMElement;
+
+    // Empty when absent; under an id prefix the new id the element is known by.
+    static UTF8String ReadElementId(XMLProducerImpl& context, const DOMElement* element);
+    static void ReadLabelAndVersion(const DOMElement* element, XMLObject& object);
+    static bool IsVisibleValue(const UTF16String& value);
+
+    static bool ReadChangeKey(const DOMElement* element, UTF16String& key);
+    static bool ReadUnit(const DOMElement* element, UnitTypeEnum& length,
+                         UnitTypeEnum& displayAngle, UnitTypeEnum& displayLength);
+    static bool ReadTolerance(const DOMElement* element, double& angular, double& linear,
+                              double& parametric);
+    // Null targets are not asked for. The linear and parametric tolerances are read only while
+    // everything before them converted.
+    static bool ReadUnitAndTolerance(const DOMElement* element, UnitTypeEnum& unit, double* angular,
+                                     double* linear, double* parametric);
+    static bool ReadExtensionData(const UTF16String& sideFileDirectory, const DOMElement* element,
+                                  ExtensionDataContent& content);
+
+    static bool ReadStyleRefs(XMLProducerImpl* context, const DOMElement* element, IdSet& ids);
+    // Without a context the ids are taken as they stand.
+    static bool ReadIdRefs(XMLProducerImpl* context, const DOMElement* element,
+                           const XMLCh* listName, const XMLCh* refName, IdSet& ids);
+    static bool ResolveElementRef(XMLProducerImpl* context, const DOMElement* element,
+                                  UTF8String& finalId);
+
+    static bool ReadXYZ(const DOMElement* element, double& x, double& y, double& z);
+    static void ReadXYZLoose(const DOMElement* element, double& x, double& y, double& z);
+    static void ReadXYLoose(const DOMElement* element, double& x, double& y);
+    // The setter runs only when both "X" and "Y" are present; a value that is not a number
+    // reaches it as 0.
+    template <typename Object, typename Owner, typename Result>
+    static void ReadXYPair(const DOMElement* element, Object& object,
+                           Result (Owner::*setter)(double, double)) {
+        double x = 0.0;
+        double y = 0.0;
+        if (ReadPresentXY(element, x, y)) {
+            (object.*setter)(x, y);
+        }
+    }
+
+    // Ids each in square brackets; a repeated id is kept once, malformed text yields what it
+    // can and never more than its own length.
+    static IdSet ParseOccurrencePath(const UTF16String& path);
+    // The matrix is reset to the identity before the text is read, so a bad text leaves the
+    // identity behind. False for a null element, which leaves the matrix as it was.
+    static bool ReadTransform(const DOMElement* transformElement, Matrix3d& matrix);
+
+private:
+    static bool ReadPresentXY(const DOMElement* element, double& x, double& y);
+};
+
+} // namespace Orvik

@@ -1,0 +1,486 @@
+#include "loader/ElementReaders.h"
+
+#include "orvik/xml/XMLProducerOptions.h"
+#include "producer/XMLProducerImpl.h"
+#include "xml_util/XMLChName.h"
+#include "xml_util/XMLNames.h"
+#include "xml_util/XMLObject.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+#include <xercesc/dom/DOMDocument.hpp>
+#include <xercesc/framework/MemBufInputSource.hpp>
+#include <xercesc/parsers/XercesDOMParser.hpp>
+#include <xercesc/util/PlatformUtils.hpp>
+
+namespace Orvik::Test {
+namespace {
+
+using xercesc::DOMElement;
+
+constexpr XMLChName kMaterials{"Materials"};
+constexpr XMLChName kAnimations{"Animations"};
+
+class PlainObject : public IObject {
+public:
+    explicit PlainObject(UTF8String id)
+        : m_id(std::move(id)) {}
+    UTF8String Id() const override { return m_id; }
+    UTF16String Label() const override { return UTF16String(); }
+    IsValueSpecifiedEnum ExtensionDataByTypeId(const UTF8String&,
+                                               ExtensionDataContent&) const override {
+        return IsValueSpecifiedEnum::kUnspecified;
+    }
+    IsValueSpecifiedEnum ChangeKey(UTF16String&) const override {
+        return IsValueSpecifiedEnum::kUnspecified;
+    }
+    IsValueSpecifiedEnum VersionPersistentId(UTF8String&) const override {
+        return IsValueSpecifiedEnum::kUnspecified;
+    }
+    IsValueSpecifiedEnum Properties(std::vector<Property>&) const override {
+        return IsValueSpecifiedEnum::kUnspecified;
+    }
+    const IDomainData* DomainData() const override { return nullptr; }
+
+private:
+    UTF8String m_id;
+};
+
+struct PointTarget {
+    void SetXY(double newX, double newY) {
+        x = newX;
+        y = newY;
+        ++calls;
+    }
+    double x = -1.0;
+    double y = -1.0;
+    int calls = 0;
+};
+
+std::vector<std::string> Ids(const IdSet& ids) {
+    std::vector<std::string> values;
+    for (const UTF8String& id : ids) {
+        values.push_back(id.Value());
+    }
+    return values;
+}
+
+IdSet Path(const char16_t* text) {
+    return ElementReaders::ParseOccurrencePath(UTF16String(text));
+}
+
+class ElementReadersTest : public ::testing::Test {
+protected:
+    void SetUp() override { xercesc::XMLPlatformUtils::Initialize(); }
+    void TearDown() override {
+        m_parsers.clear();
+        xercesc::XMLPlatformUtils::Terminate();
+    }
+
+    // The document element of the text; it stays valid until the test ends.
+    const DOMElement* Parse(const std::string& xml) {
+        auto parser = std::make_unique<xercesc::XercesDOMParser>();
+        parser->setDoNamespaces(false);
+        parser->setLoadExternalDTD(false);
+        xercesc::MemBufInputSource source(reinterpret_cast<const XMLByte*>(xml.data()), xml.size(),
+                                          "test");
+        parser->parse(source);
+        const xercesc::DOMDocument* document = parser->getDocument();
+        EXPECT_EQ(parser->getErrorCount(), 0u) << xml;
+        m_parsers.push_back(std::move(parser));
+        return document ? document->getDocumentElement() : nullptr;
+    }
+
+    XMLProducerOptions m_options;
+    XMLProducerImpl m_context{UTF16String("unused.xml"), &m_options};
+
+private:
+    std::vector<std::unique_ptr<xercesc::XercesDOMParser>> m_parsers;
+};
+
+TEST(OccurrencePathTest, BracketedIdsInOrderWithRepeatsKeptOnce) {
+    EXPECT_EQ(Ids(Path(u"[a][b][a]")), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(Ids(Path(u"[12][345]")), (std::vector<std::string>{"12", "345"}));
+    EXPECT_TRUE(Path(u"").IsEmpty());
+}
+
+TEST(OccurrencePathTest, MalformedTextYieldsOnlyWhatItHolds) {
+    for (const char16_t* text : {u"[", u"]", u"[a", u"a]", u"]]", u"[]", u"[][]", u"]]]]"}) {
+        EXPECT_TRUE(Path(text).IsEmpty()) << UTF16String(text).ToUTF8();
+    }
+    EXPECT_EQ(Ids(Path(u"[a]tail")), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(Ids(Path(u"[a][b")), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(Ids(Path(u"[a]]b]")), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(OccurrencePathTest, LongPathIsReadInOnePass) {
+    std::u16string text;
+    constexpr int kCount = 200000;
+    for (int i = 0; i < kCount; ++i) {
+        text += u"[" + UTF16String(std::to_string(i)).Value() + u"]";
+    }
+    const IdSet ids = ElementReaders::ParseOccurrencePath(UTF16String(text));
+    ASSERT_EQ(ids.Size(), static_cast<std::size_t>(kCount));
+    EXPECT_EQ(ids.At(kCount - 1), UTF8String(std::to_string(kCount - 1)));
+}
+
+TEST(VisibilityValueTest, OnlyTheExactOneIsVisible) {
+    EXPECT_TRUE(ElementReaders::IsVisibleValue(UTF16String(u"1")));
+    for (const char16_t* text : {u"", u"true", u"True", u"01", u"1 ", u"0"}) {
+        EXPECT_FALSE(ElementReaders::IsVisibleValue(UTF16String(text)));
+    }
+}
+
+TEST_F(ElementReadersTest, ElementIdIsMappedOnlyUnderPrefix) {
+    const DOMElement* element = Parse(R"(<IPart ID="7"/>)");
+    EXPECT_EQ(ElementReaders::ReadElementId(m_context, element), UTF8String("7"));
+    EXPECT_TRUE(ElementReaders::ReadElementId(m_context, Parse("<IPart/>")).IsEmpty());
+
+    m_context.SetNewObjectIdPrefix(UTF8String("P"));
+    EXPECT_EQ(ElementReaders::ReadElementId(m_context, element), UTF8String("P1"));
+    EXPECT_EQ(ElementReaders::ReadElementId(m_context, element), UTF8String("P1"));
+    EXPECT_EQ(ElementReaders::ReadElementId(m_context, Parse(R"(<IPart ID="8"/>)")),
+              UTF8String("P2"));
+}
+
+TEST_F(ElementReadersTest, LabelAndVersionAreSetOnlyWhenPresent) {
+    XMLObject object(UTF8String("1"), UTF16String(u"kept"));
+    ElementReaders::ReadLabelAndVersion(Parse("<IPart/>"), object);
+    UTF8String version;
+    EXPECT_EQ(object.LabelRef(), UTF16String(u"kept"));
+    EXPECT_EQ(object.VersionPersistentIdImpl(version), IsValueSpecifiedEnum::kUnspecified);
+
+    ElementReaders::ReadLabelAndVersion(
+        Parse(R"(<IPart Label="Br&#xFC;cke" VersionPersistentId="v-3"/>)"), object);
+    EXPECT_EQ(object.LabelRef(), UTF16String(u"Br\u00fccke"));
+    EXPECT_EQ(object.VersionPersistentIdImpl(version), IsValueSpecifiedEnum::kSpecified);
+    EXPECT_EQ(version, UTF8String("v-3"));
+}
+
+TEST_F(ElementReadersTest, ChangeKeyIsTheWholeTextOfAChangeKeyElement) {
+    UTF16String key(u"before");
+    EXPECT_TRUE(ElementReaders::ReadChangeKey(Parse("<ChangeKey> k<b>1</b>2 </ChangeKey>"), key));
+    EXPECT_EQ(key, UTF16String(u" k12 "));
+
+    key = UTF16String(u"before");
+    EXPECT_FALSE(ElementReaders::ReadChangeKey(Parse("<Changekey>x</Changekey>"), key));
+    EXPECT_FALSE(ElementReaders::ReadChangeKey(nullptr, key));
+    EXPECT_EQ(key, UTF16String(u"before"));
+}
+
+TEST_F(ElementReadersTest, UnitAnswersTheDisplayLengthConversion) {
+    UnitTypeEnum length = UnitTypeEnum::kUnitType_Unknown;
+    UnitTypeEnum angle = UnitTypeEnum::kUnitType_Radian;
+    UnitTypeEnum display = UnitTypeEnum::kUnitType_Unknown;
+    EXPECT_TRUE(ElementReaders::ReadUnit(
+        Parse(R"(<Unit LengthUnit="Meter" DisplayLengthUnit="kUnitType_Inch"/>)"), length, angle,
+        display));
+    EXPECT_EQ(length, UnitTypeEnum::kUnitType_Meter);
+    EXPECT_EQ(angle, UnitTypeEnum::kUnitType_Radian) << "absent display angle unit keeps target";
+    EXPECT_EQ(display, UnitTypeEnum::kUnitType_Inch);
+
+    EXPECT_FALSE(ElementReaders::ReadUnit(
+        Parse(R"(<Unit LengthUnit="Furlong" DisplayAngleUnit="Degree" DisplayLengthUnit="?"/>)"),
+        length, angle, display));
+    EXPECT_EQ(length, UnitTypeEnum::kUnitType_Meter);
+    EXPECT_EQ(angle, UnitTypeEnum::kUnitType_Degree);
+    EXPECT_EQ(display, UnitTypeEnum::kUnitType_Inch);
+
+    EXPECT_FALSE(ElementReaders::ReadUnit(Parse(R"(<Units DisplayLengthUnit="Foot"/>)"), length,
+                                          angle, display));
+    EXPECT_FALSE(ElementReaders::ReadUnit(nullptr, length, angle, display));
+    EXPECT_EQ(display, UnitTypeEnum::kUnitType_Inch);
+}
+
+TEST_F(ElementReadersTest, ToleranceStopsAtTheFirstBadValue) {
+    double angular = -1.0;
+    double linear = -1.0;
+    double parametric = -1.0;
+    EXPECT_FALSE(ElementReaders::ReadTolerance(
+        Parse(R"(<Tolerance AngularTolerance="x" LinearTolerance="0.1" ParamTolerance="0.2"/>)"),
+        angular, linear, parametric));
+    EXPECT_EQ(linear, -1.0);
+    EXPECT_EQ(parametric, -1.0);
+
+    EXPECT_FALSE(ElementReaders::ReadTolerance(
+        Parse(R"(<Tolerance AngularTolerance="0.5" ParamTolerance="0.2"/>)"), angular, linear,
+        parametric));
+    EXPECT_EQ(angular, 0.5);
+    EXPECT_EQ(parametric, -1.0) << "missing linear tolerance stops the parametric one";
+
+    EXPECT_TRUE(ElementReaders::ReadTolerance(
+        Parse(
+            R"(<Tolerance ParamTolerance="3e-6" LinearTolerance="0.01" AngularTolerance="0.25"/>)"),
+        angular, linear, parametric));
+    EXPECT_EQ(angular, 0.25);
+    EXPECT_EQ(linear, 0.01);
+    EXPECT_EQ(parametric, 3e-6);
+    EXPECT_FALSE(ElementReaders::ReadTolerance(Parse(R"(<tolerance AngularTolerance="1"/>)"),
+                                               angular, linear, parametric));
+}
+
+TEST_F(ElementReadersTest, UnitAndToleranceReadsLaterValuesOnlyWhileEarlierOnesConverted) {
+    const char* goodUnit = R"(<UnitAndTolerance LengthUnit="Millimeter" AngularTolerance="bad"
+                                  LinearTolerance="0.1" ParamTolerance="0.2"/>)";
+    const char* badUnit = R"(<UnitAndTolerance LengthUnit="Parsec" AngularTolerance="0.3"
+                                 LinearTolerance="0.1" ParamTolerance="0.2"/>)";
+    UnitTypeEnum unit = UnitTypeEnum::kUnitType_Unknown;
+    double parametric = -1.0;
+    EXPECT_TRUE(
+        ElementReaders::ReadUnitAndTolerance(Parse(badUnit), unit, nullptr, nullptr, &parametric));
+    EXPECT_EQ(parametric, -1.0);
+    EXPECT_TRUE(
+        ElementReaders::ReadUnitAndTolerance(Parse(goodUnit), unit, nullptr, nullptr, &parametric));
+    EXPECT_EQ(unit, UnitTypeEnum::kUnitType_Millimeter);
+    EXPECT_EQ(parametric, 0.2);
+
+    double angular = -1.0;
+    double linear = -1.0;
+    parametric = -1.0;
+    ElementReaders::ReadUnitAndTolerance(Parse(goodUnit), unit, &angular, &linear, &parametric);
+    EXPECT_EQ(angular, -1.0);
+    EXPECT_EQ(linear, -1.0) << "a bad angular tolerance stops the rest";
+    EXPECT_EQ(parametric, -1.0);
+
+    // The angular result replaces the flag, so a good angular tolerance resumes after a bad unit.
+    ElementReaders::ReadUnitAndTolerance(Parse(badUnit), unit, &angular, &linear, &parametric);
+    EXPECT_EQ(angular, 0.3);
+    EXPECT_EQ(linear, 0.1);
+    EXPECT_EQ(parametric, 0.2);
+
+    EXPECT_FALSE(ElementReaders::ReadUnitAndTolerance(Parse(R"(<Unit LengthUnit="Meter"/>)"), unit,
+                                                      nullptr, nullptr, nullptr));
+    EXPECT_EQ(unit, UnitTypeEnum::kUnitType_Millimeter);
+}
+
+TEST_F(ElementReadersTest, ExtensionDataDecodesBase64OnlyForItsTypeIdSuffix) {
+    ExtensionDataContent encoded;
+    EXPECT_TRUE(ElementReaders::ReadExtensionData(
+        UTF16String(u"/side"),
+        Parse(R"(<ExtensionData TypeId="Acme:Blob:Base64" Content="aGVs bG8="/>)"), encoded));
+    EXPECT_EQ(encoded.TypeId(), UTF8String("Acme:Blob:Base64"));
+    EXPECT_EQ(encoded.Data(), "hello");
+
+    ExtensionDataContent plain;
+    ElementReaders::ReadExtensionData(
+        UTF16String(u"/side"),
+        Parse(R"(<ExtensionData TypeId="Acme:Blob:base64" Content="aGVsbG8="/>)"), plain);
+    EXPECT_EQ(plain.Data(), "aGVsbG8=");
+
+    ExtensionDataContent untouched;
+    untouched.SetTypeId(UTF8String("keep"));
+    EXPECT_FALSE(ElementReaders::ReadExtensionData(UTF16String(u"/side"),
+                                                   Parse(R"(<Extension TypeId="x"/>)"), untouched));
+    EXPECT_FALSE(ElementReaders::ReadExtensionData(UTF16String(u"/side"), nullptr, untouched));
+    EXPECT_EQ(untouched.TypeId(), UTF8String("keep"));
+}
+
+TEST_F(ElementReadersTest, ExtensionDataPathKindNeedsTheExactTypeSpelling) {
+    ExtensionDataContent occurrence;
+    ElementReaders::ReadExtensionData(
+        UTF16String(),
+        Parse(
+            R"(<ExtensionData Type="kObjectPathTypeEnum_OccurancePath" OccurrencePath="[4][9]"/>)"),
+        occurrence);
+    EXPECT_EQ(occurrence.ObjectPathKind(), 0);
+    EXPECT_EQ(Ids(occurrence.ObjectPath()), (std::vector<std::string>{"4", "9"}));
+
+    ExtensionDataContent emptyPath;
+    emptyPath.SetObjectPath(IdSet{UTF8String("stale")}, 1);
+    ElementReaders::ReadExtensionData(
+        UTF16String(), Parse(R"(<ExtensionData Type="kObjectPathTypeEnum_OccurancePath"/>)"),
+        emptyPath);
+    EXPECT_EQ(emptyPath.ObjectPathKind(), 0);
+    EXPECT_TRUE(emptyPath.ObjectPath().IsEmpty());
+
+    for (const char* type :
+         {"kObjectPathTypeEnum_OccurrencePath", "kObjectPathTypeEnum_occurancePath", ""}) {
+        ExtensionDataContent other;
+        other.SetObjectPath(IdSet{}, 0);
+        const std::string xml =
+            std::string(R"(<ExtensionData Type=")") + type + R"(" OccurrencePath="[4]"/>)";
+        ElementReaders::ReadExtensionData(UTF16String(), Parse(xml), other);
+        EXPECT_EQ(other.ObjectPathKind(), 1) << type;
+        EXPECT_EQ(Ids(other.ObjectPath()), (std::vector<std::string>{"4"}));
+    }
+}
+
+TEST_F(ElementReadersTest, ExtensionDataUnitTransformAndFileRefs) {
+    ExtensionDataContent content;
+    ElementReaders::ReadExtensionData(UTF16String(u"/side"),
+                                      Parse(R"(<ExtensionData TypeId="t" LengthUnit="Furlong"
+                     Transformation="1 0 0 5  0 1 0 6  0 0 1 7">
+                   <FileRefs><FileRef Path="a.bin"/><Other Path="x"/></FileRefs>
+                   <Note/>
+                   <FileRefs><FileRef Path="sub/b.bin"/><FileRef/></FileRefs>
+                 </ExtensionData>)"),
+                                      content);
+    UnitTypeEnum unit = UnitTypeEnum::kUnitType_Meter;
+    EXPECT_TRUE(content.LengthUnit(unit)) << "an unknown unit is still stored";
+    EXPECT_EQ(unit, UnitTypeEnum::kUnitType_Unknown);
+    Matrix3d transform;
+    ASSERT_TRUE(content.Transform(transform));
+    EXPECT_EQ(transform.At(0, 3), 5.0);
+    EXPECT_EQ(transform.At(2, 3), 7.0);
+    EXPECT_EQ(transform.At(3, 3), 1.0);
+    ASSERT_EQ(content.FileRefs().size(), 2u);
+    EXPECT_EQ(content.FileRefs()[0], UTF16String(u"/side/a.bin"));
+    EXPECT_EQ(content.FileRefs()[1], UTF16String(u"/side/sub/b.bin"));
+
+    ExtensionDataContent bare;
+    ElementReaders::ReadExtensionData(
+        UTF16String(), Parse(R"(<ExtensionData LengthUnit="Inch" Transformation="not numbers"/>)"),
+        bare);
+    EXPECT_TRUE(bare.LengthUnit(unit));
+    EXPECT_EQ(unit, UnitTypeEnum::kUnitType_Inch);
+    ASSERT_TRUE(bare.Transform(transform)) << "a bad text still stores the default matrix";
+    EXPECT_TRUE(transform.IsIdentity());
+
+    ExtensionDataContent none;
+    ElementReaders::ReadExtensionData(UTF16String(), Parse("<ExtensionData/>"), none);
+    EXPECT_FALSE(none.LengthUnit(unit));
+    EXPECT_FALSE(none.Transform(transform));
+    EXPECT_TRUE(none.Data().empty());
+}
+
+TEST_F(ElementReadersTest, TransformStartsFromIdentity) {
+    Matrix3d matrix;
+    matrix.Set(0, 0, 9.0);
+    EXPECT_TRUE(ElementReaders::ReadTransform(
+        Parse("<Transform>2 0 0 1 0 2 0 2 0 0 2 3 0 0 0 1</Transform>"), matrix));
+    EXPECT_EQ(matrix.At(0, 0), 2.0);
+    EXPECT_EQ(matrix.At(1, 3), 2.0);
+
+    EXPECT_FALSE(ElementReaders::ReadTransform(Parse("<Transform>1 2 3</Transform>"), matrix));
+    EXPECT_TRUE(matrix.IsIdentity());
+
+    matrix.Set(0, 0, 9.0);
+    EXPECT_FALSE(ElementReaders::ReadTransform(nullptr, matrix));
+    EXPECT_EQ(matrix.At(0, 0), 9.0);
+}
+
+TEST_F(ElementReadersTest, StyleRefsSkipEmptyIdsAndOtherChildren) {
+    IdSet ids;
+    EXPECT_FALSE(ElementReaders::ReadStyleRefs(
+        &m_context, Parse(R"(<Styles><StyleRef ID=""/><StyleRef/><Style ID="3"/></Styles>)"), ids));
+    EXPECT_TRUE(ids.IsEmpty());
+
+    EXPECT_TRUE(ElementReaders::ReadStyleRefs(
+        &m_context,
+        Parse(
+            R"(<NetStyles><StyleRef ID="12"/>text<StyleRef ID="15"/><StyleRef ID="12"/></NetStyles>)"),
+        ids));
+    EXPECT_EQ(Ids(ids), (std::vector<std::string>{"12", "15"}));
+
+    const DOMElement* lowerCase = Parse(R"(<styles><StyleRef ID="1"/></styles>)");
+    IdSet other;
+    EXPECT_FALSE(ElementReaders::ReadStyleRefs(&m_context, lowerCase, other));
+    EXPECT_FALSE(ElementReaders::ReadStyleRefs(
+        nullptr, Parse(R"(<Styles><StyleRef ID="1"/></Styles>)"), other));
+    EXPECT_TRUE(other.IsEmpty());
+}
+
+TEST_F(ElementReadersTest, PrefixedReferenceToAnUnmetElementSharesItsNewId) {
+    m_context.SetNewObjectIdPrefix(UTF8String("P"));
+    const DOMElement* first = Parse(R"(<IPart ID="first"/>)");
+    EXPECT_EQ(ElementReaders::ReadElementId(m_context, first), UTF8String("P1"));
+
+    IdSet styles;
+    EXPECT_TRUE(ElementReaders::ReadStyleRefs(
+        &m_context, Parse(R"(<Styles><StyleRef ID="later"/><StyleRef ID="first"/></Styles>)"),
+        styles));
+    EXPECT_EQ(Ids(styles), (std::vector<std::string>{"P2", "P1"}));
+
+    EXPECT_EQ(ElementReaders::ReadElementId(m_context, Parse(R"(<IRenderStyle ID="later"/>)")),
+              UTF8String("P2"));
+}
+
+TEST_F(ElementReadersTest, IdRefsKeepEachIdOnceAndNeedTheListName) {
+    IdSet materials;
+    EXPECT_TRUE(ElementReaders::ReadIdRefs(
+        &m_context,
+        Parse(R"(<Materials><MaterialRef ID="m1"/><MaterialRef ID="m2"/><MaterialRef ID="m1"/>
+                   <AnimationRef ID="a1"/></Materials>)"),
+        kMaterials, MaterialRefNodeNameXMLCh, materials));
+    EXPECT_EQ(Ids(materials), (std::vector<std::string>{"m1", "m2"}));
+
+    IdSet animations;
+    const DOMElement* list = Parse(R"(<Animations><AnimationRef ID="a1"/></Animations>)");
+    EXPECT_FALSE(ElementReaders::ReadIdRefs(&m_context, list, kMaterials, MaterialRefNodeNameXMLCh,
+                                            animations));
+    EXPECT_FALSE(ElementReaders::ReadIdRefs(&m_context, list, kAnimations, MaterialRefNodeNameXMLCh,
+                                            animations));
+    EXPECT_TRUE(animations.IsEmpty());
+
+    m_context.SetNewObjectIdPrefix(UTF8String("Q"));
+    EXPECT_TRUE(ElementReaders::ReadIdRefs(&m_context, list, kAnimations, AnimationRefNodeNameXMLCh,
+                                           animations));
+    EXPECT_EQ(Ids(animations), (std::vector<std::string>{"Q1"}));
+}
+
+TEST_F(ElementReadersTest, ElementRefResolvesThroughTheCollector) {
+    const DOMElement* ref = Parse(R"(<CameraRef ID="c1"/>)");
+    UTF8String finalId;
+    EXPECT_FALSE(ElementReaders::ResolveElementRef(&m_context, ref, finalId));
+    m_context.Collector()->AddObject(std::make_unique<PlainObject>(UTF8String("c1")));
+    EXPECT_TRUE(ElementReaders::ResolveElementRef(&m_context, ref, finalId));
+    EXPECT_EQ(finalId, UTF8String("c1"));
+    EXPECT_FALSE(ElementReaders::ResolveElementRef(nullptr, ref, finalId));
+
+    m_context.SetNewObjectIdPrefix(UTF8String("P"));
+    EXPECT_FALSE(ElementReaders::ResolveElementRef(&m_context, ref, finalId)) << "not mapped yet";
+    const UTF8String mapped =
+        ElementReaders::ReadElementId(m_context, Parse(R"(<ICamera ID="c1"/>)"));
+    m_context.Collector()->AddObject(std::make_unique<PlainObject>(mapped));
+    EXPECT_TRUE(ElementReaders::ResolveElementRef(&m_context, ref, finalId));
+    EXPECT_EQ(finalId, UTF8String("P1"));
+}
+
+TEST_F(ElementReadersTest, StrictXYZStopsAtTheFirstBadCoordinate) {
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+    EXPECT_TRUE(ElementReaders::ReadXYZ(Parse(R"(<P Z="3" Y="2" X="1"/>)"), x, y, z));
+    EXPECT_EQ(z, 3.0);
+    EXPECT_FALSE(ElementReaders::ReadXYZ(Parse(R"(<P X="4" Y="oops" Z="6"/>)"), x, y, z));
+    EXPECT_EQ(x, 4.0);
+    EXPECT_EQ(y, 2.0);
+    EXPECT_EQ(z, 3.0);
+    EXPECT_FALSE(ElementReaders::ReadXYZ(nullptr, x, y, z));
+}
+
+TEST_F(ElementReadersTest, LooseReadersConvertEachCoordinateOnItsOwn) {
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+    ElementReaders::ReadXYZLoose(Parse(R"(<P X="4" Y="oops" Z="6"/>)"), x, y, z);
+    EXPECT_EQ(x, 4.0);
+    EXPECT_EQ(y, 0.0);
+    EXPECT_EQ(z, 6.0);
+    ElementReaders::ReadXYLoose(Parse(R"(<P X="" Y="-2.5"/>)"), x, y);
+    EXPECT_EQ(x, 4.0);
+    EXPECT_EQ(y, -2.5);
+    ElementReaders::ReadXYZLoose(nullptr, x, y, z);
+    EXPECT_EQ(z, 6.0);
+}
+
+TEST_F(ElementReadersTest, XYPairCallsTheSetterOnlyWhenBothArePresent) {
+    PointTarget target;
+    ElementReaders::ReadXYPair(Parse(R"(<P X="1"/>)"), target, &PointTarget::SetXY);
+    EXPECT_EQ(target.calls, 0);
+
+    ElementReaders::ReadXYPair(Parse(R"(<P Y="2" X="1"/>)"), target, &PointTarget::SetXY);
+    EXPECT_EQ(target.calls, 1);
+    EXPECT_EQ(target.x, 1.0);
+    EXPECT_EQ(target.y, 2.0);
+
+    ElementReaders::ReadXYPair(Parse(R"(<P X="n/a" Y="5"/>)"), target, &PointTarget::SetXY);
+    EXPECT_EQ(target.calls, 2);
+    EXPECT_EQ(target.x, 0.0);
+    EXPECT_EQ(target.y, 5.0);
+}
+
+} // namespace
+} // namespace Orvik::Test

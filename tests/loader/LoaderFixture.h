@@ -1,0 +1,62 @@
+#pragma once
+
+#include "TempDirectory.h"
+#include "orvik/writer/XmlDocumentBuilder.h"
+#include "orvik/xml_producer.h"
+#include "producer/XMLProducerImpl.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace Orvik::Test {
+
+// Writes a document whose body a test builds, and loads it through a producer context.
+class LoaderFixture : public ::testing::Test {
+protected:
+    using Body = std::function<void(Writer::XmlDocumentBuilder&)>;
+
+    std::string Write(const Body& body, const std::string& name = "doc.xml")
+    {
+        Writer::XmlDocumentBuilder builder;
+        builder.Open("XMLDocument");
+        body(builder);
+        builder.Close();
+        const std::string path = m_dir.PathOf(name);
+        builder.WriteTo(path);
+        return path;
+    }
+
+    XMLProducerImpl& Load(const Body& body, const char* prefix = nullptr)
+    {
+        m_context = std::make_unique<XMLProducerImpl>(UTF16String(Write(body)), &m_options);
+        if (prefix)
+            m_context->SetNewObjectIdPrefix(UTF8String(prefix));
+        m_context->BeginProcess(IdSet(), &m_filter, nullptr);
+        return *m_context;
+    }
+
+    static void File(Writer::XmlDocumentBuilder& b, const std::string& id, const char* isRoot,
+                     std::initializer_list<std::string> children = {})
+    {
+        b.Open("IFile").Attribute("ID", id);
+        if (isRoot)
+            b.Attribute("IsRoot", isRoot);
+        if (children.size() != 0) {
+            b.Open("ChildSet");
+            for (const std::string& child : children)
+                b.Element("Child", {{"ID", child}});
+            b.Close();
+        }
+        b.Close();
+    }
+
+    TestSupport::TempDirectory m_dir;
+    XMLProducerOptions m_options;
+    FilterOptions m_filter;
+    std::unique_ptr<XMLProducerImpl> m_context;
+};
+
+} // namespace Orvik::Test
