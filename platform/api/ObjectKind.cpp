@@ -1,7 +1,10 @@
 #include "orvik/api/ObjectKind.h"
 
+#include "orvik/api/IAssembly.h"
 #include "orvik/api/IFile.h"
+#include "orvik/api/IInstance.h"
 #include "orvik/api/IObject.h"
+#include "orvik/api/IPart.h"
 
 namespace Orvik {
 namespace {
@@ -9,14 +12,16 @@ namespace {
 class KindVisitor : public IObjectVisitor {
 public:
     void Visit(IFile&) override { kind = ObjectKindEnum::kFile; }
+    void Visit(IAssembly&) override { kind = ObjectKindEnum::kAssembly; }
+    void Visit(IPart&) override { kind = ObjectKindEnum::kPart; }
+    void Visit(IInstance&) override { kind = ObjectKindEnum::kInstance; }
 
     ObjectKindEnum kind = ObjectKindEnum::kUnknown;
 };
 
 } // namespace
 
-ObjectKindEnum KindOf(IObject* object)
-{
+ObjectKindEnum KindOf(IObject* object) {
     if (object == nullptr)
         return ObjectKindEnum::kUnknown;
     KindVisitor visitor;
@@ -24,8 +29,7 @@ ObjectKindEnum KindOf(IObject* object)
     return visitor.kind;
 }
 
-const char* InterfaceName(ObjectKindEnum kind)
-{
+const char* InterfaceName(ObjectKindEnum kind) {
     switch (kind) {
     case ObjectKindEnum::kUnknown:
         return "IObject";

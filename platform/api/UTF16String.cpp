@@ -66,8 +66,7 @@ UTF16String& UTF16String::operator+=(const UTF16String& other) {
     return *this;
 }
 
-std::ostream& operator<<(std::ostream& out, const UTF16String& text)
-{
+std::ostream& operator<<(std::ostream& out, const UTF16String& text) {
     return out << text.ToUTF8();
 }
 

@@ -47,8 +47,7 @@ UTF8String& UTF8String::operator+=(const UTF8String& other) {
     return *this;
 }
 
-std::ostream& operator<<(std::ostream& out, const UTF8String& text)
-{
+std::ostream& operator<<(std::ostream& out, const UTF8String& text) {
     return out << text.Value();
 }
 

@@ -1,7 +1,7 @@
 #include "aec/AECPartyDetailsReader.h"
 
-#include "aec/AECEnumNames.h"
 #include "aec/AECNodeUtil.h"
+#include "orvik/api/aec/AECEnumNames.h"
 #include "xml_util/XMLChName.h"
 #include "xml_util/XMLUtils.h"
 

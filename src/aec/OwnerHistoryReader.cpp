@@ -1,10 +1,10 @@
 #include "aec/OwnerHistoryReader.h"
 
-#include "aec/AECEnumNames.h"
 #include "aec/AECNodeUtil.h"
 #include "aec/AECPartyDetailsReader.h"
 #include "aec/XMLAECDomainProjectContext.h"
 #include "orvik/api/Time.h"
+#include "orvik/api/aec/AECEnumNames.h"
 #include "xml_util/XMLChName.h"
 #include "xml_util/XMLUtils.h"
 

@@ -1,5 +1,6 @@
 #include "hierarchy/XMLFile.h"
 
+#include "hierarchy/XMLFileProperties.h"
 #include "loader/Dispatcher.h"
 #include "loader/ElementReaders.h"
 #include "orvik/api/FileProperties.h"
@@ -17,14 +18,12 @@ using xercesc::DOMElement;
 using xercesc::DOMNode;
 using xercesc::XMLString;
 
-bool IsNamed(const DOMNode& node, const XMLCh* name)
-{
+bool IsNamed(const DOMNode& node, const XMLCh* name) {
     return XMLString::equals(node.getNodeName(), name);
 }
 
 template <typename Visit>
-void ForEachChildElement(const DOMElement& parent, Visit visit)
-{
+void ForEachChildElement(const DOMElement& parent, Visit visit) {
     for (const DOMNode* node = parent.getFirstChild(); node; node = node->getNextSibling())
         if (node->getNodeType() == DOMNode::ELEMENT_NODE)
             visit(static_cast<const DOMElement&>(*node));
@@ -33,14 +32,12 @@ void ForEachChildElement(const DOMElement& parent, Visit visit)
 } // namespace
 
 XMLFile::XMLFile(const UTF16String&, XMLProducerImpl* context)
-    : XMLObject(UTF8String(), UTF16String()), m_context(context)
-{
-}
+    : XMLObject(UTF8String(), UTF16String())
+    , m_context(context) {}
 
 XMLFile::~XMLFile() = default;
 
-bool XMLFile::Read(const DOMElement* element)
-{
+bool XMLFile::Read(const DOMElement* element) {
     if (element == nullptr || element->getAttributes() == nullptr)
         return false;
     ReadAttributes(*element);
@@ -48,8 +45,7 @@ bool XMLFile::Read(const DOMElement* element)
     return true;
 }
 
-void XMLFile::ReadAttributes(const DOMElement& element)
-{
+void XMLFile::ReadAttributes(const DOMElement& element) {
     const AttributeMapType attributes = XMLUtils::AttributeMap(&element);
     UTF8String id(XMLUtils::LookupAttribute(attributes, "ID"));
     m_context->MapObjectId(id, id);
@@ -62,11 +58,11 @@ void XMLFile::ReadAttributes(const DOMElement& element)
         SetLabel(XMLUtils::LookupAttribute(attributes, "Label"));
     XMLUtils::GetNodeAttribute(&element, "IsRoot", m_isRoot);
     if (attributes.count(UTF8String("VersionPersistentId")))
-        SetVersionPersistentId(UTF8String(XMLUtils::LookupAttribute(attributes, "VersionPersistentId")));
+        SetVersionPersistentId(
+            UTF8String(XMLUtils::LookupAttribute(attributes, "VersionPersistentId")));
 }
 
-void XMLFile::ReadChild(const DOMElement& child)
-{
+void XMLFile::ReadChild(const DOMElement& child) {
     if (IsNamed(child, u"ChildSet")) {
         ReadChildSet(child);
     } else if (IsNamed(child, u"ChangeKey")) {
@@ -82,6 +78,8 @@ void XMLFile::ReadChild(const DOMElement& child)
     } else if (IsNamed(child, u"AttributeSet")) {
         AttributeSetReader::ReadAttributeSet(*m_context, &child, m_sets,
                                              m_context->Cache().ambrelAssets);
+    } else if (IsNamed(child, u"FileProperties")) {
+        m_properties = std::make_unique<XMLFileProperties>(child);
     } else if (IsNamed(child, u"ExtensionData")) {
         ExtensionDataContent content;
         ElementReaders::ReadExtensionData(m_context->SideFileDirectory(), &child, content);
@@ -91,8 +89,7 @@ void XMLFile::ReadChild(const DOMElement& child)
     }
 }
 
-void XMLFile::ReadChildSet(const DOMElement& childSet)
-{
+void XMLFile::ReadChildSet(const DOMElement& childSet) {
     ForEachChildElement(childSet, [this](const DOMElement& child) {
         UTF8String asRead;
         // A child entry without an id names nothing: it is skipped.
@@ -110,8 +107,7 @@ void XMLFile::ReadChildSet(const DOMElement& childSet)
     });
 }
 
-void XMLFile::ReadRefFiles(const DOMElement& refFiles)
-{
+void XMLFile::ReadRefFiles(const DOMElement& refFiles) {
     ForEachChildElement(refFiles, [this](const DOMElement& entry) {
         UTF8String id;
         UTF16String path;
@@ -121,33 +117,31 @@ void XMLFile::ReadRefFiles(const DOMElement& refFiles)
     });
 }
 
-const Orvik::FileProperties* XMLFile::FileProperties() const { return m_properties.get(); }
+const Orvik::FileProperties* XMLFile::FileProperties() const {
+    return m_properties.get();
+}
 
-FileChildId XMLFile::ChildAt(std::uint64_t index) const
-{
+FileChildId XMLFile::ChildAt(std::uint64_t index) const {
     if (index >= m_childIds.size())
         throw GeneralException(UTF8String("Invalid index to child of XMLFile."));
     return FileChildId::Create(m_context->FindObject(m_childIds[index]));
 }
 
-IsValueSpecifiedEnum XMLFile::FullPath(UTF16String& path) const
-{
+IsValueSpecifiedEnum XMLFile::FullPath(UTF16String& path) const {
     if (m_fullPath.IsEmpty())
         return IsValueSpecifiedEnum::kUnspecified;
     path = m_fullPath;
     return IsValueSpecifiedEnum::kSpecified;
 }
 
-IsValueSpecifiedEnum XMLFile::LastModificationTime(Time& time) const
-{
+IsValueSpecifiedEnum XMLFile::LastModificationTime(Time& time) const {
     if (!m_hasLastModification)
         return IsValueSpecifiedEnum::kUnspecified;
     time = m_lastModification;
     return IsValueSpecifiedEnum::kSpecified;
 }
 
-bool XMLFile::RefFileAt(std::uint64_t index, UTF8String& id, UTF16String& path) const
-{
+bool XMLFile::RefFileAt(std::uint64_t index, UTF8String& id, UTF16String& path) const {
     if (index >= m_refFiles.size())
         return false;
     id = m_refFiles[index].first;

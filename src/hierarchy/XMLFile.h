@@ -4,11 +4,10 @@
 #include "orvik/api/IFile.h"
 #include "xml_util/XMLObject.h"
 
-#include <xercesc/dom/DOMElement.hpp>
-
 #include <memory>
 #include <utility>
 #include <vector>
+#include <xercesc/dom/DOMElement.hpp>
 
 namespace Orvik {
 
@@ -39,17 +38,14 @@ public:
     UTF8String Id() const override { return IdImpl(); }
     UTF16String Label() const override { return LabelImpl(); }
     IsValueSpecifiedEnum ExtensionDataByTypeId(const UTF8String& typeId,
-                                               ExtensionDataContent& out) const override
-    {
+                                               ExtensionDataContent& out) const override {
         return ExtensionDataByTypeIdImpl(typeId, out);
     }
     IsValueSpecifiedEnum ChangeKey(UTF16String& out) const override { return ChangeKeyImpl(out); }
-    IsValueSpecifiedEnum VersionPersistentId(UTF8String& out) const override
-    {
+    IsValueSpecifiedEnum VersionPersistentId(UTF8String& out) const override {
         return VersionPersistentIdImpl(out);
     }
-    IsValueSpecifiedEnum Properties(std::vector<Property>& out) const override
-    {
+    IsValueSpecifiedEnum Properties(std::vector<Property>& out) const override {
         return PropertiesImpl(out);
     }
     const IDomainData* DomainData() const override { return DomainDataImpl(); }

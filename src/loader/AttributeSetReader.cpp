@@ -4,10 +4,9 @@
 #include "producer/XMLProducerImpl.h"
 #include "xml_util/XMLUtils.h"
 
-#include <xercesc/util/XMLString.hpp>
-
 #include <array>
 #include <memory>
+#include <xercesc/util/XMLString.hpp>
 
 namespace Orvik {
 namespace {
@@ -21,8 +20,7 @@ using InlineObjectReader = void (*)(XMLProducerImpl& context, const DOMElement& 
                                     const UTF8String& id);
 
 bool ReadInlineSet(XMLProducerImpl& context, const DOMElement* set, IdList& ids,
-                   InlineObjectReader readObject)
-{
+                   InlineObjectReader readObject) {
     if (set == nullptr)
         return false;
     for (const DOMNode* node = set->getFirstChild(); node; node = node->getNextSibling()) {
@@ -41,19 +39,15 @@ bool ReadInlineSet(XMLProducerImpl& context, const DOMElement* set, IdList& ids,
     return true;
 }
 
-bool LightSet(XMLProducerImpl& context, const DOMElement& set, AmbrelAssetTable&, IdList& ids)
-{
+bool LightSet(XMLProducerImpl& context, const DOMElement& set, AmbrelAssetTable&, IdList& ids) {
     return AttributeSetReader::ReadLightSet(context, &set, ids);
 }
 
-bool MaterialSet(XMLProducerImpl& context, const DOMElement& set, AmbrelAssetTable&, IdList& ids)
-{
+bool MaterialSet(XMLProducerImpl& context, const DOMElement& set, AmbrelAssetTable&, IdList& ids) {
     return AttributeSetReader::ReadMaterialSet(context, &set, ids);
 }
 
-bool AnimationSet(XMLProducerImpl& context, const DOMElement& set, AmbrelAssetTable&,
-                  IdList& ids)
-{
+bool AnimationSet(XMLProducerImpl& context, const DOMElement& set, AmbrelAssetTable&, IdList& ids) {
     return AttributeSetReader::ReadAnimationSet(context, &set, ids);
 }
 
@@ -66,8 +60,7 @@ struct SetRow {
 
 // The three walks matter only through objects created in place: cameras and materials may
 // refer to what the first walk made, views and lights to what the second made.
-const std::array<SetRow, 10>& SetRows()
-{
+const std::array<SetRow, 10>& SetRows() {
     static const std::array<SetRow, 10> rows{{
         {u"GroupSet", 1, &AttributeSets::groups, nullptr},
         {u"LayerSet", 1, &AttributeSets::layers, nullptr},
@@ -84,8 +77,7 @@ const std::array<SetRow, 10>& SetRows()
 }
 
 void ReadWalk(XMLProducerImpl& context, const DOMElement& element, int walk, AttributeSets& sets,
-              AmbrelAssetTable& assets)
-{
+              AmbrelAssetTable& assets) {
     for (const DOMNode* node = element.getFirstChild(); node; node = node->getNextSibling()) {
         if (node->getNodeType() != DOMNode::ELEMENT_NODE)
             continue;
@@ -104,8 +96,7 @@ void ReadWalk(XMLProducerImpl& context, const DOMElement& element, int walk, Att
 } // namespace
 
 bool AttributeSetReader::ReadAttributeSet(XMLProducerImpl& context, const DOMElement* element,
-                                          AttributeSets& sets, AmbrelAssetTable& assets)
-{
+                                          AttributeSets& sets, AmbrelAssetTable& assets) {
     if (element == nullptr)
         return false;
     for (int walk = 1; walk <= 3; ++walk)
@@ -114,20 +105,17 @@ bool AttributeSetReader::ReadAttributeSet(XMLProducerImpl& context, const DOMEle
 }
 
 bool AttributeSetReader::ReadLightSet(XMLProducerImpl& context, const DOMElement* set,
-                                      IdList& ids)
-{
+                                      IdList& ids) {
     return ReadInlineSet(context, set, ids, nullptr);
 }
 
 bool AttributeSetReader::ReadMaterialSet(XMLProducerImpl& context, const DOMElement* set,
-                                         IdList& ids)
-{
+                                         IdList& ids) {
     return ReadInlineSet(context, set, ids, nullptr);
 }
 
 bool AttributeSetReader::ReadAnimationSet(XMLProducerImpl& context, const DOMElement* set,
-                                          IdList& ids)
-{
+                                          IdList& ids) {
     return ReadInlineSet(context, set, ids, nullptr);
 }
 

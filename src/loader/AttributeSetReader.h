@@ -4,9 +4,8 @@
 #include "orvik/api/IdSet.h"
 #include "orvik/api/UTF8String.h"
 
-#include <xercesc/dom/DOMElement.hpp>
-
 #include <vector>
+#include <xercesc/dom/DOMElement.hpp>
 
 namespace Orvik {
 
@@ -39,8 +38,7 @@ public:
                                  AttributeSets& sets, AmbrelAssetTable& assets);
 
     // The inline sets: every child's id is listed, and objects not held yet are created.
-    static bool ReadLightSet(XMLProducerImpl& context, const xercesc::DOMElement* set,
-                             IdList& ids);
+    static bool ReadLightSet(XMLProducerImpl& context, const xercesc::DOMElement* set, IdList& ids);
     static bool ReadMaterialSet(XMLProducerImpl& context, const xercesc::DOMElement* set,
                                 IdList& ids);
     static bool ReadAnimationSet(XMLProducerImpl& context, const xercesc::DOMElement* set,

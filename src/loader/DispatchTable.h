@@ -2,9 +2,8 @@
 
 #include "orvik/api/IObject.h"
 
-#include <xercesc/dom/DOMElement.hpp>
-
 #include <memory>
+#include <xercesc/dom/DOMElement.hpp>
 
 namespace Orvik {
 
@@ -36,6 +35,8 @@ struct DispatchRow {
     void (*afterAdd)(IObject& object, ElementRegistry& registry);
     // For kinds read without an object made here (instances, breps, meshes, curves).
     HandlerResult (*handle)(const xercesc::DOMElement& element, ElementRegistry& registry);
+    // An element of this kind without "ID" is skipped: consumed, nothing created.
+    bool requiresId = false;
 };
 
 class DispatchTable {

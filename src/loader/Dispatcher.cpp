@@ -9,7 +9,8 @@ namespace {
 
 class DepthGuard {
 public:
-    explicit DepthGuard(unsigned& depth) : m_depth(++depth) {}
+    explicit DepthGuard(unsigned& depth)
+        : m_depth(++depth) {}
     ~DepthGuard() { --m_depth; }
     DepthGuard(const DepthGuard&) = delete;
     DepthGuard& operator=(const DepthGuard&) = delete;
@@ -20,17 +21,15 @@ private:
 };
 
 bool DispatchHandled(const DispatchRow& row, ElementRegistry& registry,
-                     ElementRegistry::Entry& entry)
-{
+                     ElementRegistry::Entry& entry) {
     const HandlerResult outcome = row.handle(*entry.element, registry);
-    entry.state = outcome.consumed ? ElementRegistry::State::kConsumed
-                                   : ElementRegistry::State::kPending;
+    entry.state =
+        outcome.consumed ? ElementRegistry::State::kConsumed : ElementRegistry::State::kPending;
     return outcome.result;
 }
 
 bool DispatchCreated(const DispatchRow& row, ElementRegistry& registry,
-                     ElementRegistry::Entry& entry)
-{
+                     ElementRegistry::Entry& entry) {
     XMLProducerImpl& context = *registry.Context();
     std::unique_ptr<IObject> object = row.create(context);
     const bool read = row.read(*object, *entry.element, registry);
@@ -53,8 +52,7 @@ bool DispatchCreated(const DispatchRow& row, ElementRegistry& registry,
 
 } // namespace
 
-bool Dispatcher::Dispatch(ElementRegistry& registry, ElementRegistry::Entry& entry)
-{
+bool Dispatcher::Dispatch(ElementRegistry& registry, ElementRegistry::Entry& entry) {
     if (entry.element == nullptr || entry.state != ElementRegistry::State::kPending)
         return false;
     const DispatchRow* row = DispatchTable::Find(entry.element->getNodeName());
@@ -65,19 +63,21 @@ bool Dispatcher::Dispatch(ElementRegistry& registry, ElementRegistry::Entry& ent
     // the parent keeps the id.
     if (depth.TooDeep())
         return true;
+    if (row->requiresId && !entry.element->hasAttribute(u"ID")) {
+        entry.state = ElementRegistry::State::kConsumed;
+        return true;
+    }
     entry.state = ElementRegistry::State::kReading;
     return row->handle ? DispatchHandled(*row, registry, entry)
                        : DispatchCreated(*row, registry, entry);
 }
 
-bool Dispatcher::DispatchById(ElementRegistry& registry, const UTF8String& id)
-{
+bool Dispatcher::DispatchById(ElementRegistry& registry, const UTF8String& id) {
     ElementRegistry::Entry* entry = registry.Find(id);
     return entry == nullptr || Dispatch(registry, *entry);
 }
 
-void Dispatcher::DispatchAll(ElementRegistry& registry)
-{
+void Dispatcher::DispatchAll(ElementRegistry& registry) {
     for (auto& [id, entry] : registry.Elements())
         if (entry.state == ElementRegistry::State::kPending)
             Dispatch(registry, entry);

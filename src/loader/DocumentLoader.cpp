@@ -12,11 +12,10 @@
 #include "producer/XMLProducerImpl.h"
 #include "xml_util/XMLUtils.h"
 
+#include <array>
 #include <boost/filesystem/path.hpp>
 #include <xercesc/dom/DOM.hpp>
 #include <xercesc/util/XMLString.hpp>
-
-#include <array>
 
 namespace Orvik {
 namespace {
@@ -26,49 +25,45 @@ using xercesc::DOMNode;
 using xercesc::XMLString;
 using Attributes = AttributeMapType;
 
-bool IsNamed(const DOMNode& node, const XMLCh* name)
-{
+bool IsNamed(const DOMNode& node, const XMLCh* name) {
     return XMLString::equals(node.getNodeName(), name);
 }
 
-bool HasFlag(const Attributes& attributes, const char* flag)
-{
+bool HasFlag(const Attributes& attributes, const char* flag) {
     const auto found = attributes.find(UTF8String(flag));
     return found != attributes.end() && found->second == UTF16String(u"True");
 }
 
-bool HasPath(const Attributes& attributes)
-{
+bool HasPath(const Attributes& attributes) {
     return attributes.count(UTF8String("Path")) != 0;
 }
 
-UTF16String PathValue(const Attributes& attributes)
-{
+UTF16String PathValue(const Attributes& attributes) {
     return XMLUtils::LookupAttribute(attributes, "Path");
 }
 
 // The document's folder joined with the value by the path-append rule (an absolute value wins).
-UTF16String BesideDocument(const XMLProducerImpl& context, const UTF16String& value)
-{
+UTF16String BesideDocument(const XMLProducerImpl& context, const UTF16String& value) {
     const boost::filesystem::path folder =
         boost::filesystem::path(context.DocumentPath().ToUTF8()).parent_path();
     return UTF16String(UTF8String((folder / value.ToUTF8()).string()));
 }
 
-void RunHookOnFailure(bool succeeded)
-{
+void RunHookOnFailure(bool succeeded) {
     if (!succeeded)
         RunAssertionHook();
 }
 
-constexpr std::array<const XMLCh*, 16> kEntityNames{
-    u"IFile",       u"IAnnotationCallout", u"IAssembly",     u"IPart",
-    u"IInstance",   u"IBrep",              u"IPoint",        u"IPolygonMesh",
-    u"IGeometricSet", u"IExtensionGeometry", u"ICurve",      u"ISketch",
-    u"IPointCloud", u"IWorkPoint",         u"IWorkAxis",     u"IWorkPlane"};
+constexpr std::array<const XMLCh*, 16> kEntityNames{u"IFile",         u"IAnnotationCallout",
+                                                    u"IAssembly",     u"IPart",
+                                                    u"IInstance",     u"IBrep",
+                                                    u"IPoint",        u"IPolygonMesh",
+                                                    u"IGeometricSet", u"IExtensionGeometry",
+                                                    u"ICurve",        u"ISketch",
+                                                    u"IPointCloud",   u"IWorkPoint",
+                                                    u"IWorkAxis",     u"IWorkPlane"};
 
-bool IsEntity(const DOMNode& node)
-{
+bool IsEntity(const DOMNode& node) {
     for (const XMLCh* name : kEntityNames)
         if (IsNamed(node, name))
             return true;
@@ -77,10 +72,10 @@ bool IsEntity(const DOMNode& node)
 
 class MainPass {
 public:
-    explicit MainPass(XMLProducerImpl& context) : m_context(context) {}
+    explicit MainPass(XMLProducerImpl& context)
+        : m_context(context) {}
 
-    void Visit(const DOMElement& element)
-    {
+    void Visit(const DOMElement& element) {
         if (IsEntity(element))
             m_context.Registry().Register(&element);
         else if (IsNamed(element, u"IUniverse"))
@@ -90,15 +85,13 @@ public:
     }
 
 private:
-    void ReadUniverse(const DOMElement& element)
-    {
+    void ReadUniverse(const DOMElement& element) {
         auto universe = std::make_unique<XMLUniverse>(m_context);
         universe->ReadUniverse(&element);
         m_context.SetUniverse(std::move(universe));
     }
 
-    void ReadSection(const DOMElement& element)
-    {
+    void ReadSection(const DOMElement& element) {
         const bool sat = IsNamed(element, u"SatInfo");
         const bool property = IsNamed(element, u"PropertyInfo");
         if (sat || property) {
@@ -146,8 +139,7 @@ private:
 };
 
 template <typename Visit>
-void ForEachChildElement(const DOMElement& parent, Visit visit)
-{
+void ForEachChildElement(const DOMElement& parent, Visit visit) {
     for (const DOMNode* node = parent.getFirstChild(); node; node = node->getNextSibling())
         if (node->getNodeType() == DOMNode::ELEMENT_NODE)
             visit(static_cast<const DOMElement&>(*node));
@@ -155,8 +147,7 @@ void ForEachChildElement(const DOMElement& parent, Visit visit)
 
 // Only when the host asked for subdivision meshes; the first section that is not switched on,
 // or whose file fails, ends the pre-pass.
-void ReadSubdivisionSections(const DOMElement& root, XMLProducerImpl& context)
-{
+void ReadSubdivisionSections(const DOMElement& root, XMLProducerImpl& context) {
     for (const DOMNode* node = root.getFirstChild(); node; node = node->getNextSibling()) {
         if (node->getNodeType() != DOMNode::ELEMENT_NODE || !IsNamed(*node, u"SubdivMeshInfo"))
             continue;
@@ -170,8 +161,7 @@ void ReadSubdivisionSections(const DOMElement& root, XMLProducerImpl& context)
     }
 }
 
-bool HasSingleComponentUnderRoot(const XMLFile& file, XMLProducerImpl& context)
-{
+bool HasSingleComponentUnderRoot(const XMLFile& file, XMLProducerImpl& context) {
     for (const UTF8String& childId : file.ChildIds()) {
         const auto* component = dynamic_cast<const IComponent*>(context.FindObject(childId));
         if (component && component->IsSingleUnderRoot())
@@ -180,8 +170,7 @@ bool HasSingleComponentUnderRoot(const XMLFile& file, XMLProducerImpl& context)
     return false;
 }
 
-void SettleRoot(XMLProducerImpl& context)
-{
+void SettleRoot(XMLProducerImpl& context) {
     ElementRegistry& registry = context.Registry();
     if (registry.RootFound() || registry.Files().empty())
         return;
@@ -204,8 +193,7 @@ void SettleRoot(XMLProducerImpl& context)
 
 } // namespace
 
-bool DocumentLoader::LoadDocument(xercesc::XercesDOMParser& parser, XMLProducerImpl& context)
-{
+bool DocumentLoader::LoadDocument(xercesc::XercesDOMParser& parser, XMLProducerImpl& context) {
     const LocaleHelper classicLocale{UTF8String()};
     const xercesc::DOMDocument* document = parser.getDocument();
     const DOMElement* root = document ? document->getDocumentElement() : nullptr;

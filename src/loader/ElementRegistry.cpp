@@ -4,21 +4,18 @@
 
 namespace Orvik {
 
-void ElementRegistry::Register(const xercesc::DOMElement* element)
-{
+void ElementRegistry::Register(const xercesc::DOMElement* element) {
     UTF8String id;
     XMLUtils::GetNodeAttribute(element, "ID", id);
     m_index[id] = Entry{element, State::kPending};
 }
 
-ElementRegistry::Entry* ElementRegistry::Find(const UTF8String& id)
-{
+ElementRegistry::Entry* ElementRegistry::Find(const UTF8String& id) {
     const auto found = m_index.find(id);
     return found == m_index.end() ? nullptr : &found->second;
 }
 
-void ElementRegistry::Clear()
-{
+void ElementRegistry::Clear() {
     m_files.clear();
     m_rootFound = false;
     m_index.clear();

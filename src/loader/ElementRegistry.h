@@ -2,10 +2,9 @@
 
 #include "orvik/api/UTF8String.h"
 
-#include <xercesc/dom/DOMElement.hpp>
-
 #include <map>
 #include <vector>
+#include <xercesc/dom/DOMElement.hpp>
 
 namespace Orvik {
 

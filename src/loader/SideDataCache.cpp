@@ -2,8 +2,7 @@
 
 namespace Orvik {
 
-void SideDataCache::Clear()
-{
+void SideDataCache::Clear() {
     // Curves made from edges may refer to bodies: free them before the bodies.
     edgeCurvesByDxid.clear();
     bodiesByDxid.clear();

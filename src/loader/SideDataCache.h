@@ -31,8 +31,7 @@ struct ExternalGeometryTables {
 // Everything read from side files, once, before the entities are read.
 class SideDataCache {
 public:
-    ExternalGeometryTables GeometryTables()
-    {
+    ExternalGeometryTables GeometryTables() {
         return {bodiesByDxid, edgeCurvesByDxid, meshesById, curvesById};
     }
     // Frees the owned objects first, then the maps.

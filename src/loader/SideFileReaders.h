@@ -12,12 +12,10 @@ class XMLProducerImpl;
 class SideFileReaders {
 public:
     // Kernel bodies, and curves made from their edges ("SatInfo").
-    static bool ReadBodies(XMLProducerImpl& context, const UTF16String& path,
-                           SideDataCache& cache);
+    static bool ReadBodies(XMLProducerImpl& context, const UTF16String& path, SideDataCache& cache);
     // Meshes and curves of a geometry stream ("GeometryInfo", "MeshInfo").
     static bool ReadGeometryStream(XMLProducerImpl& context, const UTF16String& path,
-                                   bool geometryInfoKind, bool hasInnerLoops,
-                                   SideDataCache& cache);
+                                   bool geometryInfoKind, bool hasInnerLoops, SideDataCache& cache);
     static bool ReadMeshSegments(XMLProducerImpl& context, const UTF16String& path,
                                  SideDataCache& cache);
     static bool ReadSubdivMeshes(XMLProducerImpl& context, const UTF16String& path,

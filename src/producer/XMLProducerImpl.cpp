@@ -91,18 +91,15 @@ void XMLProducerImpl::BeginProcess(const IdSet& ids, const FilterOptions* filter
     LoadProperties();
 }
 
-UTF16String XMLProducerImpl::PropertyFilePath() const
-{
+UTF16String XMLProducerImpl::PropertyFilePath() const {
     if (m_propertyFileName.IsEmpty())
-        return StringUtil::ReplaceExtension(m_documentPath,
-                                            UTF16String(PropertyProtocalBufferExt));
+        return StringUtil::ReplaceExtension(m_documentPath, UTF16String(PropertyProtocalBufferExt));
     return IOUtil::AppendFilePath(StringUtil::ExtractBranchPath(m_documentPath),
                                   m_propertyFileName);
 }
 
 // Each property goes to the universe's database and to the object it names.
-void XMLProducerImpl::LoadProperties()
-{
+void XMLProducerImpl::LoadProperties() {
     const PropertyReader reader(PropertyFilePath(), m_collector.get());
     PropertyDatabase* database = m_universe ? m_universe->PropertyDatabase() : nullptr;
     for (std::size_t index = 0; index < reader.PropertyCount(); ++index) {

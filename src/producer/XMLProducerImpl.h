@@ -1,5 +1,7 @@
 #pragma once
 
+#include "loader/ElementRegistry.h"
+#include "loader/SideDataCache.h"
 #include "orvik/api/EventManager.h"
 #include "orvik/api/FilterOptions.h"
 #include "orvik/api/IObject.h"
@@ -9,8 +11,6 @@
 #include "orvik/api/RootId.h"
 #include "orvik/api/UTF16String.h"
 #include "orvik/api/UTF8String.h"
-#include "loader/ElementRegistry.h"
-#include "loader/SideDataCache.h"
 #include "orvik/xml/XMLProducerOptions.h"
 #include "producer/ParseErrorRecorder.h"
 #include "producer/StyleNameTables.h"

@@ -5,9 +5,8 @@
 #include "orvik/xml_producer.h"
 #include "producer/XMLProducerImpl.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
@@ -18,8 +17,7 @@ class LoaderFixture : public ::testing::Test {
 protected:
     using Body = std::function<void(Writer::XmlDocumentBuilder&)>;
 
-    std::string Write(const Body& body, const std::string& name = "doc.xml")
-    {
+    std::string Write(const Body& body, const std::string& name = "doc.xml") {
         Writer::XmlDocumentBuilder builder;
         builder.Open("XMLDocument");
         body(builder);
@@ -29,8 +27,7 @@ protected:
         return path;
     }
 
-    XMLProducerImpl& Load(const Body& body, const char* prefix = nullptr)
-    {
+    XMLProducerImpl& Load(const Body& body, const char* prefix = nullptr) {
         m_context = std::make_unique<XMLProducerImpl>(UTF16String(Write(body)), &m_options);
         if (prefix)
             m_context->SetNewObjectIdPrefix(UTF8String(prefix));
@@ -39,8 +36,7 @@ protected:
     }
 
     static void File(Writer::XmlDocumentBuilder& b, const std::string& id, const char* isRoot,
-                     std::initializer_list<std::string> children = {})
-    {
+                     std::initializer_list<std::string> children = {}) {
         b.Open("IFile").Attribute("ID", id);
         if (isRoot)
             b.Attribute("IsRoot", isRoot);

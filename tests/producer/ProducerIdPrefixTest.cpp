@@ -38,8 +38,7 @@ TEST_F(ProducerIdPrefixTest, NewIdsCountFromOneAndRepeatKeepTheirNumber) {
     EXPECT_EQ(Map("third"), UTF8String("P3"));
 }
 
-TEST_F(ProducerIdPrefixTest, MappingInPlaceKeepsTheMapRight)
-{
+TEST_F(ProducerIdPrefixTest, MappingInPlaceKeepsTheMapRight) {
     m_context.SetNewObjectIdPrefix(UTF8String("P"));
     UTF8String id("original");
     EXPECT_TRUE(m_context.MapObjectId(id, id));

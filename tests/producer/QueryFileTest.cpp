@@ -2,6 +2,7 @@
 #include "orvik/writer/XmlDocumentBuilder.h"
 #include "orvik/xml_producer.h"
 
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -78,6 +79,23 @@ TEST_F(QueryFileTest, TheFirstRootFileOrElseTheLastFileIsScanned) {
 
 TEST_F(QueryFileTest, DocumentWithoutFilesIsValidButNoAssembly) {
     EXPECT_FALSE(IsAssembly([](auto& b) { b.Element("IUniverse"); }));
+}
+
+TEST_F(QueryFileTest, DocumentThatDoesNotParseIsNeitherValidNorAnAssembly) {
+    const std::string path = m_dir.PathOf("broken.xml");
+    {
+        std::ofstream out(path);
+        out << R"(<XMLDocument><IFile ID="f" IsRoot="1"><ChildSet>)"
+            << R"(<Child Type="IAssembly" ID="a"/></ChildSet></XMLDocument>)";
+    }
+    XMLProducerOptions options;
+    XMLProducer producer(UTF16String(path), &options);
+    bool valid = true;
+    bool assembly = true;
+    EXPECT_EQ(producer.QueryFile()->IsFileValid(valid), IsValueSpecifiedEnum::kSpecified);
+    EXPECT_EQ(producer.QueryFile()->IsAssembly(assembly), IsValueSpecifiedEnum::kSpecified);
+    EXPECT_FALSE(valid);
+    EXPECT_FALSE(assembly);
 }
 
 } // namespace

@@ -80,6 +80,34 @@ TEST_F(InspectorTest, JsonAndTextFormsBothPrintTheDocument) {
     EXPECT_NE(text.output.find("document: " + m_dir.PathOf("s.xml")), std::string::npos);
 }
 
+TEST_F(InspectorTest, FilePropertiesAndAssemblyChildrenAppearInTheModel) {
+    InspectOptions options;
+    options.path = m_dir.PathOf("s.xml");
+    const JsonValue model = DocumentInspector(options).Inspect();
+    const JsonValue* file = nullptr;
+    const JsonValue* assembly = nullptr;
+    for (const JsonValue& object : model.Find("objects")->Items()) {
+        const std::string& interfaceName = object.Find("interface")->AsString();
+        if (interfaceName == "IFile")
+            file = &object;
+        else if (interfaceName == "IAssembly" && object.Find("id")->AsString() == "asm-1")
+            assembly = &object;
+    }
+    ASSERT_NE(file, nullptr);
+    const JsonValue* properties = file->Find("FileProperties");
+    ASSERT_EQ(properties->GetType(), JsonValue::Type::kObject);
+    EXPECT_EQ(properties->Find("Title")->AsString(), "Gearbox");
+    EXPECT_EQ(properties->Find("CreationDate")->AsString(), "2026-01-15T09:30:00Z");
+    EXPECT_EQ(properties->Find("Organization"), nullptr);
+    EXPECT_EQ(properties->Find("CustomPropertyAt")->Items().size(), 0u);
+    ASSERT_NE(assembly, nullptr);
+    EXPECT_TRUE(assembly->Find("FileProperties")->IsNull());
+    const auto& children = assembly->Find("ChildAt")->Items();
+    ASSERT_FALSE(children.empty());
+    EXPECT_EQ(children.front().AsString(), "inst-housing");
+    EXPECT_EQ(assembly->Find("EntityVisibilityAt")->GetType(), JsonValue::Type::kArray);
+}
+
 TEST(TextRendererTest, PrintsNestedModelsAsAnIndentedTree) {
     JsonValue model = JsonValue::Object();
     model.Set("document", "d.xml");

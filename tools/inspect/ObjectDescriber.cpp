@@ -15,12 +15,11 @@ void ObjectDescriber::VisitUnknown(IObject& object) {
     Begin(object, "IObject");
 }
 
-void ObjectDescriber::Visit(IFile& file)
-{
+void ObjectDescriber::Visit(IFile& file) {
     Begin(file, "IFile");
     DescribeAttributeSets(file);
     DescribeUnits(file);
-    m_fields.Set("FileProperties", file.FileProperties() != nullptr);
+    m_fields.Set("FileProperties", FilePropertiesValue(file.FileProperties()));
     m_fields.Set("ChildCount", file.ChildCount());
     JsonValue children = JsonValue::Array();
     for (std::uint64_t i = 0; i < file.ChildCount(); ++i)
@@ -47,24 +46,61 @@ void ObjectDescriber::Visit(IFile& file)
     m_fields.Set("RefFileAt", std::move(refFiles));
 }
 
+void ObjectDescriber::Visit(IAssembly& assembly) {
+    Begin(assembly, "IAssembly");
+    DescribeAttributeSets(assembly);
+    DescribeUnits(assembly);
+    DescribeComponentOperations(assembly);
+    m_fields.Set("ChildCount", assembly.ChildCount());
+    JsonValue children = JsonValue::Array();
+    for (std::uint64_t i = 0; i < assembly.ChildCount(); ++i)
+        children.Append(ChildIdValue(assembly.ChildAt(i)));
+    m_fields.Set("ChildAt", std::move(children));
+    DescribeCrossLevelAttributes(assembly);
+}
+
+void ObjectDescriber::Visit(IPart& part) {
+    Begin(part, "IPart");
+    DescribeAttributeSets(part);
+    DescribeUnits(part);
+    DescribeComponentOperations(part);
+    m_fields.Set("ChildCount", part.ChildCount());
+    JsonValue children = JsonValue::Array();
+    for (std::uint64_t i = 0; i < part.ChildCount(); ++i)
+        children.Append(ChildIdValue(part.ChildAt(i)));
+    m_fields.Set("ChildAt", std::move(children));
+}
+
+void ObjectDescriber::Visit(IInstance& instance) {
+    Begin(instance, "IInstance");
+    DescribeUnits(instance);
+    m_fields.Set("Transform", ValueFormatter::Matrix(instance.Transform()));
+    m_fields.Set("InstanceChild", ChildIdValue(instance.InstanceChild()));
+    UTF8String configId;
+    if (instance.InstanceChildConfigId(configId) == IsValueSpecifiedEnum::kSpecified)
+        m_fields.Set("InstanceChildConfigId", ValueFormatter::Text(configId));
+    m_fields.Set("IsVisible", instance.IsVisible());
+    m_fields.Set("IsNetVisible", instance.IsNetVisible());
+    DescribeIds("Styles", instance.Styles());
+    DescribeIds("NetStyles", instance.NetStyles());
+    DescribeIds("Materials", instance.Materials());
+}
+
 template <typename ChildId>
-JsonValue ObjectDescriber::ChildIdValue(const ChildId& child)
-{
+JsonValue ObjectDescriber::ChildIdValue(const ChildId& child) {
     if (child.IsEmpty())
         return nullptr;
     Refer(child.Id());
     return ValueFormatter::Text(child.Id());
 }
 
-void ObjectDescriber::DescribeIds(const char* name, const IdSet& ids)
-{
+void ObjectDescriber::DescribeIds(const char* name, const IdSet& ids) {
     m_fields.Set(name, ValueFormatter::Ids(ids));
     for (const UTF8String& id : ids)
         Refer(id);
 }
 
-void ObjectDescriber::DescribeAttributeSets(const IAttributeSets& sets)
-{
+void ObjectDescriber::DescribeAttributeSets(const IAttributeSets& sets) {
     DescribeIds("StyleSet", sets.StyleSet());
     DescribeIds("TextureSet", sets.TextureSet());
     DescribeIds("LayerSet", sets.LayerSet());
@@ -77,8 +113,7 @@ void ObjectDescriber::DescribeAttributeSets(const IAttributeSets& sets)
     DescribeIds("LightSet", sets.LightSet());
 }
 
-void ObjectDescriber::DescribeUnits(const IUnit& unit)
-{
+void ObjectDescriber::DescribeUnits(const IUnit& unit) {
     UnitTypeEnum value = UnitTypeEnum::kUnitType_Unknown;
     if (unit.LengthUnit(value) == IsValueSpecifiedEnum::kSpecified)
         m_fields.Set("LengthUnit", ValueFormatter::Unit(value));
@@ -86,6 +121,99 @@ void ObjectDescriber::DescribeUnits(const IUnit& unit)
         m_fields.Set("DisplayAngleUnit", ValueFormatter::Unit(value));
     if (unit.DisplayLengthUnit(value) == IsValueSpecifiedEnum::kSpecified)
         m_fields.Set("DisplayLengthUnit", ValueFormatter::Unit(value));
+}
+
+void ObjectDescriber::DescribeComponentOperations(const IComponent& component) {
+    m_fields.Set("FileProperties", FilePropertiesValue(component.FileProperties()));
+    DescribeIds("Styles", component.Styles());
+    m_fields.Set("IsSingleUnderRoot", component.IsSingleUnderRoot());
+    DescribeIds("ConfigSet", component.ConfigSet());
+    UTF8String configId;
+    if (component.DefaultConfigId(configId) == IsValueSpecifiedEnum::kSpecified)
+        m_fields.Set("DefaultConfigId", ValueFormatter::Text(configId));
+    DescribeIds("Materials", component.Materials());
+}
+
+void ObjectDescriber::DescribeCrossLevelAttributes(const IAssembly& assembly) {
+    IdSet path;
+    m_fields.Set("EntityVisibilityCount", assembly.EntityVisibilityCount());
+    JsonValue visibilities = JsonValue::Array();
+    for (std::uint64_t i = 0; i < assembly.EntityVisibilityCount(); ++i) {
+        bool visible = false;
+        assembly.EntityVisibilityAt(i, path, visible);
+        JsonValue entry = JsonValue::Object();
+        entry.Set("path", ValueFormatter::Ids(path));
+        entry.Set("visible", visible);
+        visibilities.Append(std::move(entry));
+    }
+    m_fields.Set("EntityVisibilityAt", std::move(visibilities));
+    m_fields.Set("EntityStylesCount", assembly.EntityStylesCount());
+    JsonValue styles = JsonValue::Array();
+    for (std::uint64_t i = 0; i < assembly.EntityStylesCount(); ++i) {
+        IdSet styleIds;
+        assembly.EntityStylesAt(i, path, styleIds);
+        JsonValue entry = JsonValue::Object();
+        entry.Set("path", ValueFormatter::Ids(path));
+        entry.Set("styles", ValueFormatter::Ids(styleIds));
+        for (const UTF8String& id : styleIds)
+            Refer(id);
+        styles.Append(std::move(entry));
+    }
+    m_fields.Set("EntityStylesAt", std::move(styles));
+    m_fields.Set("EntityTransformationCount", assembly.EntityTransformationCount());
+    JsonValue transformations = JsonValue::Array();
+    for (std::uint64_t i = 0; i < assembly.EntityTransformationCount(); ++i) {
+        Matrix3d transform;
+        assembly.EntityTransformationAt(i, path, transform);
+        JsonValue entry = JsonValue::Object();
+        entry.Set("path", ValueFormatter::Ids(path));
+        entry.Set("transform", ValueFormatter::Matrix(transform));
+        transformations.Append(std::move(entry));
+    }
+    m_fields.Set("EntityTransformationAt", std::move(transformations));
+}
+
+JsonValue ObjectDescriber::FilePropertiesValue(const FileProperties* properties) {
+    if (properties == nullptr)
+        return nullptr;
+    JsonValue fields = JsonValue::Object();
+    const auto text = [&](const char* name, auto operation) {
+        UTF16String value;
+        if ((properties->*operation)(value) == IsValueSpecifiedEnum::kSpecified)
+            fields.Set(name, ValueFormatter::Text(value));
+    };
+    const auto unit = [&](const char* name, auto operation) {
+        UnitTypeEnum value = UnitTypeEnum::kUnitType_Unknown;
+        if ((properties->*operation)(value) == IsValueSpecifiedEnum::kSpecified)
+            fields.Set(name, ValueFormatter::Unit(value));
+    };
+    text("Title", &FileProperties::Title);
+    text("Author", &FileProperties::Author);
+    text("Organization", &FileProperties::Organization);
+    text("Description", &FileProperties::Description);
+    text("SendingSystem", &FileProperties::SendingSystem);
+    text("PartNumber", &FileProperties::PartNumber);
+    text("Revision", &FileProperties::Revision);
+    text("Preprocessor", &FileProperties::Preprocessor);
+    Time created;
+    if (properties->CreationDate(created) == IsValueSpecifiedEnum::kSpecified)
+        fields.Set("CreationDate", ValueFormatter::TimeText(created));
+    text("Authorisation", &FileProperties::Authorisation);
+    unit("MassUnit", &FileProperties::MassUnit);
+    unit("TimeUnit", &FileProperties::TimeUnit);
+    fields.Set("CustomPropertyCount", properties->CustomPropertyCount());
+    JsonValue custom = JsonValue::Array();
+    for (std::uint32_t i = 0; i < properties->CustomPropertyCount(); ++i) {
+        CustomProperty property;
+        JsonValue entry = JsonValue::Object();
+        if (properties->CustomPropertyAt(i, property) == IsValueSpecifiedEnum::kSpecified) {
+            entry.Set("key", ValueFormatter::Text(property.Key()));
+            entry.Set("value", ValueFormatter::Value(property.Value()));
+        }
+        custom.Append(std::move(entry));
+    }
+    fields.Set("CustomPropertyAt", std::move(custom));
+    return fields;
 }
 
 void ObjectDescriber::Begin(IObject& object, const char* interfaceName) {

@@ -17,12 +17,19 @@ public:
 
     void VisitUnknown(IObject& object) override;
     void Visit(IFile& file) override;
+    void Visit(IAssembly& assembly) override;
+    void Visit(IPart& part) override;
+    void Visit(IInstance& instance) override;
 
 private:
     void Begin(IObject& object, const char* interfaceName);
     void DescribeObjectOperations(const IObject& object);
     void DescribeAttributeSets(const IAttributeSets& sets);
     void DescribeUnits(const IUnit& unit);
+    void DescribeComponentOperations(const IComponent& component);
+    void DescribeCrossLevelAttributes(const IAssembly& assembly);
+    // Null when there are none; otherwise one field per answer that is specified.
+    static JsonValue FilePropertiesValue(const FileProperties* properties);
     void DescribeIds(const char* name, const IdSet& ids);
     template <typename ChildId>
     JsonValue ChildIdValue(const ChildId& child);

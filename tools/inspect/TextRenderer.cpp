@@ -109,6 +109,19 @@ void TextRenderer::RenderObjectEntry(const JsonValue& object, std::ostream& out,
         RenderValue(rest, out, depth);
         return;
     }
+    bool flat = true;
+    for (const auto& field : object.Fields())
+        flat = flat && (IsScalar(field.second) || IsScalarList(field.second));
+    if (flat) {
+        const char* separator = "";
+        for (const auto& field : object.Fields()) {
+            out << separator << field.first << ": ";
+            RenderInline(field.second, out);
+            separator = ", ";
+        }
+        out << '\n';
+        return;
+    }
     out << '\n';
     RenderValue(object, out, depth);
 }

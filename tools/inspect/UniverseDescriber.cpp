@@ -1,6 +1,8 @@
 #include "UniverseDescriber.h"
 
+#include "HistoryContextDescriber.h"
 #include "ValueFormatter.h"
+#include "orvik/api/aec/IAECProjectContext.h"
 
 namespace Orvik::Inspect {
 
@@ -70,6 +72,9 @@ JsonValue UniverseDescriber::DescribeDomainProjectContext(const IDomainProjectCo
     ParameterTypeIdSet ids;
     if (context.ParameterTypeIds(ids))
         fields.Set("ParameterTypeIds", ValueFormatter::Ids(ids));
+    if (const auto* aec = dynamic_cast<const IAECProjectContext*>(&context))
+        if (const EditableAECProjectHistoryContext* history = aec->HistoryContext())
+            fields.Set("HistoryContext", HistoryContextDescriber::Describe(*history));
     return fields;
 }
 

@@ -1,4 +1,5 @@
 #include "DocumentInspector.h"
+#include "HierarchyTreeRenderer.h"
 #include "TextRenderer.h"
 #include "orvik/xml_producer.h"
 
@@ -38,6 +39,22 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& line) {
     return !line.options.path.empty();
 }
 
+// The readable form: the document and its universe, the hierarchy as a tree, and with --all
+// every object in detail.
+void PrintText(const Orvik::Inspect::JsonValue& model, bool allObjects) {
+    Orvik::Inspect::JsonValue header = Orvik::Inspect::JsonValue::Object();
+    for (const auto& [name, value] : model.Fields())
+        if (name != "objects")
+            header.Set(name, value);
+    Orvik::Inspect::TextRenderer::Render(header, std::cout);
+    Orvik::Inspect::HierarchyTreeRenderer::Render(model, std::cout);
+    if (allObjects) {
+        Orvik::Inspect::JsonValue objects = Orvik::Inspect::JsonValue::Object();
+        objects.Set("objects", *model.Find("objects"));
+        Orvik::Inspect::TextRenderer::Render(objects, std::cout);
+    }
+}
+
 int ReportFailure(const Orvik::Exception& e) {
     std::cerr << "orvik-xml-inspect: " << e.Message().Value() << '\n';
     if (const auto* fileError = dynamic_cast<const Orvik::FileException*>(&e))
@@ -61,7 +78,7 @@ int main(int argc, char** argv) {
             model.Write(std::cout);
             std::cout << '\n';
         } else {
-            Orvik::Inspect::TextRenderer::Render(model, std::cout);
+            PrintText(model, line.options.allObjects);
         }
         return 0;
     } catch (const Orvik::Exception& e) {

@@ -1,4 +1,4 @@
-#include "CFile.h"
+#include "orvik/writer/CFile.h"
 
 #include <cerrno>
 #include <cstring>

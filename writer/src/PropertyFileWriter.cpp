@@ -1,7 +1,7 @@
 #include "orvik/writer/PropertyFileWriter.h"
 
-#include "CFile.h"
 #include "PropertyFile.pb.h"
+#include "orvik/writer/CFile.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 #include "orvik/writer/XmlDocumentBuilder.h"
 
-#include "CFile.h"
 #include "XmlEscaper.h"
+#include "orvik/writer/CFile.h"
 
 #include <algorithm>
 #include <stdexcept>

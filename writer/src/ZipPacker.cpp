@@ -1,6 +1,6 @@
 #include "orvik/writer/ZipPacker.h"
 
-#include "CFile.h"
+#include "orvik/writer/CFile.h"
 
 #include <memory>
 #include <stdexcept>

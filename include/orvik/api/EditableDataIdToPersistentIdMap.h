@@ -10,8 +10,7 @@ namespace Orvik {
 // Persistent ids of an object's sub-objects (faces, edges ...), by their data id.
 class EditableDataIdToPersistentIdMap {
 public:
-    void Add(const UTF8String& dataId, const UTF8String& persistentId)
-    {
+    void Add(const UTF8String& dataId, const UTF8String& persistentId) {
         m_ids.emplace(dataId, persistentId);
     }
     std::size_t Size() const { return m_ids.size(); }

@@ -11,13 +11,13 @@ template <typename Tag>
 class ChildId : public TypedId {
 public:
     ChildId() = default;
-    static ChildId Create(IObject* object)
-    {
+    static ChildId Create(IObject* object) {
         return object ? ChildId(object->Id(), KindOf(object)) : ChildId();
     }
 
 private:
-    ChildId(UTF8String id, ObjectKindEnum kind) : TypedId(std::move(id), kind) {}
+    ChildId(UTF8String id, ObjectKindEnum kind)
+        : TypedId(std::move(id), kind) {}
 };
 
 using FileChildId = ChildId<struct FileChildTag>;

@@ -27,8 +27,7 @@ public:
     virtual IsValueSpecifiedEnum MassUnit(UnitTypeEnum&) const { return Unspecified(); }
     virtual IsValueSpecifiedEnum TimeUnit(UnitTypeEnum&) const { return Unspecified(); }
     virtual std::uint32_t CustomPropertyCount() const { return 0; }
-    virtual IsValueSpecifiedEnum CustomPropertyAt(std::uint32_t, CustomProperty&) const
-    {
+    virtual IsValueSpecifiedEnum CustomPropertyAt(std::uint32_t, CustomProperty&) const {
         return Unspecified();
     }
 

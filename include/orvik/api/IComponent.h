@@ -16,8 +16,7 @@ public:
     virtual bool IsSingleUnderRoot() const = 0;
     // Configurations are not part of the interchange format.
     virtual IdSet ConfigSet() const { return IdSet(); }
-    virtual IsValueSpecifiedEnum DefaultConfigId(UTF8String&) const
-    {
+    virtual IsValueSpecifiedEnum DefaultConfigId(UTF8String&) const {
         return IsValueSpecifiedEnum::kUnspecified;
     }
     virtual IdSet Materials() const = 0;

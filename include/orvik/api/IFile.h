@@ -28,18 +28,15 @@ public:
     virtual bool RefFileAt(std::uint64_t index, UTF8String& id, UTF16String& path) const = 0;
 
     // A file keeps only a display length unit of its own; the others are the defaults.
-    IsValueSpecifiedEnum LengthUnit(UnitTypeEnum& unit) const override
-    {
+    IsValueSpecifiedEnum LengthUnit(UnitTypeEnum& unit) const override {
         unit = UnitTypeEnum::kUnitType_Unknown;
         return IsValueSpecifiedEnum::kUnspecified;
     }
-    IsValueSpecifiedEnum DisplayAngleUnit(UnitTypeEnum& unit) const override
-    {
+    IsValueSpecifiedEnum DisplayAngleUnit(UnitTypeEnum& unit) const override {
         unit = UnitTypeEnum::kUnitType_Unknown;
         return IsValueSpecifiedEnum::kUnspecified;
     }
-    IsValueSpecifiedEnum DisplayLengthUnit(UnitTypeEnum& unit) const override
-    {
+    IsValueSpecifiedEnum DisplayLengthUnit(UnitTypeEnum& unit) const override {
         unit = m_displayLengthUnit;
         return SpecifiedIf(m_displayLengthUnit != UnitTypeEnum::kUnitType_Unknown);
     }

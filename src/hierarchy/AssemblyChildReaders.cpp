@@ -1,0 +1,74 @@
+#include "hierarchy/AssemblyChildReaders.h"
+
+#include "hierarchy/XMLInstance.h"
+#include "loader/Dispatcher.h"
+#include "orvik/api/ObjectCollector.h"
+#include "producer/XMLProducerImpl.h"
+#include "xml_util/XMLUtils.h"
+
+#include <array>
+#include <xercesc/util/XMLString.hpp>
+
+namespace Orvik {
+namespace {
+
+using xercesc::DOMElement;
+
+IObject* ReadInstance(const DOMElement& entry, const AssemblyChildSource& source) {
+    return XMLInstance::ReadInstance(entry, source.context.Registry());
+}
+
+// An object defined elsewhere in the document; one not made yet is made now, so the
+// assembly does not depend on the order of ids.
+IObject* ReadReference(const DOMElement& entry, const AssemblyChildSource& source) {
+    XMLProducerImpl& context = source.context;
+    UTF8String asRead;
+    XMLUtils::GetNodeAttribute(&entry, u"ID", asRead);
+    UTF8String kept = asRead;
+    context.MapObjectId(asRead, kept);
+    if (!context.Collector()->HasObject(kept))
+        Dispatcher::DispatchById(context.Registry(), asRead);
+    return context.FindObject(kept);
+}
+
+constexpr AssemblyChildReaders::Row NotLoadedYet(const XMLCh* name) {
+    return {name, nullptr};
+}
+
+const std::array<AssemblyChildReaders::Row, 16> kRows{{
+    {u"IInstance", ReadInstance},
+    NotLoadedYet(u"IAssemblyFeatureOverride"),
+    NotLoadedYet(u"ISketch"),
+    NotLoadedYet(u"IBrep"),
+    NotLoadedYet(u"ICurve"),
+    NotLoadedYet(u"IPoint"),
+    NotLoadedYet(u"IPointCloud"),
+    NotLoadedYet(u"IPolygonMesh"),
+    NotLoadedYet(u"IGeometricSet"),
+    NotLoadedYet(u"IExtensionGeometry"),
+    {u"Child", ReadReference},
+    NotLoadedYet(u"IWorkAxis"),
+    NotLoadedYet(u"IWorkPlane"),
+    NotLoadedYet(u"IWorkPoint"),
+    NotLoadedYet(u"ICoordSys"),
+    NotLoadedYet(u"IAnnotationCallout"),
+}};
+
+} // namespace
+
+const AssemblyChildReaders::Row* AssemblyChildReaders::Find(const XMLCh* elementName) {
+    for (const Row& row : kRows)
+        if (xercesc::XMLString::equals(row.elementName, elementName))
+            return &row;
+    return nullptr;
+}
+
+IObject* AssemblyChildReaders::KeepIfRead(XMLProducerImpl& context, std::unique_ptr<IObject> object,
+                                          bool read) {
+    if (!read || object == nullptr)
+        return nullptr;
+    IObject* held = object.get();
+    return context.Collector()->AddObject(std::move(object)) ? held : nullptr;
+}
+
+} // namespace Orvik

@@ -1,0 +1,187 @@
+#include "hierarchy/XMLInstance.h"
+
+#include "hierarchy/ElementWalk.h"
+#include "loader/Dispatcher.h"
+#include "loader/ElementReaders.h"
+#include "loader/ElementRegistry.h"
+#include "orvik/api/IComponent.h"
+#include "orvik/api/IFile.h"
+#include "orvik/api/ObjectCollector.h"
+#include "producer/XMLProducerImpl.h"
+#include "xml_util/XMLNames.h"
+#include "xml_util/XMLStrUtil.h"
+
+#include <memory>
+
+namespace Orvik {
+namespace {
+
+using xercesc::DOMElement;
+
+// Everything an "IInstance" element says, gathered before the instance may be made.
+struct InstanceDraft {
+    UTF8String id;
+    UTF16String label;
+    UTF8String versionPersistentId;
+    bool visible = false;
+    bool netVisible = false;
+    UTF8String placedId;
+    Matrix3d transform;
+    UTF16String changeKey;
+    UnitTypeEnum lengthUnit = UnitTypeEnum::kUnitType_Unknown;
+    UnitTypeEnum displayAngleUnit = UnitTypeEnum::kUnitType_Unknown;
+    UnitTypeEnum displayLengthUnit = UnitTypeEnum::kUnitType_Unknown;
+    IdSet styles;
+    IdSet netStyles;
+    IdSet materials;
+    IdSet animations;
+    std::vector<ExtensionDataContent> extensions;
+};
+
+// Absent attributes read as empty text.
+UTF16String AttributeText(const DOMElement& element, const XMLCh* name) {
+    return XMLStrUtil::XMLStrToWStr(element.getAttribute(name));
+}
+
+bool IsOne(const DOMElement& element, const XMLCh* name) {
+    return ElementReaders::IsVisibleValue(AttributeText(element, name));
+}
+
+UTF8String MappedId(XMLProducerImpl& context, const UTF8String& id) {
+    UTF8String mapped = id;
+    context.MapObjectId(id, mapped);
+    return mapped;
+}
+
+void ReadAttributes(const DOMElement& element, XMLProducerImpl& context, InstanceDraft& draft) {
+    draft.id = MappedId(context, UTF8String(AttributeText(element, u"ID")));
+    draft.label = AttributeText(element, u"Label");
+    draft.netVisible = IsOne(element, u"NetVisibility");
+    draft.visible = IsOne(element, u"Visibility");
+    draft.versionPersistentId = UTF8String(AttributeText(element, u"VersionPersistentId"));
+}
+
+// The placed object may come later in the document: it is made now, through the registry.
+// An element still being read (a placement cycle) is not made, so the instance is not either.
+void EnsurePlacedObject(ElementRegistry& registry, const UTF8String& asRead,
+                        const UTF8String& mapped) {
+    XMLProducerImpl& context = *registry.Context();
+    if (!context.Collector()->HasObject(mapped))
+        Dispatcher::DispatchById(registry, asRead);
+}
+
+void ReadPlacement(const DOMElement& child, ElementRegistry& registry, InstanceDraft& draft) {
+    // A reference without an id names nothing and leaves an earlier one in place.
+    if (!child.hasAttribute(u"ID"))
+        return;
+    const UTF8String asRead(AttributeText(child, u"ID"));
+    draft.placedId = MappedId(*registry.Context(), asRead);
+    EnsurePlacedObject(registry, asRead, draft.placedId);
+    draft.transform = Matrix3d();
+    XMLStrUtil::GetTransfFromStr(UTF8String(AttributeText(child, u"Transformation")),
+                                 draft.transform);
+}
+
+void ReadExtension(const DOMElement& child, XMLProducerImpl& context, InstanceDraft& draft) {
+    ExtensionDataContent content;
+    if (ElementReaders::ReadExtensionData(context.SideFileDirectory(), &child, content))
+        draft.extensions.push_back(std::move(content));
+}
+
+void ReadChild(const DOMElement& child, ElementRegistry& registry, InstanceDraft& draft) {
+    XMLProducerImpl& context = *registry.Context();
+    if (ElementWalk::IsNamed(child, u"Child"))
+        ReadPlacement(child, registry, draft);
+    else if (ElementWalk::IsNamed(child, u"ChangeKey"))
+        ElementReaders::ReadChangeKey(&child, draft.changeKey);
+    else if (ElementWalk::IsNamed(child, u"Unit"))
+        ElementReaders::ReadUnit(&child, draft.lengthUnit, draft.displayAngleUnit,
+                                 draft.displayLengthUnit);
+    else if (ElementWalk::IsNamed(child, u"Styles"))
+        ElementReaders::ReadStyleRefs(&context, &child, draft.styles);
+    else if (ElementWalk::IsNamed(child, u"NetStyles"))
+        ElementReaders::ReadStyleRefs(&context, &child, draft.netStyles);
+    else if (ElementWalk::IsNamed(child, u"Animations"))
+        ElementReaders::ReadIdRefs(&context, &child, u"Animations", AnimationRefNodeNameXMLCh,
+                                   draft.animations);
+    else if (ElementWalk::IsNamed(child, u"Materials"))
+        ElementReaders::ReadIdRefs(&context, &child, u"Materials", MaterialRefNodeNameXMLCh,
+                                   draft.materials);
+    else if (ElementWalk::IsNamed(child, u"ExtensionData"))
+        ReadExtension(child, context, draft);
+}
+
+// Only components and files can be placed; anything else yields an empty child.
+InstanceChildId PlaceableChild(IObject* placed) {
+    if (dynamic_cast<IComponent*>(placed) == nullptr && dynamic_cast<IFile*>(placed) == nullptr)
+        return InstanceChildId();
+    return InstanceChildId::Create(placed);
+}
+
+IsValueSpecifiedEnum CopyUnit(UnitTypeEnum field, UnitTypeEnum& unit) {
+    unit = field;
+    return IsValueSpecifiedEnum::kSpecified;
+}
+
+} // namespace
+
+XMLInstance::XMLInstance(const UTF8String& id, const UTF16String& label,
+                         const InstanceChildId& child, const Matrix3d& transform)
+    : XMLObject(id, label)
+    , m_child(child)
+    , m_transform(transform) {}
+
+XMLInstance::~XMLInstance() = default;
+
+XMLInstance* XMLInstance::ReadInstance(const DOMElement& element, ElementRegistry& registry) {
+    XMLProducerImpl* context = registry.Context();
+    if (context == nullptr || !element.hasAttribute(u"ID"))
+        return nullptr;
+    InstanceDraft draft;
+    ReadAttributes(element, *context, draft);
+    ElementWalk::ForEachChildElement(
+        element, [&](const DOMElement& child) { ReadChild(child, registry, draft); });
+
+    const InstanceChildId child = PlaceableChild(context->FindObject(draft.placedId));
+    if (child.IsEmpty())
+        return nullptr;
+    auto instance = std::make_unique<XMLInstance>(draft.id, draft.label, child, draft.transform);
+    instance->SetChangeKey(draft.changeKey);
+    instance->SetDisplayAngleUnit(draft.displayAngleUnit);
+    instance->SetLengthUnit(draft.lengthUnit);
+    instance->SetDisplayLengthUnit(draft.displayLengthUnit);
+    instance->m_visible = draft.visible;
+    instance->m_netVisible = draft.netVisible;
+    instance->m_animations = std::move(draft.animations);
+    instance->m_styles = std::move(draft.styles);
+    instance->m_netStyles = std::move(draft.netStyles);
+    instance->m_materials = std::move(draft.materials);
+    instance->SetVersionPersistentId(draft.versionPersistentId);
+    if (!draft.extensions.empty())
+        instance->AddExtensionDataContent(draft.extensions);
+
+    XMLInstance* held = instance.get();
+    // A refused instance (its id is held already) is destroyed by the collector.
+    return context->Collector()->AddObject(std::move(instance)) ? held : nullptr;
+}
+
+IsValueSpecifiedEnum XMLInstance::KeyframeAnimationChannels(IdSet& out) const {
+    if (m_animations.IsEmpty())
+        return IsValueSpecifiedEnum::kUnspecified;
+    out = m_animations;
+    return IsValueSpecifiedEnum::kSpecified;
+}
+
+IsValueSpecifiedEnum XMLInstance::LengthUnit(UnitTypeEnum& unit) const {
+    return CopyUnit(m_lengthUnit, unit);
+}
+
+IsValueSpecifiedEnum XMLInstance::DisplayAngleUnit(UnitTypeEnum& unit) const {
+    return CopyUnit(m_displayAngleUnit, unit);
+}
+
+IsValueSpecifiedEnum XMLInstance::DisplayLengthUnit(UnitTypeEnum& unit) const {
+    return CopyUnit(m_displayLengthUnit, unit);
+}
+
+} // namespace Orvik

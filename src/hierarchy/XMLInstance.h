@@ -1,0 +1,71 @@
+#pragma once
+
+#include "orvik/api/IInstance.h"
+#include "xml_util/XMLObject.h"
+
+#include <vector>
+#include <xercesc/dom/DOMElement.hpp>
+
+namespace Orvik {
+
+class ElementRegistry;
+
+// One "IInstance" element: a placement of a component or a file. Made only once the whole
+// element has been read and the placed object exists.
+class XMLInstance : public IInstance, public XMLObject {
+public:
+    XMLInstance(const UTF8String& id, const UTF16String& label, const InstanceChildId& child,
+                const Matrix3d& transform);
+    ~XMLInstance() override;
+
+    // Reads the element, creating the placed object through the registry when it is not made
+    // yet, and adds the instance to the collector. Null when no instance was made.
+    static XMLInstance* ReadInstance(const xercesc::DOMElement& element, ElementRegistry& registry);
+
+    const Matrix3d& Transform() const override { return m_transform; }
+    InstanceChildId InstanceChild() const override { return m_child; }
+    bool IsNetVisible() const override { return m_netVisible; }
+    IdSet Styles() const override { return m_styles; }
+    IdSet NetStyles() const override { return m_netStyles; }
+    IdSet Materials() const override { return m_materials; }
+    void SetLengthUnit(UnitTypeEnum unit) override { m_lengthUnit = unit; }
+    void SetDisplayAngleUnit(UnitTypeEnum unit) override { m_displayAngleUnit = unit; }
+    void SetDisplayLengthUnit(UnitTypeEnum unit) override { m_displayLengthUnit = unit; }
+
+    UTF8String Id() const override { return IdImpl(); }
+    UTF16String Label() const override { return LabelImpl(); }
+    IsValueSpecifiedEnum ExtensionDataByTypeId(const UTF8String& typeId,
+                                               ExtensionDataContent& out) const override {
+        return ExtensionDataByTypeIdImpl(typeId, out);
+    }
+    IsValueSpecifiedEnum ChangeKey(UTF16String& out) const override { return ChangeKeyImpl(out); }
+    IsValueSpecifiedEnum VersionPersistentId(UTF8String& out) const override {
+        return VersionPersistentIdImpl(out);
+    }
+    IsValueSpecifiedEnum Properties(std::vector<Property>& out) const override {
+        return PropertiesImpl(out);
+    }
+    const IDomainData* DomainData() const override { return DomainDataImpl(); }
+    IsValueSpecifiedEnum KeyframeAnimationChannels(IdSet& out) const override;
+
+    IsValueSpecifiedEnum LengthUnit(UnitTypeEnum& unit) const override;
+    IsValueSpecifiedEnum DisplayAngleUnit(UnitTypeEnum& unit) const override;
+    IsValueSpecifiedEnum DisplayLengthUnit(UnitTypeEnum& unit) const override;
+
+    bool IsVisible() const override { return m_visible; }
+
+private:
+    InstanceChildId m_child;
+    Matrix3d m_transform;
+    UnitTypeEnum m_lengthUnit = UnitTypeEnum::kUnitType_Unknown;
+    UnitTypeEnum m_displayAngleUnit = UnitTypeEnum::kUnitType_Unknown;
+    UnitTypeEnum m_displayLengthUnit = UnitTypeEnum::kUnitType_Unknown;
+    bool m_visible = true;
+    bool m_netVisible = true;
+    IdSet m_styles;
+    IdSet m_netStyles;
+    IdSet m_materials;
+    IdSet m_animations;
+};
+
+} // namespace Orvik

@@ -1,0 +1,228 @@
+#include "LoaderFixture.h"
+#include "hierarchy/ElementWalk.h"
+#include "hierarchy/XMLInstance.h"
+
+#include <string>
+#include <xercesc/dom/DOMDocument.hpp>
+
+namespace Orvik::Test {
+namespace {
+
+using Builder = Writer::XmlDocumentBuilder;
+
+class InstanceTest : public LoaderFixture {
+protected:
+    IInstance* InstanceOf(const std::string& id) const {
+        return dynamic_cast<IInstance*>(m_context->FindObject(UTF8String(id)));
+    }
+
+    static void Instance(Builder& b, const std::string& id, const std::string& placed,
+                         Writer::XmlDocumentBuilder::AttributeList attributes = {}) {
+        b.Open("IInstance").Attribute("ID", id);
+        for (const auto& [name, value] : attributes)
+            b.Attribute(name, value);
+        b.Element("Child", {{"ID", placed}});
+        b.Close();
+    }
+
+    static void Part(Builder& b, const std::string& id) { b.Element("IPart", {{"ID", id}}); }
+
+    static void Assembly(Builder& b, const std::string& id, const std::string& placed) {
+        b.Open("IAssembly").Attribute("ID", id).Attribute("Label", id).Open("ChildSet");
+        Instance(b, id + "-inst", placed);
+        b.Close().Close();
+    }
+
+    std::size_t InstanceCount() const {
+        std::size_t count = 0;
+        m_context->Collector()->ForEach([&](IObject& object) {
+            if (KindOf(&object) == ObjectKindEnum::kInstance)
+                ++count;
+        });
+        return count;
+    }
+};
+
+TEST_F(InstanceTest, VisibilityCountsOnlyWhenExactlyOne) {
+    Load([](Builder& b) {
+        Part(b, "p");
+        Instance(b, "one", "p", {{"Visibility", "1"}, {"NetVisibility", "1"}});
+        Instance(b, "word", "p", {{"Visibility", "true"}, {"NetVisibility", "True"}});
+        Instance(b, "absent", "p");
+    });
+    EXPECT_TRUE(InstanceOf("one")->IsVisible());
+    EXPECT_TRUE(InstanceOf("one")->IsNetVisible());
+    EXPECT_FALSE(InstanceOf("word")->IsVisible());
+    EXPECT_FALSE(InstanceOf("word")->IsNetVisible());
+    EXPECT_FALSE(InstanceOf("absent")->IsVisible());
+    EXPECT_FALSE(InstanceOf("absent")->IsNetVisible());
+}
+
+TEST_F(InstanceTest, ReadsItsOwnElements) {
+    Load([](Builder& b) {
+        Part(b, "p");
+        b.Open("IInstance").Attribute("ID", "i").Attribute("Label", "Bolt");
+        b.Element("Child", {{"ID", "p"}, {"Transformation", "1 0 0 5 0 1 0 6 0 0 1 7"}});
+        b.Element("Unit", {{"LengthUnit", "Meter"}, {"DisplayAngleUnit", "Degree"}});
+        b.Open("Styles").Element("StyleRef", {{"ID", "s1"}}).Close();
+        b.Open("NetStyles").Element("StyleRef", {{"ID", "s2"}}).Close();
+        b.Open("Materials").Element("MaterialRef", {{"ID", "m1"}}).Close();
+        b.Open("Animations").Element("AnimationRef", {{"ID", "a1"}}).Close();
+        b.Close();
+        Instance(b, "plain", "p");
+    });
+    IInstance* instance = InstanceOf("i");
+    ASSERT_NE(instance, nullptr);
+    EXPECT_EQ(instance->Label(), UTF16String(u"Bolt"));
+    EXPECT_EQ(instance->InstanceChild().Kind(), ObjectKindEnum::kPart);
+    EXPECT_EQ(instance->Transform().At(0, 3), 5.0);
+    EXPECT_EQ(instance->Transform().At(2, 3), 7.0);
+    UnitTypeEnum unit = UnitTypeEnum::kUnitType_Unknown;
+    ASSERT_EQ(instance->DisplayAngleUnit(unit), IsValueSpecifiedEnum::kSpecified);
+    EXPECT_EQ(unit, UnitTypeEnum::kUnitType_Degree);
+    EXPECT_EQ(instance->Styles(), IdSet({UTF8String("s1")}));
+    EXPECT_EQ(instance->NetStyles(), IdSet({UTF8String("s2")}));
+    EXPECT_EQ(instance->Materials(), IdSet({UTF8String("m1")}));
+    IdSet channels;
+    ASSERT_EQ(instance->KeyframeAnimationChannels(channels), IsValueSpecifiedEnum::kSpecified);
+    EXPECT_EQ(channels, IdSet({UTF8String("a1")}));
+
+    IInstance* plain = InstanceOf("plain");
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(plain->KeyframeAnimationChannels(channels), IsValueSpecifiedEnum::kUnspecified);
+    EXPECT_TRUE(plain->Transform().IsIdentity());
+}
+
+TEST_F(InstanceTest, PlacedObjectIsMadeOnDemandWhateverItsPlaceInTheDocument) {
+    Load([](Builder& b) {
+        Instance(b, "a-instance", "z-part");
+        Instance(b, "b-instance", "z-part");
+        Part(b, "z-part");
+    });
+    IInstance* instance = InstanceOf("a-instance");
+    ASSERT_NE(instance, nullptr);
+    EXPECT_EQ(instance->InstanceChild().Id(), UTF8String("z-part"));
+    EXPECT_EQ(instance->InstanceChild().Kind(), ObjectKindEnum::kPart);
+    EXPECT_NE(InstanceOf("b-instance"), nullptr);
+    EXPECT_EQ(m_context->Collector()->Size(), 3u);
+}
+
+TEST_F(InstanceTest, FilesCanBePlaced) {
+    Load([](Builder& b) {
+        File(b, "f", "True");
+        Instance(b, "i", "f");
+    });
+    IInstance* instance = InstanceOf("i");
+    ASSERT_NE(instance, nullptr);
+    EXPECT_EQ(instance->InstanceChild().Id(), UTF8String("f"));
+    EXPECT_EQ(instance->InstanceChild().Kind(), ObjectKindEnum::kFile);
+}
+
+TEST_F(InstanceTest, NoInstanceWithoutAPlaceableObject) {
+    Load([](Builder& b) {
+        Part(b, "p");
+        Instance(b, "a-valid", "p");
+        Instance(b, "unknown", "nowhere");
+        Instance(b, "of-an-instance", "a-valid");
+        b.Open("IInstance").Attribute("ID", "no-child").Close();
+        b.Open("IInstance").Attribute("ID", "child-without-id").Element("Child").Close();
+        b.Open("IInstance").Element("Child", {{"ID", "p"}}).Close();
+        b.Open("IAssembly").Attribute("ID", "asm").Open("ChildSet");
+        Instance(b, "inner", "nowhere");
+        b.Close().Close();
+    });
+    EXPECT_EQ(InstanceCount(), 1u);
+    EXPECT_NE(InstanceOf("a-valid"), nullptr);
+    auto* assembly = dynamic_cast<IAssembly*>(m_context->FindObject(UTF8String("asm")));
+    ASSERT_NE(assembly, nullptr);
+    EXPECT_EQ(assembly->ChildCount(), 0u);
+}
+
+TEST_F(InstanceTest, LaterChildReplacesTheEarlierReferenceAndTransform) {
+    Load([](Builder& b) {
+        Part(b, "first");
+        Part(b, "second");
+        b.Open("IInstance").Attribute("ID", "i");
+        b.Element("Child", {{"ID", "first"}, {"Transformation", "1 0 0 9 0 1 0 9 0 0 1 9"}});
+        b.Element("Child", {{"ID", "second"}});
+        b.Element("Child");
+        b.Close();
+    });
+    IInstance* instance = InstanceOf("i");
+    ASSERT_NE(instance, nullptr);
+    EXPECT_EQ(instance->InstanceChild().Id(), UTF8String("second"));
+    EXPECT_TRUE(instance->Transform().IsIdentity());
+}
+
+TEST_F(InstanceTest, IdPrefixRenamesTheInstanceAndThePlacedId) {
+    Load(
+        [](Builder& b) {
+            Instance(b, "a-instance", "z-part");
+            Part(b, "z-part");
+        },
+        "N");
+    UTF8String instanceId;
+    UTF8String partId;
+    ASSERT_TRUE(m_context->ResolveObjectId(UTF8String("a-instance"), instanceId));
+    ASSERT_TRUE(m_context->ResolveObjectId(UTF8String("z-part"), partId));
+    EXPECT_EQ(instanceId.Value().rfind("N", 0), 0u);
+    IInstance* instance = InstanceOf(instanceId.Value());
+    ASSERT_NE(instance, nullptr);
+    EXPECT_EQ(instance->Id(), instanceId);
+    EXPECT_EQ(instance->InstanceChild().Id(), partId);
+    EXPECT_EQ(m_context->Collector()->Size(), 2u);
+}
+
+TEST_F(InstanceTest, PlacementCyclesMakeNoInstanceAndEnd) {
+    Load([](Builder& b) {
+        Instance(b, "self", "self");
+        // The file lists the instance; the instance places the file while it is being read.
+        File(b, "f", "True", {"f-inst"});
+        Instance(b, "f-inst", "f");
+        Assembly(b, "own", "own");
+        Assembly(b, "x", "y");
+        Assembly(b, "y", "x");
+    });
+    EXPECT_EQ(InstanceOf("self"), nullptr);
+    EXPECT_EQ(InstanceOf("f-inst"), nullptr);
+    EXPECT_EQ(InstanceOf("own-inst"), nullptr);
+    // "x" is read first and reaches "y", which cannot place "x" while "x" is being read.
+    EXPECT_EQ(InstanceOf("y-inst"), nullptr);
+    ASSERT_NE(InstanceOf("x-inst"), nullptr);
+    EXPECT_EQ(InstanceOf("x-inst")->InstanceChild().Id(), UTF8String("y"));
+    EXPECT_EQ(InstanceCount(), 1u);
+    EXPECT_TRUE(m_context->Collector()->HasObject(UTF8String("own")));
+}
+
+TEST_F(InstanceTest, InstanceWhoseIdIsHeldAlreadyIsRefused) {
+    Load([](Builder& b) {
+        Part(b, "p");
+        Instance(b, "i", "p");
+    });
+    const xercesc::DOMElement* element = nullptr;
+    ElementWalk::ForEachChildElement(*m_context->Parser()->getDocument()->getDocumentElement(),
+                                     [&](const xercesc::DOMElement& top) {
+                                         if (ElementWalk::IsNamed(top, u"IInstance"))
+                                             element = &top;
+                                     });
+    ASSERT_NE(element, nullptr);
+    EXPECT_EQ(XMLInstance::ReadInstance(*element, m_context->Registry()), nullptr);
+    EXPECT_EQ(InstanceCount(), 1u);
+}
+
+TEST_F(InstanceTest, OnePartPlacedByAHundredThousandTopLevelInstancesLoads) {
+    constexpr int kInstances = 100000;
+    Load([](Builder& b) {
+        File(b, "file", "True");
+        for (int i = 0; i < kInstances; ++i)
+            Instance(b, "i" + std::to_string(i), "part", {{"Visibility", "1"}});
+        Part(b, "part");
+    });
+    EXPECT_EQ(InstanceCount(), static_cast<std::size_t>(kInstances));
+    EXPECT_EQ(m_context->Collector()->Size(), static_cast<std::size_t>(kInstances) + 2);
+    ASSERT_NE(InstanceOf("i99999"), nullptr);
+    EXPECT_EQ(InstanceOf("i99999")->InstanceChild().Id(), UTF8String("part"));
+}
+
+} // namespace
+} // namespace Orvik::Test

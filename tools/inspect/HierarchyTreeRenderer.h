@@ -1,0 +1,32 @@
+#pragma once
+
+#include "JsonValue.h"
+
+#include <ostream>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace Orvik::Inspect {
+
+// Prints the model's objects as the tree a host walks from the root: each object on one line
+// with its key values, its children (and an instance's placed object) indented below. An
+// object met a second time is named, not expanded again, so shared parts and reference
+// cycles print once.
+class HierarchyTreeRenderer {
+public:
+    static void Render(const JsonValue& model, std::ostream& out);
+
+private:
+    HierarchyTreeRenderer(const JsonValue& objects, std::ostream& out);
+
+    void RenderObject(const std::string& id, int depth);
+    void RenderSummary(const JsonValue& object);
+    void RenderChildren(const JsonValue& object, int depth);
+
+    std::unordered_map<std::string, const JsonValue*> m_byId;
+    std::unordered_set<std::string> m_printed;
+    std::ostream& m_out;
+};
+
+} // namespace Orvik::Inspect
