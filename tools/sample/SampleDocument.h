@@ -7,7 +7,7 @@
 namespace Orvik::Sample {
 
 struct SampleOptions {
-    // Parts placed by the top assembly, one instance each.
+    // Instances of the shared shaft part in the top assembly.
     unsigned partCount = 3;
 };
 

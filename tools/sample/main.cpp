@@ -10,7 +10,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: orvik-xml-sample OUTDIR [--name NAME] [--parts N]\n"
     "  writes OUTDIR/NAME.xml and OUTDIR/NAME.zip (default NAME: sample)\n"
-    "  --parts N    parts placed by the assembly (default 3)\n";
+    "  --parts N    instances of the shared shaft part in the assembly (default 3)\n";
 
 } // namespace
 
