@@ -9,4 +9,9 @@ std::uint32_t NumericConverter::SizeToULong(std::size_t size) {
     return size > kMax ? kMax : static_cast<std::uint32_t>(size);
 }
 
+std::uint32_t NumericConverter::UInt64ToULong(std::uint64_t value) {
+    constexpr std::uint32_t kMax = std::numeric_limits<std::uint32_t>::max();
+    return value > kMax ? kMax : static_cast<std::uint32_t>(value);
+}
+
 } // namespace Orvik

@@ -1,10 +1,14 @@
 #include "orvik/api/ObjectKind.h"
 
 #include "orvik/api/IAssembly.h"
+#include "orvik/api/IBrep.h"
+#include "orvik/api/ICurve.h"
 #include "orvik/api/IFile.h"
 #include "orvik/api/IInstance.h"
 #include "orvik/api/IObject.h"
 #include "orvik/api/IPart.h"
+#include "orvik/api/IPolygonMesh.h"
+#include "orvik/api/ISubdivMesh.h"
 
 namespace Orvik {
 namespace {
@@ -15,6 +19,10 @@ public:
     void Visit(IAssembly&) override { kind = ObjectKindEnum::kAssembly; }
     void Visit(IPart&) override { kind = ObjectKindEnum::kPart; }
     void Visit(IInstance&) override { kind = ObjectKindEnum::kInstance; }
+    void Visit(IBrep&) override { kind = ObjectKindEnum::kBrep; }
+    void Visit(ICurve&) override { kind = ObjectKindEnum::kCurve; }
+    void Visit(IPolygonMesh&) override { kind = ObjectKindEnum::kPolygonMesh; }
+    void Visit(ISubdivMesh&) override { kind = ObjectKindEnum::kSubdivMesh; }
 
     ObjectKindEnum kind = ObjectKindEnum::kUnknown;
 };

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <boost/filesystem/operations.hpp>
 #include <cstdio>
+#include <map>
 #include <random>
 #include <string_view>
 #include <xercesc/dom/DOMAttr.hpp>
@@ -237,6 +238,41 @@ bool XMLUtils::DeleteDirectory(const UTF16String& path) {
     } catch (...) {
         return false;
     }
+}
+
+void XMLUtils::GetMeshTypeAndOrientationFromString(
+    const UTF16String& type, const UTF16String& orientation,
+    IPolygonMesh::PolygonMeshTypeEnum& meshType,
+    IPolygonMesh::PolygonMeshOrientationEnum& meshOrientation) {
+    static const std::map<std::string, IPolygonMesh::PolygonMeshTypeEnum> kTypes{
+        {"kPolygonMeshType_Unknown", IPolygonMesh::kPolygonMeshType_Unknown},
+        {"kPolygonMeshType_Triangles", IPolygonMesh::kPolygonMeshType_Triangles},
+        {"kPolygonMeshType_Quads", IPolygonMesh::kPolygonMeshType_Quads},
+        {"kPolygonMeshType_Polygons", IPolygonMesh::kPolygonMeshType_Polygons}};
+    static const std::map<std::string, IPolygonMesh::PolygonMeshOrientationEnum> kOrientations{
+        {"kPolygonMeshOrientation_Unknown", IPolygonMesh::kPolygonMeshOrientation_Unknown},
+        {"kPolygonMeshOrientation_CounterClockwise",
+         IPolygonMesh::kPolygonMeshOrientation_CounterClockwise},
+        {"kPolygonMeshOrientation_Clockwise", IPolygonMesh::kPolygonMeshOrientation_Clockwise}};
+    const auto typeFound = kTypes.find(UTF8String(type).Value());
+    if (typeFound != kTypes.end())
+        meshType = typeFound->second;
+    const auto orientationFound = kOrientations.find(UTF8String(orientation).Value());
+    if (orientationFound != kOrientations.end())
+        meshOrientation = orientationFound->second;
+}
+
+void XMLUtils::GetGeometryTypeFromString(const UTF16String& text,
+                                         IBrep::ProducerGeometryTypeEnum& geometryType) {
+    static const std::map<std::string, IBrep::ProducerGeometryTypeEnum> kTypes{
+        {"kProducerGeometryType_Unknown", IBrep::kProducerGeometryType_Unknown},
+        {"kProducerGeometryType_Solid", IBrep::kProducerGeometryType_Solid},
+        {"kProducerGeometryType_Brep", IBrep::kProducerGeometryType_Brep},
+        {"kProducerGeometryType_Surface", IBrep::kProducerGeometryType_Surface},
+        {"kProducerGeometryType_Wire", IBrep::kProducerGeometryType_Wire}};
+    const auto found = kTypes.find(UTF8String(text).Value());
+    if (found != kTypes.end())
+        geometryType = found->second;
 }
 
 } // namespace Orvik

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "orvik/api/ExtensionDataContent.h"
+#include "orvik/api/IBrep.h"
+#include "orvik/api/IPolygonMesh.h"
 #include "orvik/api/UTF16String.h"
 #include "orvik/api/UTF8String.h"
 #include "xml_util/ZipExtractionLimits.h"
@@ -41,6 +43,17 @@ public:
     // Adds the "Path" of every "FileRef" child, resolved against the side-file folder.
     static void ProcessExtDataRefFilesNode(const UTF16String& sideFileDirectory,
                                            const DOMNode* fileRefs, ExtensionDataContent& content);
+
+    // Literals "kPolygonMeshType_*" and "kPolygonMeshOrientation_*"; text that names no value
+    // leaves the target as it was.
+    static void
+    GetMeshTypeAndOrientationFromString(const UTF16String& type, const UTF16String& orientation,
+                                        IPolygonMesh::PolygonMeshTypeEnum& meshType,
+                                        IPolygonMesh::PolygonMeshOrientationEnum& meshOrientation);
+
+    // Literals "kProducerGeometryType_*"; text that names no value leaves the target as it was.
+    static void GetGeometryTypeFromString(const UTF16String& text,
+                                          IBrep::ProducerGeometryTypeEnum& geometryType);
 
     // True for a path with the extension ".zip" in any case; the folder named is new for
     // each call, under the system temp folder, and not yet created. The document path stays.

@@ -1,5 +1,8 @@
 #include "hierarchy/AssemblyChildReaders.h"
 
+#include "geometry/BrepElementParser.h"
+#include "geometry/CurveElementReaders.h"
+#include "geometry/PolygonMeshElementReader.h"
 #include "hierarchy/XMLInstance.h"
 #include "loader/Dispatcher.h"
 #include "orvik/api/ObjectCollector.h"
@@ -31,6 +34,24 @@ IObject* ReadReference(const DOMElement& entry, const AssemblyChildSource& sourc
     return context.FindObject(kept);
 }
 
+IObject* ReadCurve(const DOMElement& entry, const AssemblyChildSource& source) {
+    return CurveElementReaders::ReadChildCurve(source.context, entry, source.tables);
+}
+
+IObject* ReadBrep(const DOMElement& entry, const AssemblyChildSource& source) {
+    UTF8String id;
+    BrepElementParser::ParseBrepElement(source.context, &entry, source.tables.bodiesByDxid, id);
+    return source.context.FindObject(id);
+}
+
+IObject* ReadMesh(const DOMElement& entry, const AssemblyChildSource& source) {
+    UTF8String id;
+    if (!PolygonMeshElementReader::ParsePolygonMeshElement(source.context, &entry,
+                                                           source.tables.meshesById, id))
+        return nullptr;
+    return source.context.FindObject(id);
+}
+
 constexpr AssemblyChildReaders::Row NotLoadedYet(const XMLCh* name) {
     return {name, nullptr};
 }
@@ -39,11 +60,11 @@ const std::array<AssemblyChildReaders::Row, 16> kRows{{
     {u"IInstance", ReadInstance},
     NotLoadedYet(u"IAssemblyFeatureOverride"),
     NotLoadedYet(u"ISketch"),
-    NotLoadedYet(u"IBrep"),
-    NotLoadedYet(u"ICurve"),
+    {u"IBrep", ReadBrep},
+    {u"ICurve", ReadCurve},
     NotLoadedYet(u"IPoint"),
     NotLoadedYet(u"IPointCloud"),
-    NotLoadedYet(u"IPolygonMesh"),
+    {u"IPolygonMesh", ReadMesh},
     NotLoadedYet(u"IGeometricSet"),
     NotLoadedYet(u"IExtensionGeometry"),
     {u"Child", ReadReference},

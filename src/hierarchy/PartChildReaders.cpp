@@ -1,5 +1,8 @@
 #include "hierarchy/PartChildReaders.h"
 
+#include "geometry/BrepElementParser.h"
+#include "geometry/CurveElementReaders.h"
+#include "geometry/PolygonMeshElementReader.h"
 #include "hierarchy/ElementWalk.h"
 #include "loader/ElementReaders.h"
 #include "orvik/api/ObjectCollector.h"
@@ -20,6 +23,29 @@ bool ReadReference(const DOMElement& element, PartChildSources& sources, IObject
     return child != nullptr;
 }
 
+// A curve element that yields no curve is a failed child; curves never stop the walk.
+bool ReadCurve(const DOMElement& element, PartChildSources& sources, IObject*& child) {
+    child = CurveElementReaders::ReadChildCurve(sources.context, element, sources.tables);
+    return child != nullptr;
+}
+
+bool ReadBrep(const DOMElement& element, PartChildSources& sources, IObject*& child) {
+    UTF8String id;
+    BrepElementParser::ParseBrepElement(sources.context, &element, sources.tables.bodiesByDxid, id);
+    child = sources.context.FindObject(id);
+    return true;
+}
+
+// A mesh element without a mesh in the table appends nothing; the walk goes on.
+bool ReadMesh(const DOMElement& element, PartChildSources& sources, IObject*& child) {
+    UTF8String id;
+    child = PolygonMeshElementReader::ParsePolygonMeshElement(sources.context, &element,
+                                                              sources.tables.meshesById, id)
+                ? sources.context.FindObject(id)
+                : nullptr;
+    return child != nullptr;
+}
+
 constexpr PartChildRow NotLoadedYet(const XMLCh* name, bool stopsChildSet) {
     return PartChildRow{name, nullptr, stopsChildSet};
 }
@@ -28,11 +54,11 @@ constexpr bool kStops = true;
 constexpr bool kGoesOn = false;
 
 const PartChildReaders::Table kRows{{
-    NotLoadedYet(u"IBrep", kGoesOn),
-    NotLoadedYet(u"ICurve", kGoesOn),
+    {u"IBrep", ReadBrep, kGoesOn},
+    {u"ICurve", ReadCurve, kGoesOn},
     NotLoadedYet(u"IPoint", kStops),
     NotLoadedYet(u"IPointCloud", kStops),
-    NotLoadedYet(u"IPolygonMesh", kGoesOn),
+    {u"IPolygonMesh", ReadMesh, kGoesOn},
     NotLoadedYet(u"IGeometricSet", kStops),
     NotLoadedYet(u"ISketch", kStops),
     NotLoadedYet(u"IExtensionGeometry", kStops),

@@ -15,8 +15,7 @@ namespace Orvik {
 using xercesc::DOMElement;
 
 XMLAssembly::XMLAssembly(XMLProducerImpl* context)
-    : XMLObject(UTF8String(), UTF16String())
-    , m_context(context) {}
+    : m_context(context) {}
 
 XMLAssembly::~XMLAssembly() = default;
 

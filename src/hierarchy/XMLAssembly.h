@@ -2,10 +2,10 @@
 
 #include "hierarchy/ComponentUnits.h"
 #include "hierarchy/CrossLevelAttributes.h"
+#include "hierarchy/XMLAttributeSetsEntity.h"
 #include "loader/AttributeSetReader.h"
 #include "loader/SideDataCache.h"
 #include "orvik/api/IAssembly.h"
-#include "xml_util/XMLObject.h"
 
 #include <memory>
 #include <vector>
@@ -16,7 +16,7 @@ namespace Orvik {
 class XMLProducerImpl;
 
 // One "IAssembly" element: a component whose children it creates from its "ChildSet".
-class XMLAssembly : public IAssembly, public XMLObject {
+class XMLAssembly : public XMLAttributeSetsEntity<IAssembly> {
 public:
     explicit XMLAssembly(XMLProducerImpl* context);
     ~XMLAssembly() override;
@@ -24,21 +24,6 @@ public:
     // False only for a null element or one without attributes. The tables go to the readers
     // of the children.
     bool Read(const xercesc::DOMElement* element, const ExternalGeometryTables& tables);
-
-    UTF8String Id() const override { return IdImpl(); }
-    UTF16String Label() const override { return LabelImpl(); }
-    IsValueSpecifiedEnum ExtensionDataByTypeId(const UTF8String& typeId,
-                                               ExtensionDataContent& out) const override {
-        return ExtensionDataByTypeIdImpl(typeId, out);
-    }
-    IsValueSpecifiedEnum ChangeKey(UTF16String& out) const override { return ChangeKeyImpl(out); }
-    IsValueSpecifiedEnum VersionPersistentId(UTF8String& out) const override {
-        return VersionPersistentIdImpl(out);
-    }
-    IsValueSpecifiedEnum Properties(std::vector<Property>& out) const override {
-        return PropertiesImpl(out);
-    }
-    const IDomainData* DomainData() const override { return DomainDataImpl(); }
 
     const Orvik::FileProperties* FileProperties() const override { return m_properties.get(); }
     IdSet Styles() const override { return m_styles; }
@@ -62,17 +47,6 @@ public:
         m_crossLevel.TransformationAt(index, path, transform);
     }
 
-    IdSet StyleSet() const override { return m_sets.styles; }
-    IdSet TextureSet() const override { return m_sets.textures; }
-    IdSet LayerSet() const override { return m_sets.layers; }
-    IdSet GroupSet() const override { return m_sets.groups; }
-    IdSet LodSet() const override { return m_sets.lods; }
-    IdSet AnimationSet() const override { return m_sets.animations; }
-    IdSet CameraSet() const override { return m_sets.cameras; }
-    IdSet ViewSet() const override { return m_sets.views; }
-    IdSet MaterialSet() const override { return m_sets.materials; }
-    IdSet LightSet() const override { return m_sets.lights; }
-
     IsValueSpecifiedEnum LengthUnit(UnitTypeEnum& unit) const override;
     IsValueSpecifiedEnum DisplayAngleUnit(UnitTypeEnum& unit) const override;
     IsValueSpecifiedEnum DisplayLengthUnit(UnitTypeEnum& unit) const override;
@@ -85,7 +59,6 @@ private:
     XMLProducerImpl* m_context;
     std::vector<AssemblyChildId> m_children;
     ComponentUnits m_units{ComponentUnits::NameMatch::kIgnoreCase};
-    AttributeSets m_sets;
     IdSet m_styles;
     IdSet m_materials;
     CrossLevelAttributes m_crossLevel;

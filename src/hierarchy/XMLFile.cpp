@@ -32,8 +32,7 @@ void ForEachChildElement(const DOMElement& parent, Visit visit) {
 } // namespace
 
 XMLFile::XMLFile(const UTF16String&, XMLProducerImpl* context)
-    : XMLObject(UTF8String(), UTF16String())
-    , m_context(context) {}
+    : m_context(context) {}
 
 XMLFile::~XMLFile() = default;
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "hierarchy/XMLAttributeSetsEntity.h"
 #include "loader/AttributeSetReader.h"
 #include "orvik/api/IFile.h"
-#include "xml_util/XMLObject.h"
 
 #include <memory>
 #include <utility>
@@ -14,7 +14,7 @@ namespace Orvik {
 class XMLProducerImpl;
 
 // One "IFile" element: the top of the hierarchy, with its children by id.
-class XMLFile : public IFile, public XMLObject {
+class XMLFile : public XMLAttributeSetsEntity<IFile> {
 public:
     XMLFile(const UTF16String& path, XMLProducerImpl* context);
     ~XMLFile() override;
@@ -23,32 +23,6 @@ public:
     bool Read(const xercesc::DOMElement* element);
     // Set when the loader chooses this file as root because none was marked.
     void SetIsRoot(bool isRoot) { m_isRoot = isRoot; }
-
-    IdSet StyleSet() const override { return m_sets.styles; }
-    IdSet TextureSet() const override { return m_sets.textures; }
-    IdSet LayerSet() const override { return m_sets.layers; }
-    IdSet GroupSet() const override { return m_sets.groups; }
-    IdSet LodSet() const override { return m_sets.lods; }
-    IdSet AnimationSet() const override { return m_sets.animations; }
-    IdSet CameraSet() const override { return m_sets.cameras; }
-    IdSet ViewSet() const override { return m_sets.views; }
-    IdSet MaterialSet() const override { return m_sets.materials; }
-    IdSet LightSet() const override { return m_sets.lights; }
-
-    UTF8String Id() const override { return IdImpl(); }
-    UTF16String Label() const override { return LabelImpl(); }
-    IsValueSpecifiedEnum ExtensionDataByTypeId(const UTF8String& typeId,
-                                               ExtensionDataContent& out) const override {
-        return ExtensionDataByTypeIdImpl(typeId, out);
-    }
-    IsValueSpecifiedEnum ChangeKey(UTF16String& out) const override { return ChangeKeyImpl(out); }
-    IsValueSpecifiedEnum VersionPersistentId(UTF8String& out) const override {
-        return VersionPersistentIdImpl(out);
-    }
-    IsValueSpecifiedEnum Properties(std::vector<Property>& out) const override {
-        return PropertiesImpl(out);
-    }
-    const IDomainData* DomainData() const override { return DomainDataImpl(); }
 
     const Orvik::FileProperties* FileProperties() const override;
     std::uint64_t ChildCount() const override { return m_childIds.size(); }
@@ -74,7 +48,6 @@ private:
     Time m_lastModification;
     bool m_hasLastModification = false;
     std::vector<UTF8String> m_childIds;
-    AttributeSets m_sets;
     std::vector<std::pair<UTF8String, UTF16String>> m_refFiles;
     bool m_isRoot = false;
 };

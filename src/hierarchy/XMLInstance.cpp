@@ -127,7 +127,7 @@ IsValueSpecifiedEnum CopyUnit(UnitTypeEnum field, UnitTypeEnum& unit) {
 
 XMLInstance::XMLInstance(const UTF8String& id, const UTF16String& label,
                          const InstanceChildId& child, const Matrix3d& transform)
-    : XMLObject(id, label)
+    : XMLEntity(id, label)
     , m_child(child)
     , m_transform(transform) {}
 

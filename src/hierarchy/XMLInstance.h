@@ -1,7 +1,7 @@
 #pragma once
 
 #include "orvik/api/IInstance.h"
-#include "xml_util/XMLObject.h"
+#include "xml_util/XMLEntity.h"
 
 #include <vector>
 #include <xercesc/dom/DOMElement.hpp>
@@ -12,7 +12,7 @@ class ElementRegistry;
 
 // One "IInstance" element: a placement of a component or a file. Made only once the whole
 // element has been read and the placed object exists.
-class XMLInstance : public IInstance, public XMLObject {
+class XMLInstance : public XMLEntity<IInstance> {
 public:
     XMLInstance(const UTF8String& id, const UTF16String& label, const InstanceChildId& child,
                 const Matrix3d& transform);
@@ -32,20 +32,6 @@ public:
     void SetDisplayAngleUnit(UnitTypeEnum unit) override { m_displayAngleUnit = unit; }
     void SetDisplayLengthUnit(UnitTypeEnum unit) override { m_displayLengthUnit = unit; }
 
-    UTF8String Id() const override { return IdImpl(); }
-    UTF16String Label() const override { return LabelImpl(); }
-    IsValueSpecifiedEnum ExtensionDataByTypeId(const UTF8String& typeId,
-                                               ExtensionDataContent& out) const override {
-        return ExtensionDataByTypeIdImpl(typeId, out);
-    }
-    IsValueSpecifiedEnum ChangeKey(UTF16String& out) const override { return ChangeKeyImpl(out); }
-    IsValueSpecifiedEnum VersionPersistentId(UTF8String& out) const override {
-        return VersionPersistentIdImpl(out);
-    }
-    IsValueSpecifiedEnum Properties(std::vector<Property>& out) const override {
-        return PropertiesImpl(out);
-    }
-    const IDomainData* DomainData() const override { return DomainDataImpl(); }
     IsValueSpecifiedEnum KeyframeAnimationChannels(IdSet& out) const override;
 
     IsValueSpecifiedEnum LengthUnit(UnitTypeEnum& unit) const override;

@@ -29,8 +29,7 @@ bool IsOneInteger(const XMLCh* text) {
 } // namespace
 
 XMLPart::XMLPart(XMLProducerImpl* context)
-    : XMLObject(UTF8String(), UTF16String())
-    , m_context(context) {}
+    : m_context(context) {}
 
 XMLPart::~XMLPart() = default;
 

@@ -1,5 +1,8 @@
 #include "loader/DispatchTable.h"
 
+#include "geometry/BrepElementParser.h"
+#include "geometry/CurveElementReaders.h"
+#include "geometry/PolygonMeshElementReader.h"
 #include "hierarchy/XMLAssembly.h"
 #include "hierarchy/XMLFile.h"
 #include "hierarchy/XMLInstance.h"
@@ -59,6 +62,32 @@ HandlerResult ReadInstance(const DOMElement& element, ElementRegistry& registry)
     return HandlerResult{true, true};
 }
 
+HandlerResult ReadCurve(const DOMElement& element, ElementRegistry& registry) {
+    XMLProducerImpl& context = *registry.Context();
+    const auto outcome =
+        CurveElementReaders::DispatchCurve(context, element, context.Cache().GeometryTables());
+    return HandlerResult{outcome.consumed, outcome.result};
+}
+
+// The brep parser makes and registers its brep itself; a brep whose id is held is no failure.
+HandlerResult ReadBrep(const DOMElement& element, ElementRegistry& registry) {
+    XMLProducerImpl& context = *registry.Context();
+    UTF8String id;
+    const bool read =
+        BrepElementParser::ParseBrepElement(context, &element, context.Cache().bodiesByDxid, id);
+    return HandlerResult{true, read};
+}
+
+// The mesh taker: a mesh read from side files is completed and registered by its element;
+// an element without a mesh creates nothing and is done all the same.
+HandlerResult TakeMesh(const DOMElement& element, ElementRegistry& registry) {
+    XMLProducerImpl& context = *registry.Context();
+    UTF8String id;
+    PolygonMeshElementReader::ParsePolygonMeshElement(context, &element, context.Cache().meshesById,
+                                                      id);
+    return HandlerResult{true, true};
+}
+
 // Kinds without a row's functions are loaded by later work; their elements are left alone.
 constexpr DispatchRow NotLoadedYet(const XMLCh* name) {
     return DispatchRow{name, nullptr, nullptr, FailurePolicy::kKeep, nullptr, nullptr};
@@ -69,9 +98,9 @@ const std::array<DispatchRow, 17> kRows{{
     {u"IAssembly", CreateAssembly, ReadAssembly, FailurePolicy::kKeep, nullptr, nullptr, true},
     {u"IPart", CreatePart, ReadPart, FailurePolicy::kKeep, nullptr, nullptr, true},
     {u"IInstance", nullptr, nullptr, FailurePolicy::kKeep, nullptr, ReadInstance, true},
-    NotLoadedYet(u"IBrep"),
-    NotLoadedYet(u"ICurve"),
-    NotLoadedYet(u"IPolygonMesh"),
+    {u"IBrep", nullptr, nullptr, FailurePolicy::kKeep, nullptr, ReadBrep, true},
+    {u"ICurve", nullptr, nullptr, FailurePolicy::kKeep, nullptr, ReadCurve},
+    {u"IPolygonMesh", nullptr, nullptr, FailurePolicy::kKeep, nullptr, TakeMesh},
     NotLoadedYet(u"IExtensionGeometry"),
     NotLoadedYet(u"IGeometricSet"),
     NotLoadedYet(u"IPoint"),

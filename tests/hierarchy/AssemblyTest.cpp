@@ -191,7 +191,7 @@ TEST_F(AssemblyTest, ReferencedChildrenAreCreatedOnDemandAndKeptInDocumentOrder)
         b.Element("Child");
         b.Element("Child", {{"ID", "missing"}});
         b.Element("IPart", {{"ID", "inline-part"}});
-        b.Element("IBrep", {{"ID", "not-loaded-yet"}});
+        b.Element("IWorkAxis", {{"ID", "not-loaded-yet"}});
         b.Element("Child", {{"ID", "b"}});
         b.Close().Close();
         AssemblyOfChildren(b, "z", {});

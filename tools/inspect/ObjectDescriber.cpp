@@ -1,6 +1,8 @@
 #include "ObjectDescriber.h"
 
+#include "CurveDataDescriber.h"
 #include "ValueFormatter.h"
+#include "veld/BODY.h"
 
 namespace Orvik::Inspect {
 
@@ -84,6 +86,179 @@ void ObjectDescriber::Visit(IInstance& instance) {
     DescribeIds("Styles", instance.Styles());
     DescribeIds("NetStyles", instance.NetStyles());
     DescribeIds("Materials", instance.Materials());
+}
+
+void ObjectDescriber::Visit(IBrep& brep) {
+    Begin(brep, "IBrep");
+    DescribeUnits(brep);
+    DescribeBrepGeometry(brep);
+    DescribeBrepBody(brep);
+    DescribeBrepSubEntities(brep);
+}
+
+void ObjectDescriber::DescribeBrepGeometry(const IBrep& brep) {
+    m_fields.Set("Transform", ValueFormatter::Matrix(brep.Transform()));
+    m_fields.Set("IsVisible", brep.IsVisible());
+    m_fields.Set("IsNetVisible", brep.IsNetVisible());
+    m_fields.Set("AngularTolerance", brep.AngularTolerance());
+    m_fields.Set("LinearTolerance", brep.LinearTolerance());
+    m_fields.Set("ParamTolerance", brep.ParamTolerance());
+    DescribeIds("Styles", brep.Styles());
+    DescribeIds("NetStyles", brep.NetStyles());
+    DescribeIds("Materials", brep.Materials());
+    m_fields.Set("SrcGeomType", static_cast<int>(brep.SrcGeomType()));
+}
+
+void ObjectDescriber::DescribeBrepBody(const IBrep& brep) {
+    const Veld::BODY* body = brep.Body();
+    m_fields.Set("Body", body != nullptr);
+    m_fields.Set("BodyDI", ValueFormatter::Text(brep.BodyDI()));
+    if (body == nullptr)
+        return;
+    m_fields.Set("FaceCount", static_cast<std::uint64_t>(body->face_count()));
+    m_fields.Set("EdgeCount", static_cast<std::uint64_t>(body->edge_count()));
+}
+
+void ObjectDescriber::DescribeBrepSubEntities(const IBrep& brep) {
+    JsonValue styles = JsonValue::Object();
+    if (const SubEntityToStylesMap* map = brep.StylesMap()) {
+        for (const auto& entry : map->Styles()) {
+            styles.Set(entry.first.Value(), ValueFormatter::Ids(entry.second));
+            for (const UTF8String& id : entry.second)
+                Refer(id);
+        }
+    }
+    m_fields.Set("StylesMap", std::move(styles));
+    JsonValue ids = JsonValue::Object();
+    if (const EditableDataIdToPersistentIdMap* map = brep.PersistentIDsMap())
+        for (const auto& entry : map->Ids())
+            ids.Set(entry.first.Value(), ValueFormatter::Text(entry.second));
+    m_fields.Set("PersistentIDsMap", std::move(ids));
+}
+
+void ObjectDescriber::Visit(IPolygonMesh& mesh) {
+    Begin(mesh, "IPolygonMesh");
+    DescribeMesh(mesh);
+}
+
+void ObjectDescriber::Visit(ISubdivMesh& mesh) {
+    Begin(mesh, "ISubdivMesh");
+    DescribeMesh(mesh);
+    JsonValue creases = JsonValue::Array();
+    for (const SubdivCrease& crease : mesh.Creases()) {
+        JsonValue entry = JsonValue::Array();
+        entry.Append(crease.From());
+        entry.Append(crease.To());
+        entry.Append(crease.Sharpness());
+        creases.Append(std::move(entry));
+    }
+    m_fields.Set("Creases", std::move(creases));
+}
+
+void ObjectDescriber::DescribeMesh(const IPolygonMesh& mesh) {
+    DescribeUnits(mesh);
+    m_fields.Set("Transform", ValueFormatter::Matrix(mesh.Transform()));
+    m_fields.Set("IsVisible", mesh.IsVisible());
+    DescribeIds("Styles", mesh.Styles());
+    DescribeIds("Materials", mesh.Materials());
+    m_fields.Set("LodId", ValueFormatter::Text(mesh.LodId()));
+    m_fields.Set("MeshType", static_cast<int>(mesh.MeshType()));
+    m_fields.Set("MeshOrientation", static_cast<int>(mesh.MeshOrientation()));
+    bool singleSided = false;
+    if (mesh.IsSingleSided(singleSided) == IsValueSpecifiedEnum::kSpecified)
+        m_fields.Set("IsSingleSided", singleSided);
+    m_fields.Set("VertexCount", static_cast<std::uint64_t>(mesh.Vertices().size()));
+    m_fields.Set("PolygonCount", static_cast<std::uint64_t>(mesh.Polygons().size()));
+    m_fields.Set("FaceSegmentCount", static_cast<std::uint64_t>(mesh.FaceSegments().size()));
+    m_fields.Set("EdgeSegmentCount", static_cast<std::uint64_t>(mesh.EdgeSegments().size()));
+    DescribeMeshGeometry(mesh);
+    DescribeMeshSegments(mesh);
+}
+
+namespace {
+
+JsonValue IndexList(const std::vector<std::uint32_t>& indices) {
+    JsonValue list = JsonValue::Array();
+    for (std::uint32_t index : indices)
+        list.Append(index);
+    return list;
+}
+
+template <typename Item, typename Format>
+JsonValue ListOf(const std::vector<Item>& items, Format format) {
+    JsonValue list = JsonValue::Array();
+    for (const Item& item : items)
+        list.Append(format(item));
+    return list;
+}
+
+} // namespace
+
+void ObjectDescriber::DescribeMeshGeometry(const IPolygonMesh& mesh) {
+    m_fields.Set("Vertices",
+                 ListOf(mesh.Vertices(), [](const Position& p) { return ValueFormatter::Xyz(p); }));
+    m_fields.Set("Normals",
+                 ListOf(mesh.Normals(), [](const Vector& v) { return ValueFormatter::Xyz(v); }));
+    m_fields.Set("TextureCoordinates", ListOf(mesh.TextureCoordinates(), [](const auto& t) {
+                     JsonValue uv = JsonValue::Array();
+                     uv.Append(t.U());
+                     uv.Append(t.V());
+                     return uv;
+                 }));
+    m_fields.Set("Polygons", ListOf(mesh.Polygons(), [](const MeshPolygon& polygon) {
+                     JsonValue loops = JsonValue::Array();
+                     loops.Append(IndexList(polygon.OuterLoop().Indices()));
+                     for (const VertexIndexSet& inner : polygon.InnerLoops())
+                         loops.Append(IndexList(inner.Indices()));
+                     return loops;
+                 }));
+    JsonValue styles = JsonValue::Object();
+    for (const auto& entry : mesh.PolygonStyles().Styles()) {
+        styles.Set(entry.first.Value(), ValueFormatter::Ids(entry.second));
+        for (const UTF8String& id : entry.second)
+            Refer(id);
+    }
+    m_fields.Set("PolygonStyles", std::move(styles));
+}
+
+void ObjectDescriber::DescribeMeshSegments(const IPolygonMesh& mesh) {
+    m_fields.Set("HasFaceSegmentVisibility", mesh.HasFaceSegmentVisibility());
+    m_fields.Set("FaceSegments", ListOf(mesh.FaceSegments(), [](const FaceSegmentInfo& face) {
+                     JsonValue entry = JsonValue::Object();
+                     entry.Set("polygons", IndexList(face.Polygons().Indices()));
+                     entry.Set("visible", face.IsVisible());
+                     return entry;
+                 }));
+    m_fields.Set("EdgeSegments", ListOf(mesh.EdgeSegments(), [](const EdgeSegmentInfo& edge) {
+                     return IndexList(edge.Vertices().Indices());
+                 }));
+}
+
+void ObjectDescriber::Visit(ICurve& curve) {
+    Begin(curve, "ICurve");
+    DescribeUnits(curve);
+    DescribeCurveGeometry(curve);
+    std::vector<const Veld::curve*> kernelCurves;
+    curve.KernelCurves(kernelCurves);
+    m_fields.Set("KernelCurveCount", static_cast<std::uint64_t>(kernelCurves.size()));
+    m_fields.Set("CurveDataCount", curve.CurveDataCount());
+    JsonValue records = JsonValue::Array();
+    for (std::uint32_t i = 0; i < curve.CurveDataCount(); ++i)
+        records.Append(CurveDataDescriber::Describe(curve.CurveDataAt(i)));
+    m_fields.Set("CurveDataAt", std::move(records));
+}
+
+void ObjectDescriber::DescribeCurveGeometry(const ICurve& curve) {
+    if (curve.HasTransform())
+        m_fields.Set("Transform", ValueFormatter::Matrix(curve.Transform()));
+    m_fields.Set("IsVisible", curve.IsVisible());
+    m_fields.Set("IsNetVisible", curve.IsNetVisible());
+    m_fields.Set("AngularTolerance", curve.AngularTolerance());
+    m_fields.Set("LinearTolerance", curve.LinearTolerance());
+    m_fields.Set("ParamTolerance", curve.ParamTolerance());
+    DescribeIds("Styles", curve.Styles());
+    DescribeIds("NetStyles", curve.NetStyles());
+    DescribeIds("Materials", curve.Materials());
 }
 
 template <typename ChildId>

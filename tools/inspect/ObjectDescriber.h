@@ -20,6 +20,10 @@ public:
     void Visit(IAssembly& assembly) override;
     void Visit(IPart& part) override;
     void Visit(IInstance& instance) override;
+    void Visit(ICurve& curve) override;
+    void Visit(IBrep& brep) override;
+    void Visit(IPolygonMesh& mesh) override;
+    void Visit(ISubdivMesh& mesh) override;
 
 private:
     void Begin(IObject& object, const char* interfaceName);
@@ -28,6 +32,13 @@ private:
     void DescribeUnits(const IUnit& unit);
     void DescribeComponentOperations(const IComponent& component);
     void DescribeCrossLevelAttributes(const IAssembly& assembly);
+    void DescribeCurveGeometry(const ICurve& curve);
+    void DescribeBrepGeometry(const IBrep& brep);
+    void DescribeBrepBody(const IBrep& brep);
+    void DescribeBrepSubEntities(const IBrep& brep);
+    void DescribeMesh(const IPolygonMesh& mesh);
+    void DescribeMeshGeometry(const IPolygonMesh& mesh);
+    void DescribeMeshSegments(const IPolygonMesh& mesh);
     // Null when there are none; otherwise one field per answer that is specified.
     static JsonValue FilePropertiesValue(const FileProperties* properties);
     void DescribeIds(const char* name, const IdSet& ids);

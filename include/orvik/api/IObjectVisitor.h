@@ -7,6 +7,10 @@ class IFile;
 class IAssembly;
 class IPart;
 class IInstance;
+class IBrep;
+class ICurve;
+class IPolygonMesh;
+class ISubdivMesh;
 
 // Double dispatch on an object's interface. Each interface adds its Visit overload;
 // the defaults do nothing, so a visitor overrides only what it cares about.
@@ -18,6 +22,10 @@ public:
     virtual void Visit(IAssembly&) {}
     virtual void Visit(IPart&) {}
     virtual void Visit(IInstance&) {}
+    virtual void Visit(IBrep&) {}
+    virtual void Visit(ICurve&) {}
+    virtual void Visit(IPolygonMesh&) {}
+    virtual void Visit(ISubdivMesh&) {}
 };
 
 } // namespace Orvik

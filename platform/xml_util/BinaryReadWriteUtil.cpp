@@ -1,0 +1,130 @@
+#include "xml_util/BinaryReadWriteUtil.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string>
+
+namespace Orvik {
+namespace {
+
+constexpr std::size_t kWordBytes = 8;
+
+std::array<char, kWordBytes> ToFileOrder(std::uint64_t bits, bool hostIsBigEndian) {
+    std::array<char, kWordBytes> bytes{};
+    std::memcpy(bytes.data(), &bits, kWordBytes);
+    if (hostIsBigEndian)
+        std::reverse(bytes.begin(), bytes.end());
+    return bytes;
+}
+
+bool ReadWord(std::istream& in, std::uint64_t& bits, bool hostIsBigEndian) {
+    std::array<char, kWordBytes> bytes{};
+    if (!in.read(bytes.data(), kWordBytes))
+        return false;
+    if (hostIsBigEndian)
+        std::reverse(bytes.begin(), bytes.end());
+    std::memcpy(&bits, bytes.data(), kWordBytes);
+    return true;
+}
+
+} // namespace
+
+bool BinaryReadWriteUtil::BinaryRead(std::istream& in, std::uint64_t& value, bool hostIsBigEndian) {
+    return ReadWord(in, value, hostIsBigEndian);
+}
+
+bool BinaryReadWriteUtil::BinaryRead(std::istream& in, double& value, bool hostIsBigEndian) {
+    std::uint64_t bits = 0;
+    if (!ReadWord(in, bits, hostIsBigEndian))
+        return false;
+    std::memcpy(&value, &bits, sizeof value);
+    return true;
+}
+
+bool BinaryReadWriteUtil::BinaryRead(std::istream& in, std::uint8_t& value, bool) {
+    char byte = 0;
+    if (!in.get(byte))
+        return false;
+    value = static_cast<std::uint8_t>(byte);
+    return true;
+}
+
+bool BinaryReadWriteUtil::ReadData(std::istream& in, UTF8String& text, bool hostIsBigEndian) {
+    std::uint64_t length = 0;
+    if (!BinaryRead(in, length, hostIsBigEndian))
+        return false;
+    if (!CountFits(in, length, 1)) {
+        in.setstate(std::ios::failbit);
+        return false;
+    }
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(length)))
+        return false;
+    text = UTF8String(std::move(bytes));
+    return true;
+}
+
+bool BinaryReadWriteUtil::ReadData(std::istream& in, double& x, double& y, double& z,
+                                   bool hostIsBigEndian) {
+    return BinaryRead(in, x, hostIsBigEndian) && BinaryRead(in, y, hostIsBigEndian) &&
+           BinaryRead(in, z, hostIsBigEndian);
+}
+
+bool BinaryReadWriteUtil::ReadData(std::istream& in, bool& first, bool& second,
+                                   bool hostIsBigEndian) {
+    std::uint8_t a = 0;
+    std::uint8_t b = 0;
+    if (!BinaryRead(in, a, hostIsBigEndian) || !BinaryRead(in, b, hostIsBigEndian))
+        return false;
+    first = a != 0;
+    second = b != 0;
+    return true;
+}
+
+void BinaryReadWriteUtil::BinaryWrite(std::ostream& out, std::uint64_t value,
+                                      bool hostIsBigEndian) {
+    out.write(ToFileOrder(value, hostIsBigEndian).data(), kWordBytes);
+}
+
+void BinaryReadWriteUtil::BinaryWrite(std::ostream& out, double value, bool hostIsBigEndian) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof value);
+    BinaryWrite(out, bits, hostIsBigEndian);
+}
+
+void BinaryReadWriteUtil::BinaryWrite(std::ostream& out, std::uint8_t value, bool) {
+    out.put(static_cast<char>(value));
+}
+
+void BinaryReadWriteUtil::WriteData(std::ostream& out, const UTF8String& text,
+                                    bool hostIsBigEndian) {
+    BinaryWrite(out, static_cast<std::uint64_t>(text.Length()), hostIsBigEndian);
+    out.write(text.CStr(), static_cast<std::streamsize>(text.Length()));
+}
+
+std::uint64_t BinaryReadWriteUtil::BytesLeft(std::istream& in) {
+    if (!in)
+        return 0;
+    std::streambuf* buffer = in.rdbuf();
+    const std::streampos here = buffer->pubseekoff(0, std::ios::cur, std::ios::in);
+    const std::streampos end = buffer->pubseekoff(0, std::ios::end, std::ios::in);
+    buffer->pubseekpos(here, std::ios::in);
+    if (here == std::streampos(-1) || end == std::streampos(-1) || end < here)
+        return 0;
+    return static_cast<std::uint64_t>(end - here);
+}
+
+bool BinaryReadWriteUtil::CountFits(std::istream& in, std::uint64_t count,
+                                    std::uint64_t minRecordBytes) {
+    return CountFits(BytesLeft(in), count, minRecordBytes);
+}
+
+bool BinaryReadWriteUtil::CountFits(std::uint64_t bytesLeft, std::uint64_t count,
+                                    std::uint64_t minRecordBytes) {
+    if (minRecordBytes == 0 || count == 0)
+        return true;
+    return count <= bytesLeft / minRecordBytes;
+}
+
+} // namespace Orvik

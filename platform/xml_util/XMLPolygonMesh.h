@@ -1,0 +1,114 @@
+#pragma once
+
+#include "orvik/api/IPolygonMesh.h"
+#include "xml_util/XMLObject.h"
+
+namespace Orvik {
+
+// A polygon mesh read from a mesh side file and completed from its document element.
+class XMLPolygonMesh : public IPolygonMesh, public XMLObject {
+public:
+    explicit XMLPolygonMesh(const UTF8String& id);
+
+    // IObject
+    void AcceptVisitor(IObjectVisitor& visitor) override { visitor.Visit(*this); }
+    UTF8String Id() const override { return IdImpl(); }
+    UTF16String Label() const override { return LabelImpl(); }
+    IsValueSpecifiedEnum ExtensionDataByTypeId(const UTF8String& typeId,
+                                               ExtensionDataContent& out) const override {
+        return ExtensionDataByTypeIdImpl(typeId, out);
+    }
+    IsValueSpecifiedEnum ChangeKey(UTF16String& out) const override { return ChangeKeyImpl(out); }
+    IsValueSpecifiedEnum VersionPersistentId(UTF8String& out) const override {
+        return VersionPersistentIdImpl(out);
+    }
+    IsValueSpecifiedEnum Properties(std::vector<Property>& out) const override {
+        return PropertiesImpl(out);
+    }
+    const IDomainData* DomainData() const override { return DomainDataImpl(); }
+    IsValueSpecifiedEnum KeyframeAnimationChannels(IdSet& out) const override;
+
+    // IGeometry; a mesh carries no tolerances or net styles of its own.
+    double AngularTolerance() const override { return -1.0; }
+    double LinearTolerance() const override { return -1.0; }
+    double ParamTolerance() const override { return -1.0; }
+    bool IsNetVisible() const override { return m_visible; }
+    IdSet Styles() const override { return m_styles; }
+    IdSet NetStyles() const override { return IdSet(); }
+    IdSet Materials() const override { return m_materials; }
+    const Matrix3d& Transform() const override { return m_transform; }
+    IsValueSpecifiedEnum LengthUnit(UnitTypeEnum& unit) const override;
+    IsValueSpecifiedEnum DisplayAngleUnit(UnitTypeEnum&) const override {
+        return IsValueSpecifiedEnum::kUnspecified;
+    }
+    IsValueSpecifiedEnum DisplayLengthUnit(UnitTypeEnum& unit) const override;
+    bool IsVisible() const override { return m_visible; }
+
+    // IPolygonMesh
+    UTF8String LodId() const override { return m_lodId; }
+    PolygonMeshTypeEnum MeshType() const override { return m_meshType; }
+    PolygonMeshOrientationEnum MeshOrientation() const override { return m_orientation; }
+    IsValueSpecifiedEnum IsSingleSided(bool& singleSided) const override;
+    const std::vector<Position>& Vertices() const override { return m_vertices; }
+    const std::vector<Vector>& Normals() const override { return m_normals; }
+    const std::vector<TextureCoordinate>& TextureCoordinates() const override {
+        return m_textureCoordinates;
+    }
+    const std::vector<MeshPolygon>& Polygons() const override { return m_polygons; }
+    const SubEntityToStylesMap& PolygonStyles() const override { return m_polygonStyles; }
+    bool HasFaceSegmentVisibility() const override { return m_hasFaceSegmentVisibility; }
+    const std::vector<FaceSegmentInfo>& FaceSegments() const override { return m_faceSegments; }
+    const std::vector<EdgeSegmentInfo>& EdgeSegments() const override { return m_edgeSegments; }
+
+    // Presentation, from the document element.
+    void SetObjectLabel(const UTF16String& label) { SetLabel(label); }
+    void SetLodId(const UTF8String& lodId) { m_lodId = lodId; }
+    void SetMeshType(PolygonMeshTypeEnum type) { m_meshType = type; }
+    void SetMeshOrientation(PolygonMeshOrientationEnum orientation) { m_orientation = orientation; }
+    void SetVisible(bool visible) { m_visible = visible; }
+    void SetIsSingleSided(bool singleSided);
+    void SetLengthUnit(UnitTypeEnum lengthUnit, UnitTypeEnum displayLengthUnit);
+    void SetTransform(const Matrix3d& transform) { m_transform = transform; }
+    void SetStyle(const IdSet& styles) { m_styles = styles; }
+    void SetMaterials(const IdSet& materials) { m_materials = materials; }
+    void SetKeyframeAnimationChannels(IdSet&& animations);
+
+    // Geometry, from the mesh stream; a second call replaces the first and drops polygon styles.
+    void SetGeometry(std::vector<Position> vertices, std::vector<Vector> normals,
+                     std::vector<TextureCoordinate> textureCoordinates,
+                     std::vector<MeshPolygon> polygons);
+    void SetPolygonStyles(SubEntityToStylesMap styles) { m_polygonStyles = std::move(styles); }
+
+    // Segments, from the mesh segment file.
+    void SetHasFaceSegmentVisibility(bool has) { m_hasFaceSegmentVisibility = has; }
+    void AddFaceSegment(FaceSegmentInfo segment) { m_faceSegments.push_back(std::move(segment)); }
+    void AddEdgeSegment(EdgeSegmentInfo segment) { m_edgeSegments.push_back(std::move(segment)); }
+
+private:
+    UTF8String m_lodId;
+    PolygonMeshTypeEnum m_meshType = kPolygonMeshType_Unknown;
+    PolygonMeshOrientationEnum m_orientation = kPolygonMeshOrientation_Unknown;
+    bool m_visible = false;
+    bool m_hasSingleSided = false;
+    bool m_singleSided = false;
+    bool m_hasLengthUnit = false;
+    UnitTypeEnum m_lengthUnit = UnitTypeEnum::kUnitType_Unknown;
+    UnitTypeEnum m_displayLengthUnit = UnitTypeEnum::kUnitType_Unknown;
+    Matrix3d m_transform;
+    IdSet m_styles;
+    IdSet m_materials;
+    bool m_hasAnimations = false;
+    IdSet m_animations;
+
+    std::vector<Position> m_vertices;
+    std::vector<Vector> m_normals;
+    std::vector<TextureCoordinate> m_textureCoordinates;
+    std::vector<MeshPolygon> m_polygons;
+    SubEntityToStylesMap m_polygonStyles;
+
+    bool m_hasFaceSegmentVisibility = false;
+    std::vector<FaceSegmentInfo> m_faceSegments;
+    std::vector<EdgeSegmentInfo> m_edgeSegments;
+};
+
+} // namespace Orvik

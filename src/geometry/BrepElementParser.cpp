@@ -1,0 +1,214 @@
+#include "geometry/BrepElementParser.h"
+
+#include "loader/ElementReaders.h"
+#include "orvik/api/ObjectCollector.h"
+#include "producer/XMLProducerImpl.h"
+#include "xml_util/SubObjectPersistentIdReader.h"
+#include "xml_util/XMLBrep.h"
+#include "xml_util/XMLNames.h"
+#include "xml_util/XMLUtils.h"
+
+#include <vector>
+#include <xercesc/util/XMLString.hpp>
+
+namespace Orvik {
+namespace {
+
+using xercesc::DOMElement;
+using xercesc::DOMNode;
+
+// What the element says, gathered before the brep is made.
+struct BrepElementData {
+    UTF8String idAsRead;
+    UTF16String label;
+    bool visible = false;
+    bool netVisible = false;
+    IBrep::ProducerGeometryTypeEnum geometryType = IBrep::kProducerGeometryType_Brep;
+    UTF8String versionPersistentId;
+    const Veld::BODY* body = nullptr;
+    bool hasChangeKey = false;
+    UTF16String changeKey;
+    UnitTypeEnum displayAngleUnit = UnitTypeEnum::kUnitType_Unknown;
+    UnitTypeEnum displayLengthUnit = UnitTypeEnum::kUnitType_Unknown;
+    double angularTolerance = -1.0;
+    double linearTolerance = -1.0;
+    double paramTolerance = -1.0;
+    IdSet styles;
+    IdSet netStyles;
+    IdSet materials;
+    IdSet animations;
+    std::vector<ExtensionDataContent> extensionData;
+    Matrix3d transform;
+    SubEntityToStylesMap subEntityStyles;
+    EditableDataIdToPersistentIdMap persistentIds;
+    bool unitOrToleranceSeen = false;
+    const DOMElement* unitAndTolerance = nullptr;
+};
+
+bool IsNamed(const DOMNode& node, const XMLCh* name) {
+    return xercesc::XMLString::equals(node.getNodeName(), name);
+}
+
+template <typename Visit>
+void ForEachChildElement(const DOMElement& parent, Visit visit) {
+    for (const DOMNode* node = parent.getFirstChild(); node != nullptr;
+         node = node->getNextSibling())
+        if (node->getNodeType() == DOMNode::ELEMENT_NODE)
+            visit(static_cast<const DOMElement&>(*node));
+}
+
+void ReadAttributes(const DOMElement& element, const BodyTable& bodies, BrepElementData& data) {
+    const AttributeMapType attributes = XMLUtils::AttributeMap(&element);
+    data.idAsRead = UTF8String(XMLUtils::LookupAttribute(attributes, "ID"));
+    data.label = XMLUtils::LookupAttribute(attributes, "Label");
+    data.visible =
+        ElementReaders::IsVisibleValue(XMLUtils::LookupAttribute(attributes, "Visibility"));
+    data.netVisible =
+        ElementReaders::IsVisibleValue(XMLUtils::LookupAttribute(attributes, "NetVisibility"));
+    XMLUtils::GetGeometryTypeFromString(XMLUtils::LookupAttribute(attributes, "Type"),
+                                        data.geometryType);
+    data.versionPersistentId =
+        UTF8String(XMLUtils::LookupAttribute(attributes, "VersionPersistentId"));
+    const auto found = bodies.find(data.idAsRead);
+    data.body = found != bodies.end() ? found->second.get() : nullptr;
+}
+
+// Faces and edges name their styles by sub-entity id; each "Styles" list sets them anew.
+void ReadSubEntityStyles(XMLProducerImpl& context, const DOMElement& subEntity,
+                         BrepElementData& data) {
+    UTF8String subEntityId;
+    XMLUtils::GetNodeAttribute(&subEntity, u"ID", subEntityId);
+    ForEachChildElement(subEntity, [&](const DOMElement& grandchild) {
+        if (!IsNamed(grandchild, u"Styles"))
+            return;
+        IdSet styles;
+        ElementReaders::ReadStyleRefs(&context, &grandchild, styles);
+        data.subEntityStyles.SetStyles(subEntityId, styles);
+    });
+}
+
+void ReadUnitOrTolerance(const DOMElement& child, BrepElementData& data) {
+    if (IsNamed(child, u"Unit")) {
+        UnitTypeEnum lengthUnit = UnitTypeEnum::kUnitType_Unknown;
+        ElementReaders::ReadUnit(&child, lengthUnit, data.displayAngleUnit, data.displayLengthUnit);
+    } else {
+        ElementReaders::ReadTolerance(&child, data.angularTolerance, data.linearTolerance,
+                                      data.paramTolerance);
+    }
+    data.unitOrToleranceSeen = true;
+}
+
+bool ReadPresentation(XMLProducerImpl& context, const DOMElement& child, BrepElementData& data) {
+    if (IsNamed(child, u"Styles"))
+        ElementReaders::ReadStyleRefs(&context, &child, data.styles);
+    else if (IsNamed(child, u"NetStyles"))
+        ElementReaders::ReadStyleRefs(&context, &child, data.netStyles);
+    else if (IsNamed(child, u"Materials"))
+        ElementReaders::ReadIdRefs(&context, &child, u"Materials", MaterialRefNodeNameXMLCh,
+                                   data.materials);
+    else if (IsNamed(child, u"Animations"))
+        ElementReaders::ReadIdRefs(&context, &child, u"Animations", AnimationRefNodeNameXMLCh,
+                                   data.animations);
+    else if (IsNamed(child, u"Transform"))
+        ElementReaders::ReadTransform(&child, data.transform);
+    else
+        return false;
+    return true;
+}
+
+void ReadChild(XMLProducerImpl& context, const DOMElement& child, BrepElementData& data) {
+    if (ReadPresentation(context, child, data))
+        return;
+    if (IsNamed(child, u"ChangeKey")) {
+        data.hasChangeKey = ElementReaders::ReadChangeKey(&child, data.changeKey);
+    } else if (IsNamed(child, u"Unit") || IsNamed(child, u"Tolerance")) {
+        ReadUnitOrTolerance(child, data);
+    } else if (IsNamed(child, u"ExtensionData")) {
+        ExtensionDataContent content;
+        ElementReaders::ReadExtensionData(context.SideFileDirectory(), &child, content);
+        data.extensionData.push_back(content);
+    } else if (IsNamed(child, u"UnitAndTolerance")) {
+        // Only a document without the separate elements uses the combined one.
+        if (!data.unitOrToleranceSeen && data.unitAndTolerance == nullptr)
+            data.unitAndTolerance = &child;
+    } else if ((IsNamed(child, u"Face") || IsNamed(child, u"Edge")) && data.body != nullptr) {
+        ReadSubEntityStyles(context, child, data);
+    }
+}
+
+// The side file's map is handed over once; without a side file the element carries its own.
+void TakePersistentIds(XMLProducerImpl& context, const DOMElement& element, BrepElementData& data) {
+    SubObjectIdTable& table = context.Cache().subObjectPersistentIds;
+    if (table.empty()) {
+        SubObjectPersistentIdReader::ReadSubObjectPersistentIdsFromXML(&element,
+                                                                       data.persistentIds);
+        return;
+    }
+    const auto found = table.find(data.idAsRead);
+    if (found == table.end())
+        return;
+    if (found->second != nullptr)
+        data.persistentIds = *found->second;
+    table.erase(found);
+}
+
+void ApplyUnitAndTolerance(BrepElementData& data) {
+    if (data.unitOrToleranceSeen || data.unitAndTolerance == nullptr)
+        return;
+    ElementReaders::ReadUnitAndTolerance(data.unitAndTolerance, data.displayLengthUnit,
+                                         &data.angularTolerance, &data.linearTolerance,
+                                         &data.paramTolerance);
+    data.displayAngleUnit = UnitTypeEnum::kUnitType_Unknown;
+}
+
+void SetPositiveTolerances(XMLBrep& brep, const BrepElementData& data) {
+    if (data.angularTolerance > 0.0)
+        brep.SetAngularTolerance(data.angularTolerance);
+    if (data.linearTolerance > 0.0)
+        brep.SetLinearTolerance(data.linearTolerance);
+    if (data.paramTolerance > 0.0)
+        brep.SetParamTolerance(data.paramTolerance);
+}
+
+std::unique_ptr<XMLBrep> MakeBrep(const UTF8String& id, BrepElementData& data) {
+    auto brep = std::make_unique<XMLBrep>(id, data.label, data.body, data.geometryType);
+    if (data.hasChangeKey)
+        brep->SetChangeKey(data.changeKey);
+    brep->SetDisplayAngleUnit(data.displayAngleUnit);
+    brep->SetDisplayLengthUnit(data.displayLengthUnit);
+    brep->AddExtensionDataContent(data.extensionData);
+    brep->XMLObject::SetVersionPersistentId(data.versionPersistentId);
+    brep->VeldBrep::SetVersionPersistentId(data.versionPersistentId);
+    SetPositiveTolerances(*brep, data);
+    brep->SetVisible(data.visible);
+    brep->SetNetVisibility(data.netVisible);
+    brep->SetStyles(std::move(data.styles));
+    brep->SetNetStyles(std::move(data.netStyles));
+    brep->AppendStylesToMap(data.subEntityStyles);
+    brep->AppendPersistentIDsToMap(data.persistentIds);
+    brep->SetTransform(std::move(data.transform));
+    brep->SetMaterials(std::move(data.materials));
+    brep->SetKeyframeAnimationChannels(std::move(data.animations));
+    return brep;
+}
+
+} // namespace
+
+bool BrepElementParser::ParseBrepElement(XMLProducerImpl& context, const DOMElement* element,
+                                         const BodyTable& bodiesByDxid, UTF8String& id) {
+    if (element == nullptr)
+        return true;
+    BrepElementData data;
+    ReadAttributes(*element, bodiesByDxid, data);
+    ForEachChildElement(*element,
+                        [&](const DOMElement& child) { ReadChild(context, child, data); });
+    TakePersistentIds(context, *element, data);
+    ApplyUnitAndTolerance(data);
+    id = ElementReaders::ReadElementId(context, element);
+    if (context.Collector()->HasObject(id))
+        return true;
+    context.Collector()->AddObject(MakeBrep(id, data));
+    return true;
+}
+
+} // namespace Orvik

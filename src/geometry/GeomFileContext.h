@@ -1,0 +1,34 @@
+#pragma once
+
+#include "orvik/api/UTF16String.h"
+
+namespace Orvik {
+
+class XMLProducerImpl;
+
+// What a side-file reader needs to know about the document it reads for; built by the loading
+// driver just before one reader runs and dropped after it.
+class GeomFileContext {
+public:
+    GeomFileContext(XMLProducerImpl& producer, bool legacyGeomFile);
+    GeomFileContext(XMLProducerImpl& producer, const UTF16String& documentPath,
+                    bool legacyGeomFile);
+
+    const UTF16String& DocumentPath() const { return m_documentPath; }
+    // Byte order of this host, taken once so every binary read of one file agrees.
+    bool HostIsBigEndian() const { return m_hostIsBigEndian; }
+    XMLProducerImpl& Producer() const { return m_producer; }
+    bool LegacyGeomFile() const { return m_legacyGeomFile; }
+
+    // A side file named in the document lies beside it: the document's directory with
+    // relativePath appended as a path element.
+    UTF16String ResolvePath(const UTF16String& relativePath) const;
+
+private:
+    UTF16String m_documentPath;
+    bool m_hostIsBigEndian;
+    XMLProducerImpl& m_producer;
+    bool m_legacyGeomFile;
+};
+
+} // namespace Orvik

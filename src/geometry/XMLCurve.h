@@ -1,0 +1,106 @@
+#pragma once
+
+#include "loader/SideDataCache.h"
+#include "orvik/api/ICurve.h"
+#include "veld/VeldCurve.h"
+#include "veld/VeldHistoryUtil.h"
+#include "xml_util/XMLObject.h"
+
+#include <istream>
+#include <memory>
+#include <vector>
+#include <xercesc/dom/DOMElement.hpp>
+
+namespace Orvik {
+
+class XMLProducerImpl;
+
+// An "ICurve" element. A stream curve carries the curve-data records of the geometry stream; a
+// kernel curve carries copies of the kernel curves its "VeldEntity" children name.
+class XMLCurve : public VeldCurve, public XMLObject {
+public:
+    // A kernel curve.
+    explicit XMLCurve(XMLProducerImpl* context);
+    // A stream curve: reads its first curve-data record from the stream at once.
+    XMLCurve(XMLProducerImpl* context, std::istream* stream, std::uint32_t typeCode,
+             bool hostIsBigEndian);
+    ~XMLCurve() override;
+
+    // False only without an element.
+    bool ParseCurveElement(const xercesc::DOMElement* element, const EdgeCurveTable& kernelCurves);
+    // A record of a later announcement of the same curve id; null is ignored.
+    void AppendCurveData(std::unique_ptr<ICurveData> data);
+    // The first record was of a known type but could not be read whole.
+    bool FirstReadFailed() const { return m_firstReadFailed; }
+
+    std::uint32_t CurveDataCount() const override;
+    const ICurveData* CurveDataAt(std::uint32_t index) const override;
+    void KernelCurves(std::vector<const Veld::curve*>& curves) const override;
+    void SetTransform(const Matrix3d& transform) override;
+    bool HasTransform() const override { return m_transform != nullptr; }
+    const Matrix3d& Transform() const override;
+
+    double AngularTolerance() const override { return m_angularTolerance; }
+    double LinearTolerance() const override { return m_linearTolerance; }
+    double ParamTolerance() const override { return m_paramTolerance; }
+    bool IsVisible() const override { return m_visible; }
+    bool IsNetVisible() const override { return m_netVisible; }
+    IdSet Styles() const override { return m_styles; }
+    IdSet NetStyles() const override { return m_netStyles; }
+    IdSet Materials() const override { return m_materials; }
+    IsValueSpecifiedEnum LengthUnit(UnitTypeEnum& unit) const override;
+    IsValueSpecifiedEnum DisplayAngleUnit(UnitTypeEnum& unit) const override;
+    IsValueSpecifiedEnum DisplayLengthUnit(UnitTypeEnum& unit) const override;
+
+    UTF8String Id() const override { return IdImpl(); }
+    UTF16String Label() const override { return LabelImpl(); }
+    IsValueSpecifiedEnum ExtensionDataByTypeId(const UTF8String& typeId,
+                                               ExtensionDataContent& out) const override {
+        return ExtensionDataByTypeIdImpl(typeId, out);
+    }
+    IsValueSpecifiedEnum ChangeKey(UTF16String& out) const override { return ChangeKeyImpl(out); }
+    IsValueSpecifiedEnum VersionPersistentId(UTF8String& out) const override {
+        return VersionPersistentIdImpl(out);
+    }
+    IsValueSpecifiedEnum Properties(std::vector<Property>& out) const override {
+        return PropertiesImpl(out);
+    }
+    const IDomainData* DomainData() const override { return DomainDataImpl(); }
+
+private:
+    void ReadAttributes(const xercesc::DOMElement& element);
+    // What the walk over the children collects before it is stored.
+    struct Pending {
+        std::vector<std::unique_ptr<Veld::curve>> kernelCurves;
+        std::vector<ExtensionDataContent> extensions;
+    };
+    void ReadChild(const xercesc::DOMElement& child, const EdgeCurveTable& kernelCurves,
+                   Pending& pending);
+    static void ReadKernelEntity(const xercesc::DOMElement& child,
+                                 const EdgeCurveTable& kernelCurves, Pending& pending);
+    bool ReadReferenceList(const xercesc::DOMElement& child);
+    void ReadTransformText(const xercesc::DOMElement& child);
+    void ReleaseKernelCurves();
+
+    XMLProducerImpl* m_context;
+    // Never empty: a curve without records holds one null entry.
+    std::vector<std::unique_ptr<ICurveData>> m_curveData;
+    bool m_firstReadFailed = false;
+    std::vector<std::unique_ptr<Veld::curve>> m_kernelCurves;
+    // Made active while the kernel curves are destroyed.
+    HistoryStreamHandle m_historyStream;
+    std::unique_ptr<Matrix3d> m_transform;
+    UnitTypeEnum m_lengthUnit = UnitTypeEnum::kUnitType_Unknown;
+    UnitTypeEnum m_displayLengthUnit = UnitTypeEnum::kUnitType_Unknown;
+    UnitTypeEnum m_displayAngleUnit = UnitTypeEnum::kUnitType_Unknown;
+    double m_angularTolerance = -1.0;
+    double m_linearTolerance = -1.0;
+    double m_paramTolerance = -1.0;
+    bool m_visible = true;
+    bool m_netVisible = true;
+    IdSet m_styles;
+    IdSet m_netStyles;
+    IdSet m_materials;
+};
+
+} // namespace Orvik

@@ -1,0 +1,346 @@
+#include "geometry/CurveDataReader.h"
+#include "geometry/CurveRecordReader.h"
+#include "geometry/XMLCompositeCrvData.h"
+#include "orvik/api/ICompositeCurveData.h"
+#include "orvik/api/IEllipseData.h"
+#include "orvik/api/INurbsCurveData.h"
+#include "orvik/api/IPolyLineData.h"
+#include "orvik/api/IRayData.h"
+#include "orvik/api/IStraightData.h"
+#include "orvik/writer/CurveRecordWriter.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+
+namespace Orvik::Test {
+namespace {
+
+using Writer::CurveRecordWriter;
+using Xyz = CurveRecordWriter::Xyz;
+
+CurveDataReader::Result ReadRecord(const std::string& bytes, std::uint64_t typeCode) {
+    std::istringstream in(bytes);
+    return CurveDataReader::Read(&in, static_cast<std::uint32_t>(typeCode), false);
+}
+
+template <typename Interface>
+std::unique_ptr<Interface> ReadAs(const std::string& bytes, std::uint64_t typeCode) {
+    CurveDataReader::Result result = ReadRecord(bytes, typeCode);
+    EXPECT_FALSE(result.failed);
+    auto* typed = dynamic_cast<Interface*>(result.data.get());
+    if (typed == nullptr)
+        return nullptr;
+    result.data.release();
+    return std::unique_ptr<Interface>(typed);
+}
+
+// Little-endian bytes of the given 64-bit words, written by hand so that the layout is checked
+// independently of both the writer and the reader.
+std::string Words(std::initializer_list<std::uint64_t> words) {
+    std::string bytes;
+    for (std::uint64_t word : words)
+        for (int shift = 0; shift < 64; shift += 8)
+            bytes.push_back(static_cast<char>((word >> shift) & 0xFF));
+    return bytes;
+}
+
+constexpr std::uint64_t kOne = 0x3FF0000000000000ULL;   // 1.0
+constexpr std::uint64_t kTwo = 0x4000000000000000ULL;   // 2.0
+constexpr std::uint64_t kThree = 0x4008000000000000ULL; // 3.0
+constexpr std::uint64_t kHalf = 0x3FE0000000000000ULL;  // 0.5
+
+Xyz Point(const IPolyLineData& data, std::uint32_t index) {
+    Xyz point{};
+    EXPECT_EQ(data.PointAt(index, point[0], point[1], point[2]), DataReturnCodeEnum::kSuccess);
+    return point;
+}
+
+CurveRecordWriter::NurbsValues SampleNurbs() {
+    CurveRecordWriter::NurbsValues values;
+    values.periodic = true;
+    values.knots = {0, 0, 0, 1, 1, 1};
+    values.controlPoints = {{0, 0, 0}, {1, 2, 0}, {2, 0, 0}};
+    values.degree = 2;
+    values.t0 = 0.0;
+    values.t1 = 1.0;
+    return values;
+}
+
+TEST(CurveDataRoundTripTest, LineAndRayKeepTheirTriplesAndRange) {
+    auto line = ReadAs<IStraightData>(CurveRecordWriter::Line({1, 2, 3}, {0, 0, 1}, -1.5, 4.0), 1);
+    ASSERT_NE(line, nullptr);
+    double x = 9, y = 9, z = 9;
+    EXPECT_EQ(line->Root(x, y, z), DataReturnCodeEnum::kSuccess);
+    EXPECT_EQ((Xyz{x, y, z}), (Xyz{1, 2, 3}));
+    line->Direction(x, y, z);
+    EXPECT_EQ((Xyz{x, y, z}), (Xyz{0, 0, 1}));
+    Interval range;
+    EXPECT_EQ(line->ParameterRange(range), DataReturnCodeEnum::kSuccess);
+    EXPECT_EQ(range, Interval(-1.5, 4.0));
+    bool closed = false;
+    EXPECT_EQ(line->IsClosed(closed), DataReturnCodeEnum::kNotImplemented);
+
+    auto ray = ReadAs<IRayData>(CurveRecordWriter::Ray({5, 6, 7}, {0, 1, 0}), 2);
+    ASSERT_NE(ray, nullptr);
+    ray->Origin(x, y, z);
+    EXPECT_EQ((Xyz{x, y, z}), (Xyz{5, 6, 7}));
+    ray->Direction(x, y, z);
+    EXPECT_EQ((Xyz{x, y, z}), (Xyz{0, 1, 0}));
+    EXPECT_EQ(ray->ParameterRange(range), DataReturnCodeEnum::kNotImplemented);
+}
+
+TEST(CurveDataRoundTripTest, EllipseKeepsAxesRatioRangeAndFlags) {
+    CurveRecordWriter::EllipseValues values;
+    values.closed = true;
+    values.center = {1, 1, 1};
+    values.majorAxis = {2, 0, 0};
+    values.normal = {0, 1, 0};
+    values.ratio = 0.25;
+    values.t0 = 0.5;
+    values.t1 = 3.0;
+    auto ellipse = ReadAs<IEllipseData>(CurveRecordWriter::Ellipse(values), 3);
+    ASSERT_NE(ellipse, nullptr);
+    double x = 0, y = 0, z = 0, ratio = 0;
+    ellipse->Center(x, y, z);
+    EXPECT_EQ((Xyz{x, y, z}), (Xyz{1, 1, 1}));
+    ellipse->MajorAxis(x, y, z);
+    EXPECT_EQ((Xyz{x, y, z}), (Xyz{2, 0, 0}));
+    ellipse->Normal(x, y, z);
+    EXPECT_EQ((Xyz{x, y, z}), (Xyz{0, 1, 0}));
+    ellipse->Ratio(ratio);
+    EXPECT_EQ(ratio, 0.25);
+    Interval range;
+    ellipse->ParameterRange(range);
+    EXPECT_EQ(range, Interval(0.5, 3.0));
+    bool closed = false, periodic = true;
+    ellipse->IsClosed(closed);
+    ellipse->IsPeriodic(periodic);
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(periodic);
+}
+
+TEST(CurveDataRoundTripTest, PolylinesOpenClosedAndWithSecondPointList) {
+    CurveRecordWriter::PolylineValues values;
+    values.points = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}};
+    auto open = ReadAs<IPolyLineData>(CurveRecordWriter::Polyline(values), 4);
+    ASSERT_NE(open, nullptr);
+    std::uint32_t count = 0;
+    open->PointCount(count);
+    EXPECT_EQ(count, 3u);
+
+    values.closed = true;
+    values.extraPoints = {{7, 7, 7}, {8, 8, 8}, {9, 9, 9}};
+    const std::string bytes = CurveRecordWriter::Polyline(values);
+    auto closed = ReadAs<IPolyLineData>(bytes, 4);
+    ASSERT_NE(closed, nullptr);
+    closed->PointCount(count);
+    EXPECT_EQ(count, 4u);
+    EXPECT_EQ(Point(*closed, 3), Point(*closed, 0));
+    EXPECT_EQ(Point(*closed, 2), (Xyz{1, 1, 0}));
+    bool isClosed = false;
+    closed->IsClosed(isClosed);
+    EXPECT_TRUE(isClosed);
+    double x = -1, y = -1, z = -1;
+    EXPECT_EQ(closed->PointAt(4, x, y, z), DataReturnCodeEnum::kInvalidIndex);
+    EXPECT_EQ(x, -1);
+    // The second list is read past, so the record ends where the writer ended it.
+    std::istringstream in(bytes + "tail");
+    ASSERT_NE(CurveDataReader::ReadCurveData(&in, 4, false), nullptr);
+    std::string rest;
+    in >> rest;
+    EXPECT_EQ(rest, "tail");
+}
+
+TEST(CurveDataRoundTripTest, NurbsWeightsAreOneUnlessRational) {
+    CurveRecordWriter::NurbsValues values = SampleNurbs();
+    auto plain = ReadAs<INurbsCurveData>(CurveRecordWriter::Nurbs(values), 6);
+    ASSERT_NE(plain, nullptr);
+    std::uint32_t degree = 0, knots = 0, points = 0, reserved = 7;
+    plain->Degree(degree);
+    plain->KnotCount(knots);
+    plain->ControlPointCount(points);
+    plain->Reserved(reserved);
+    EXPECT_EQ(degree, 2u);
+    EXPECT_EQ(knots, 6u);
+    EXPECT_EQ(points, 3u);
+    EXPECT_EQ(reserved, 0u);
+    bool rational = true, periodic = false;
+    plain->IsRational(rational);
+    plain->IsPeriodic(periodic);
+    EXPECT_FALSE(rational);
+    EXPECT_TRUE(periodic);
+    for (std::uint32_t i = 0; i < points; ++i) {
+        double x = 0, y = 0, z = 0, weight = 0;
+        EXPECT_EQ(plain->ControlPointAt(i, x, y, z, weight), DataReturnCodeEnum::kSuccess);
+        EXPECT_EQ(weight, 1.0);
+    }
+    double knot = 0;
+    plain->KnotAt(3, knot);
+    EXPECT_EQ(knot, 1.0);
+    EXPECT_EQ(plain->KnotAt(6, knot), DataReturnCodeEnum::kInvalidIndex);
+
+    values.weights = {1.0, 0.5, 2.0};
+    auto weighted = ReadAs<INurbsCurveData>(CurveRecordWriter::Nurbs(values), 6);
+    ASSERT_NE(weighted, nullptr);
+    double x = 0, y = 0, z = 0, weight = 0;
+    weighted->ControlPointAt(1, x, y, z, weight);
+    EXPECT_EQ((Xyz{x, y, z}), (Xyz{1, 2, 0}));
+    EXPECT_EQ(weight, 0.5);
+    weighted->IsRational(rational);
+    EXPECT_TRUE(rational);
+}
+
+TEST(CurveDataRoundTripTest, CompositeEntryWithoutIdHoldsNoSegment) {
+    CurveRecordWriter::CompositeValues values;
+    values.closed = true;
+    CurveRecordWriter::CompositeEntry first;
+    first.typeCode = CurveRecordWriter::kLine;
+    first.id = "seg1";
+    first.payload = CurveRecordWriter::Line({0, 0, 0}, {1, 0, 0}, 0, 1);
+    first.flag = true;
+    first.first = 0.0;
+    first.second = 1.0;
+    first.value = 7;
+    CurveRecordWriter::CompositeEntry second;
+    second.typeCode = CurveRecordWriter::kRay;
+    second.value = 9;
+    values.entries = {first, second};
+    auto composite = ReadAs<ICompositeCurveData>(CurveRecordWriter::Composite(values), 5);
+    ASSERT_NE(composite, nullptr);
+    std::uint32_t count = 0;
+    composite->SegmentCount(count);
+    EXPECT_EQ(count, 2u);
+    EXPECT_EQ(dynamic_cast<XMLCompositeCrvData&>(*composite).HeldSegmentCount(), 1u);
+    const ICurveData* segment = nullptr;
+    ASSERT_EQ(composite->SegmentAt(0, segment), DataReturnCodeEnum::kSuccess);
+    EXPECT_NE(dynamic_cast<const IStraightData*>(segment), nullptr);
+    EXPECT_EQ(composite->SegmentAt(1, segment), DataReturnCodeEnum::kInvalidIndex);
+
+    bool flag = false;
+    double a = -1, b = -1;
+    std::uint32_t value = 0;
+    composite->SegmentFlagAt(0, flag);
+    composite->SegmentPairAt(0, a, b);
+    composite->SegmentValueAt(1, value);
+    EXPECT_TRUE(flag);
+    EXPECT_EQ(b, 1.0);
+    EXPECT_EQ(value, 9u);
+    a = -1;
+    EXPECT_EQ(composite->SegmentPairAt(-1, a, b), DataReturnCodeEnum::kInvalidIndex);
+    EXPECT_EQ(composite->SegmentFlagAt(2, flag), DataReturnCodeEnum::kInvalidIndex);
+    EXPECT_EQ(a, -1);
+}
+
+TEST(CurveDataBytesTest, WriterLaysOutWordsLittleEndian) {
+    EXPECT_EQ(CurveRecordWriter::Line({1, 0, 0}, {0, 2, 0}, 0.5, 3.0),
+              Words({kOne, 0, 0, 0, kTwo, 0, kHalf, kThree}));
+    CurveRecordWriter::PolylineValues polyline;
+    polyline.closed = true;
+    polyline.points = {{1, 1, 1}};
+    EXPECT_EQ(CurveRecordWriter::Polyline(polyline),
+              std::string("\x01\x00", 2) + Words({1, kOne, kOne, kOne, 0}));
+}
+
+TEST(CurveDataBytesTest, HandWrittenRecordsAreRead) {
+    auto ray = ReadAs<IRayData>(Words({kOne, kTwo, kThree, 0, 0, kOne}), 2);
+    ASSERT_NE(ray, nullptr);
+    double x = 0, y = 0, z = 0;
+    ray->Origin(x, y, z);
+    EXPECT_EQ((Xyz{x, y, z}), (Xyz{1, 2, 3}));
+
+    // Closed, not periodic; two knots; one control point; rational with weight 2; degree 3.
+    const std::string nurbs = std::string("\x01\x00", 2) +
+                              Words({2, 0, kOne, 1, kOne, kTwo, kThree, 1, kTwo, 3, 0, kOne});
+    auto curve = ReadAs<INurbsCurveData>(nurbs, 6);
+    ASSERT_NE(curve, nullptr);
+    double weight = 0;
+    std::uint32_t degree = 0;
+    curve->ControlPointAt(0, x, y, z, weight);
+    curve->Degree(degree);
+    EXPECT_EQ((Xyz{x, y, z}), (Xyz{1, 2, 3}));
+    EXPECT_EQ(weight, 2.0);
+    EXPECT_EQ(degree, 3u);
+}
+
+TEST(CurveDataFailureTest, EveryTruncationOfEveryKindFails) {
+    CurveRecordWriter::CompositeValues composite;
+    CurveRecordWriter::CompositeEntry entry;
+    entry.id = "s";
+    entry.payload = CurveRecordWriter::Line({0, 0, 0}, {1, 0, 0}, 0, 1);
+    composite.entries = {entry, entry};
+    CurveRecordWriter::PolylineValues polyline;
+    polyline.points = {{0, 0, 0}, {1, 1, 1}};
+    polyline.extraPoints = polyline.points;
+    CurveRecordWriter::NurbsValues nurbs = SampleNurbs();
+    nurbs.weights = {1, 1, 1};
+    const std::vector<std::pair<std::uint64_t, std::string>> records = {
+        {1, CurveRecordWriter::Line({0, 0, 0}, {1, 0, 0}, 0, 1)},
+        {2, CurveRecordWriter::Ray({0, 0, 0}, {1, 0, 0})},
+        {3, CurveRecordWriter::Ellipse({})},
+        {4, CurveRecordWriter::Polyline(polyline)},
+        {5, CurveRecordWriter::Composite(composite)},
+        {6, CurveRecordWriter::Nurbs(nurbs)},
+    };
+    for (const auto& [type, bytes] : records) {
+        ASSERT_FALSE(ReadRecord(bytes, type).failed) << type;
+        for (std::size_t size = 0; size < bytes.size(); ++size) {
+            std::istringstream in(bytes.substr(0, size));
+            const CurveDataReader::Result result =
+                CurveDataReader::Read(&in, static_cast<std::uint32_t>(type), false);
+            EXPECT_TRUE(result.failed) << "type " << type << " cut at " << size;
+            EXPECT_EQ(result.data, nullptr);
+            EXPECT_TRUE(in.fail());
+        }
+    }
+}
+
+TEST(CurveDataFailureTest, CountsBeyondTheBytesLeftFailBeforeAllocating) {
+    // Points, knots and composite entries announced in the billions, with nothing behind them.
+    const std::string flags("\x00\x00", 2);
+    EXPECT_TRUE(ReadRecord(flags + Words({~0ULL}), 4).failed);
+    EXPECT_TRUE(ReadRecord(flags + Words({1ULL << 40}), 6).failed);
+    EXPECT_TRUE(ReadRecord(flags + Words({0, 1ULL << 40}), 6).failed);
+    EXPECT_TRUE(ReadRecord(flags + Words({1ULL << 33}), 5).failed);
+    // One point, but the second list it announces is missing.
+    EXPECT_TRUE(ReadRecord(flags + Words({1, 0, 0, 0, 1}), 4).failed);
+}
+
+TEST(CurveDataFailureTest, UnknownTypesReadNothingAndNullStreamsGiveNothing) {
+    std::istringstream in(Words({1, 2, 3}));
+    const CurveDataReader::Result result = CurveDataReader::Read(&in, 7, false);
+    EXPECT_FALSE(result.failed);
+    EXPECT_EQ(result.data, nullptr);
+    EXPECT_EQ(in.tellg(), std::streampos(0));
+    EXPECT_EQ(CurveDataReader::ReadCurveData(nullptr, 1, false), nullptr);
+}
+
+TEST(CurveDataFailureTest, CompositeSegmentsOfUnknownTypeOrTooDeepFail) {
+    CurveRecordWriter::CompositeValues values;
+    CurveRecordWriter::CompositeEntry unknown;
+    unknown.typeCode = 42;
+    unknown.id = "x";
+    values.entries = {unknown};
+    EXPECT_TRUE(ReadRecord(CurveRecordWriter::Composite(values), 5).failed);
+
+    // A line wrapped in composites one level deeper than the reader allows.
+    std::string payload = CurveRecordWriter::Line({0, 0, 0}, {1, 0, 0}, 0, 1);
+    std::uint64_t type = CurveRecordWriter::kLine;
+    for (unsigned depth = 0; depth <= CurveRecordReader::kMaxNesting; ++depth) {
+        CurveRecordWriter::CompositeEntry entry;
+        entry.typeCode = type;
+        entry.id = "s";
+        entry.payload = payload;
+        CurveRecordWriter::CompositeValues wrapper;
+        wrapper.entries = {entry};
+        if (depth + 1 == CurveRecordReader::kMaxNesting) {
+            EXPECT_FALSE(ReadRecord(CurveRecordWriter::Composite(wrapper), 5).failed);
+        }
+        payload = CurveRecordWriter::Composite(wrapper);
+        type = CurveRecordWriter::kComposite;
+    }
+    EXPECT_TRUE(ReadRecord(payload, 5).failed);
+}
+
+} // namespace
+} // namespace Orvik::Test

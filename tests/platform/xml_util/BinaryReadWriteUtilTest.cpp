@@ -1,0 +1,124 @@
+#include "xml_util/BinaryReadWriteUtil.h"
+
+#include "orvik/writer/LittleEndianBytes.h"
+
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <limits>
+#include <sstream>
+
+namespace Orvik {
+namespace {
+
+using Util = BinaryReadWriteUtil;
+
+std::istringstream Input(const std::string& bytes) {
+    return std::istringstream(bytes, std::ios::binary);
+}
+
+TEST(BinaryReadWriteUtilTest, ReadsLittleEndianWordsStringsAndFlagsAtFixedOffsets) {
+    const std::string bytes("\x02\x01\x00\x00\x00\x00\x00\x00"
+                            "\x00\x00\x00\x00\x00\x00\xf0\x3f"
+                            "\x03\x00\x00\x00\x00\x00\x00\x00"
+                            "abc\x01\x00",
+                            29);
+    auto in = Input(bytes);
+    std::uint64_t word = 0;
+    double number = 0;
+    UTF8String text;
+    bool first = false;
+    bool second = true;
+    ASSERT_TRUE(Util::BinaryRead(in, word, false));
+    ASSERT_TRUE(Util::BinaryRead(in, number, false));
+    ASSERT_TRUE(Util::ReadData(in, text, false));
+    ASSERT_TRUE(Util::ReadData(in, first, second, false));
+    EXPECT_EQ(word, 0x0102u);
+    EXPECT_EQ(number, 1.0);
+    EXPECT_EQ(text, UTF8String("abc"));
+    EXPECT_TRUE(first);
+    EXPECT_FALSE(second);
+    EXPECT_EQ(Util::BytesLeft(in), 0u);
+}
+
+TEST(BinaryReadWriteUtilTest, BigEndianHostFlagSwapsBytesBothWays) {
+    std::ostringstream out(std::ios::binary);
+    Util::BinaryWrite(out, std::uint64_t{0x0102030405060708}, true);
+    const std::string bytes = out.str();
+    // Written as a big-endian host would lay it out in memory, read back the same way.
+    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0x01);
+    auto in = Input(bytes);
+    std::uint64_t value = 0;
+    ASSERT_TRUE(Util::BinaryRead(in, value, true));
+    EXPECT_EQ(value, 0x0102030405060708u);
+}
+
+TEST(BinaryReadWriteUtilTest, WriterAndReaderAgreeOnEveryKind) {
+    std::ostringstream out(std::ios::binary);
+    Util::BinaryWrite(out, std::numeric_limits<std::uint64_t>::max(), false);
+    Util::BinaryWrite(out, -2.5, false);
+    Util::BinaryWrite(out, std::uint8_t{7}, false);
+    Util::WriteData(out, UTF8String("\xc3\xa9t\xc3\xa9"), false);
+    Writer::LittleEndianBytes expected;
+    expected.U64(std::numeric_limits<std::uint64_t>::max())
+        .Double(-2.5)
+        .Byte(7)
+        .String("\xc3\xa9t\xc3\xa9");
+    EXPECT_EQ(out.str(), expected.Bytes());
+
+    auto in = Input(out.str());
+    std::uint64_t word = 0;
+    double number = 0;
+    std::uint8_t byte = 0;
+    UTF8String text;
+    EXPECT_TRUE(Util::BinaryRead(in, word, false) && Util::BinaryRead(in, number, false) &&
+                Util::BinaryRead(in, byte, false) && Util::ReadData(in, text, false));
+    EXPECT_EQ(number, -2.5);
+    EXPECT_EQ(byte, 7);
+    EXPECT_EQ(text, UTF8String("\xc3\xa9t\xc3\xa9"));
+}
+
+TEST(BinaryReadWriteUtilTest, ReadsFailAtEndOfData) {
+    auto shortWord = Input(std::string("\x01\x02\x03", 3));
+    std::uint64_t word = 0;
+    EXPECT_FALSE(Util::BinaryRead(shortWord, word, false));
+    EXPECT_EQ(Util::BytesLeft(shortWord), 0u);
+
+    auto empty = Input("");
+    std::uint8_t byte = 0;
+    EXPECT_FALSE(Util::BinaryRead(empty, byte, false));
+
+    Writer::LittleEndianBytes truncated;
+    truncated.U64(5).Raw("abc");
+    auto in = Input(truncated.Bytes());
+    UTF8String text("kept");
+    EXPECT_FALSE(Util::ReadData(in, text, false));
+    EXPECT_EQ(text, UTF8String("kept"));
+}
+
+TEST(BinaryReadWriteUtilTest, HugeStringLengthFailsBeforeAllocating) {
+    Writer::LittleEndianBytes bytes;
+    bytes.U64(std::uint64_t{1} << 60).Raw("abc");
+    auto in = Input(bytes.Bytes());
+    UTF8String text;
+    EXPECT_FALSE(Util::ReadData(in, text, false));
+    EXPECT_TRUE(text.IsEmpty());
+}
+
+TEST(BinaryReadWriteUtilTest, CountFitsComparesAgainstBytesLeftWithoutOverflow) {
+    EXPECT_TRUE(Util::CountFits(24, 3, 8));
+    EXPECT_FALSE(Util::CountFits(23, 3, 8));
+    EXPECT_TRUE(Util::CountFits(0, 0, 8));
+    EXPECT_FALSE(Util::CountFits(100, std::uint64_t{1} << 62, 8));
+    EXPECT_FALSE(Util::CountFits(std::numeric_limits<std::uint64_t>::max(),
+                                 std::numeric_limits<std::uint64_t>::max(), 2));
+
+    auto in = Input(std::string(16, '\0'));
+    std::uint64_t word = 0;
+    Util::BinaryRead(in, word, false);
+    EXPECT_EQ(Util::BytesLeft(in), 8u);
+    EXPECT_TRUE(Util::CountFits(in, 1, 8));
+    EXPECT_FALSE(Util::CountFits(in, 2, 8));
+}
+
+} // namespace
+} // namespace Orvik
