@@ -108,6 +108,50 @@ TEST_F(InspectorTest, FilePropertiesAndAssemblyChildrenAppearInTheModel) {
     EXPECT_EQ(assembly->Find("EntityVisibilityAt")->GetType(), JsonValue::Type::kArray);
 }
 
+// Finds an object of the model by id.
+const JsonValue& ObjectById(const JsonValue& model, const std::string& id) {
+    for (const JsonValue& object : model.Find("objects")->Items())
+        if (object.Find("id")->AsString() == id)
+            return object;
+    throw std::runtime_error("no object " + id + " in the model");
+}
+
+TEST_F(InspectorTest, GeometryOfTheSampleShowsAsWritten) {
+    InspectOptions options;
+    options.path = m_dir.PathOf("s.zip");
+    const JsonValue model = DocumentInspector(options).Inspect();
+
+    const JsonValue& textBody = ObjectById(model, "body-shaft");
+    EXPECT_TRUE(textBody.Find("Body")->AsBool());
+    EXPECT_EQ(textBody.Find("FaceCount")->AsNumber(), 3);
+    EXPECT_EQ(textBody.Find("EdgeCount")->AsNumber(), 2);
+    const JsonValue& binaryBody = ObjectById(model, "body-cover");
+    EXPECT_EQ(binaryBody.Find("FaceCount")->AsNumber(), 2);
+    EXPECT_EQ(binaryBody.Find("EdgeCount")->AsNumber(), 1);
+
+    const JsonValue& mesh = ObjectById(model, "mesh-base");
+    EXPECT_EQ(mesh.Find("VertexCount")->AsNumber(), 5);
+    EXPECT_EQ(mesh.Find("PolygonCount")->AsNumber(), 3);
+    EXPECT_EQ(mesh.Find("FaceSegmentCount")->AsNumber(), 2);
+    EXPECT_EQ(mesh.Find("EdgeSegmentCount")->AsNumber(), 1);
+    EXPECT_EQ(mesh.Find("Vertices")->Items()[1].Find("x")->AsNumber(), 40);
+    const JsonValue& subdivision = ObjectById(model, "mesh-cover-fine");
+    EXPECT_EQ(subdivision.Find("interface")->AsString(), "ISubdivMesh");
+    EXPECT_EQ(subdivision.Find("LodId")->AsString(), "fine");
+    EXPECT_EQ(subdivision.Find("Creases")->ToString(0), "[[0,1,2.5],[1,2,1]]");
+
+    const auto firstRecord = [&](const char* id) -> const JsonValue& {
+        return ObjectById(model, id).Find("CurveDataAt")->Items().at(0);
+    };
+    EXPECT_EQ(firstRecord("curve-line").Find("ParameterRange")->ToString(0), "[0,40]");
+    EXPECT_EQ(firstRecord("curve-ray").Find("Origin")->Find("z")->AsNumber(), 5);
+    EXPECT_EQ(firstRecord("curve-ellipse").Find("Ratio")->AsNumber(), 0.5);
+    EXPECT_EQ(firstRecord("curve-outline").Find("PointCount")->AsNumber(), 5) << "closed";
+    EXPECT_EQ(firstRecord("curve-slot").Find("SegmentCount")->AsNumber(), 2);
+    EXPECT_EQ(firstRecord("curve-spline").Find("Degree")->AsNumber(), 2);
+    EXPECT_EQ(ObjectById(model, "curve-shaft-axis").Find("KernelCurveCount")->AsNumber(), 1);
+}
+
 TEST(TextRendererTest, PrintsNestedModelsAsAnIndentedTree) {
     JsonValue model = JsonValue::Object();
     model.Set("document", "d.xml");

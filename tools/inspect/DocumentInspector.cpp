@@ -11,6 +11,8 @@
 namespace Orvik::Inspect {
 namespace {
 
+constexpr const char* kSubdivisionMeshMarker = "0C46B962-76AE-431F-AA0C-5F2398F534CE";
+
 // Ends the process on every path out, as a host must.
 class ProcessGuard {
 public:
@@ -88,8 +90,10 @@ JsonValue DocumentInspector::Inspect() const {
     model.Set("query", DescribeQuery(producer));
 
     ProcessGuard guard(producer);
-    const FilterOptions filter;
-    producer.BeginProcess(IdSet(), &filter, nullptr);
+    // A viewer wants everything, subdivision meshes included.
+    FilterOptions filter;
+    filter.SetWantSubdivMesh(true);
+    producer.BeginProcess(IdSet{UTF8String(kSubdivisionMeshMarker)}, &filter, nullptr);
 
     UTF8String rootId;
     const bool hasRoot = FindRootId(producer, rootId);

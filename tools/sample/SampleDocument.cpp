@@ -1,7 +1,12 @@
 #include "SampleDocument.h"
 
+#include "orvik/writer/BodyFileWriter.h"
 #include "orvik/writer/CFile.h"
+#include "orvik/writer/CurveRecordWriter.h"
+#include "orvik/writer/GeometryStreamWriter.h"
+#include "orvik/writer/MeshSegmentFileWriter.h"
 #include "orvik/writer/PropertyFileWriter.h"
+#include "orvik/writer/SubdivMeshFileWriter.h"
 #include "orvik/writer/XmlDocumentBuilder.h"
 #include "orvik/writer/ZipPacker.h"
 
@@ -75,6 +80,105 @@ void WriteProperties(const std::string& path) {
     properties.AddDouble("part-shaft", "Mass", 2.75);
     properties.AddString("asm-1", "Supplier", "Northwind");
     properties.Write(path);
+}
+
+// Side files of the geometry: kernel bodies (text and binary), the mesh and curve stream, mesh
+// segments and a subdivision mesh.
+constexpr const char* kShaftBodies = "shaft.sat";
+constexpr const char* kCoverBodies = "cover.sab";
+constexpr const char* kGeometryStream = "geometry.bin";
+constexpr const char* kMeshSegments = "segments.bin";
+constexpr const char* kSubdivMeshes = "subdiv.bin";
+
+void WriteBodies(const std::string& folder) {
+    using Writer::BodyFileWriter;
+    BodyFileWriter::Line axis;
+    axis.direction = {0.0, 0.0, 1.0};
+    axis.end = 120.0;
+    BodyFileWriter::Ellipse rim;
+    rim.ratio = 1.0;
+    rim.majorAxis = {12.0, 0.0, 0.0};
+    BodyFileWriter()
+        .AddBody({"body-shaft",
+                  {"face-shaft-side", "face-shaft-top", "face-shaft-bottom"},
+                  {{"", "edge-1", axis}, {"", "edge-2", rim}}})
+        .AddEdge({"edge-shaft-axis", "axis", axis})
+        .WriteText(folder + "/" + kShaftBodies);
+    BodyFileWriter::Nurbs arc;
+    arc.degree = 2;
+    arc.rational = true;
+    arc.controlPoints = {{0, 0, 0}, {10, 10, 0}, {20, 0, 0}};
+    arc.weights = {1.0, 0.7071067811865476, 1.0};
+    arc.knots = {0, 0, 0, 1, 1, 1};
+    BodyFileWriter()
+        .AddBody({"body-cover",
+                  {"face-cover-top", "face-cover-bottom"},
+                  {{"edge-cover-arc", "edge-1", arc}}})
+        .WriteBinary(folder + "/" + kCoverBodies);
+}
+
+Writer::StreamMesh Quad(double size) {
+    Writer::StreamMesh mesh;
+    mesh.positions = {{0, 0, 0}, {size, 0, 0}, {size, size, 0}, {0, size, 0}, {0, 0, size}};
+    mesh.normals = {{0, 0, 1}, {0, 0, 1}, {0, 0, 1}, {0, 0, 1}, {0, 0, 1}};
+    mesh.textureCoordinates = {{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0.5, 0.5}};
+    mesh.polygons = {{{0, 1, 2}, {}}, {{0, 2, 3}, {}}, {{0, 1, 4}, {}}};
+    return mesh;
+}
+
+void WriteGeometryStream(const std::string& folder) {
+    using Writer::CurveRecordWriter;
+    Writer::GeometryStreamWriter stream(false, false);
+    stream.AddMesh("mesh-base", Quad(40.0));
+    stream.AddMesh("mesh-cover-fine", Quad(25.0));
+    stream.AddCurveRecord("curve-line", CurveRecordWriter::kLine,
+                          CurveRecordWriter::Line({0, 0, 0}, {1, 0, 0}, 0.0, 40.0));
+    stream.AddCurveRecord("curve-ray", CurveRecordWriter::kRay,
+                          CurveRecordWriter::Ray({0, 0, 5}, {0, 1, 0}));
+    CurveRecordWriter::EllipseValues ellipse;
+    ellipse.closed = true;
+    ellipse.center = {20, 20, 0};
+    ellipse.majorAxis = {8, 0, 0};
+    ellipse.ratio = 0.5;
+    ellipse.t1 = 6.283185307179586;
+    stream.AddCurveRecord("curve-ellipse", CurveRecordWriter::kEllipse,
+                          CurveRecordWriter::Ellipse(ellipse));
+    CurveRecordWriter::PolylineValues outline;
+    outline.closed = true;
+    outline.points = {{0, 0, 0}, {40, 0, 0}, {40, 40, 0}, {0, 40, 0}};
+    stream.AddCurveRecord("curve-outline", CurveRecordWriter::kPolyline,
+                          CurveRecordWriter::Polyline(outline));
+    CurveRecordWriter::CompositeValues slot;
+    slot.entries = {{CurveRecordWriter::kLine, "slot-side",
+                     CurveRecordWriter::Line({5, 5, 0}, {1, 0, 0}, 0.0, 10.0)},
+                    {CurveRecordWriter::kLine, "", "", false, 0.0, 0.0, 0}};
+    stream.AddCurveRecord("curve-slot", CurveRecordWriter::kComposite,
+                          CurveRecordWriter::Composite(slot));
+    CurveRecordWriter::NurbsValues spline;
+    spline.degree = 2;
+    spline.knots = {0, 0, 0, 1, 1, 1};
+    spline.controlPoints = {{0, 0, 0}, {10, 15, 0}, {20, 0, 0}};
+    stream.AddCurveRecord("curve-spline", CurveRecordWriter::kNurbs,
+                          CurveRecordWriter::Nurbs(spline));
+    stream.WriteTo(folder + "/" + kGeometryStream);
+
+    Writer::MeshSegmentFileWriter segments;
+    segments.AddMesh("mesh-base", {{0, 1}, {2}}, {true, false}, {{0, 1, 2}});
+    segments.AddIdOnly("mesh-cover-fine");
+    segments.WriteTo(folder + "/" + kMeshSegments);
+
+    Writer::SubdivMeshFileWriter subdivision;
+    subdivision.AddMesh("mesh-cover-fine", {{0, 1, 2.5}, {1, 2, 1.0}});
+    subdivision.WriteTo(folder + "/" + kSubdivMeshes);
+}
+
+void WriteSideFileSections(XmlDocumentBuilder& b) {
+    b.Element("SatInfo", {{"Path", kShaftBodies}});
+    b.Element("SatInfo", {{"Path", kCoverBodies}});
+    b.Element("SubdivMeshInfo", {{"GenerateSubdivMesh", "True"}, {"Path", kSubdivMeshes}});
+    b.Element("MeshInfo", {{"GenerateMesh", "True"}, {"Path", kGeometryStream}});
+    b.Element("MeshSegmentInfo", {{"GenerateMeshSegment", "True"}, {"Path", kMeshSegments}});
+    b.Element("PropertyInfo", {{"Path", ""}});
 }
 
 void WriteUniverse(XmlDocumentBuilder& b) {
@@ -180,12 +284,29 @@ void WriteAssembly(XmlDocumentBuilder& b, unsigned partCount) {
         b.Close();
     }
     b.Close().Close();
-    b.Open("IPart").Attribute("ID", "part-base").Attribute("Label", "Base").Close();
-    b.Open("IPart").Attribute("ID", "part-cover").Attribute("Label", "Cover").Close();
+    b.Open("IPart").Attribute("ID", "part-base").Attribute("Label", "Base");
+    b.Open("ChildSet");
+    b.Element("IPolygonMesh",
+              {{"ID", "mesh-base"}, {"Label", "Base mesh"}, {"Visibility", "True"}});
+    for (const char* curve : {"curve-line", "curve-ray", "curve-ellipse", "curve-outline",
+                              "curve-slot", "curve-spline"})
+        b.Element("ICurve", {{"ID", curve}, {"Visibility", "1"}});
+    b.Close().Close();
+    b.Open("IPart").Attribute("ID", "part-cover").Attribute("Label", "Cover");
+    b.Open("ChildSet");
+    b.Element("IBrep", {{"ID", "body-cover"}, {"Label", "Cover body"}, {"Visibility", "1"}});
+    b.Element("IPolygonMesh",
+              {{"ID", "mesh-cover-fine"}, {"LODID", "fine"}, {"Visibility", "True"}});
+    b.Close().Close();
     b.Open("IPart").Attribute("ID", "part-shaft").Attribute("Label", "Shaft");
     b.Element("Unit", {{"LengthUnit", "kUnitType_Millimeter"},
                        {"DisplayLengthUnit", "kUnitType_Millimeter"}});
+    b.Open("ChildSet");
+    b.Element("IBrep", {{"ID", "body-shaft"}, {"Label", "Shaft body"}, {"Visibility", "1"}});
+    b.Open("ICurve").Attribute("ID", "curve-shaft-axis").Attribute("Visibility", "1");
+    b.Element("VeldEntity", {{"EntityId", "edge-shaft-axis"}});
     b.Close();
+    b.Close().Close();
 }
 
 } // namespace
@@ -197,6 +318,7 @@ std::string SampleDocument::Xml() const {
 Writer::XmlDocumentBuilder SampleDocument::Build() const {
     XmlDocumentBuilder b;
     b.Open("XMLDocument");
+    WriteSideFileSections(b);
     WriteUniverse(b);
     WriteFile(b);
     WriteAssembly(b, m_options.partCount);
@@ -210,6 +332,8 @@ void SampleDocument::WriteTo(const std::string& folder, const std::string& name)
     const std::filesystem::path base = std::filesystem::path(folder) / name;
     document.WriteTo(base.string() + ".xml");
     WriteProperties(base.string() + ".props");
+    WriteBodies(folder);
+    WriteGeometryStream(folder);
     const std::string thumbnail = (std::filesystem::path(folder) / kThumbnailFile).string();
     Writer::CFile thumbnailFile(thumbnail, "wb");
     thumbnailFile.WriteAll(Thumbnail());
@@ -218,6 +342,9 @@ void SampleDocument::WriteTo(const std::string& folder, const std::string& name)
     packer.AddBuffer(name + ".xml", document.ToString());
     packer.AddFile(name + ".props", base.string() + ".props");
     packer.AddFile(kThumbnailFile, thumbnail);
+    for (const char* side :
+         {kShaftBodies, kCoverBodies, kGeometryStream, kMeshSegments, kSubdivMeshes})
+        packer.AddFile(side, (std::filesystem::path(folder) / side).string());
     packer.Write(base.string() + ".zip");
 }
 
