@@ -2,13 +2,22 @@
 
 #include "orvik/api/IAssembly.h"
 #include "orvik/api/IBrep.h"
+#include "orvik/api/ICoordSys.h"
 #include "orvik/api/ICurve.h"
+#include "orvik/api/IExtensionGeometry.h"
 #include "orvik/api/IFile.h"
+#include "orvik/api/IGeometricSet.h"
 #include "orvik/api/IInstance.h"
 #include "orvik/api/IObject.h"
 #include "orvik/api/IPart.h"
+#include "orvik/api/IPoint.h"
+#include "orvik/api/IPointCloud.h"
 #include "orvik/api/IPolygonMesh.h"
+#include "orvik/api/ISketch.h"
 #include "orvik/api/ISubdivMesh.h"
+#include "orvik/api/IWorkAxis.h"
+#include "orvik/api/IWorkPlane.h"
+#include "orvik/api/IWorkPoint.h"
 
 namespace Orvik {
 namespace {
@@ -23,6 +32,15 @@ public:
     void Visit(ICurve&) override { kind = ObjectKindEnum::kCurve; }
     void Visit(IPolygonMesh&) override { kind = ObjectKindEnum::kPolygonMesh; }
     void Visit(ISubdivMesh&) override { kind = ObjectKindEnum::kSubdivMesh; }
+    void Visit(IPoint&) override { kind = ObjectKindEnum::kPoint; }
+    void Visit(IPointCloud&) override { kind = ObjectKindEnum::kPointCloud; }
+    void Visit(ICoordSys&) override { kind = ObjectKindEnum::kCoordSys; }
+    void Visit(IWorkAxis&) override { kind = ObjectKindEnum::kWorkAxis; }
+    void Visit(IWorkPlane&) override { kind = ObjectKindEnum::kWorkPlane; }
+    void Visit(IWorkPoint&) override { kind = ObjectKindEnum::kWorkPoint; }
+    void Visit(IGeometricSet&) override { kind = ObjectKindEnum::kGeometricSet; }
+    void Visit(IExtensionGeometry&) override { kind = ObjectKindEnum::kExtensionGeometry; }
+    void Visit(ISketch&) override { kind = ObjectKindEnum::kSketch; }
 
     ObjectKindEnum kind = ObjectKindEnum::kUnknown;
 };

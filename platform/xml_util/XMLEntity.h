@@ -2,6 +2,7 @@
 
 #include "xml_util/XMLObject.h"
 
+#include <utility>
 #include <vector>
 
 namespace Orvik {
@@ -13,8 +14,11 @@ class XMLEntity : public Interface, public XMLObject {
 public:
     XMLEntity()
         : XMLObject(UTF8String(), UTF16String()) {}
-    XMLEntity(UTF8String id, UTF16String label)
-        : XMLObject(std::move(id), std::move(label)) {}
+    // Further arguments build the interface's own base (a kernel binding, say).
+    template <typename... BaseArguments>
+    XMLEntity(UTF8String id, UTF16String label, BaseArguments&&... arguments)
+        : Interface(std::forward<BaseArguments>(arguments)...)
+        , XMLObject(std::move(id), std::move(label)) {}
 
     UTF8String Id() const override { return IdImpl(); }
     UTF16String Label() const override { return LabelImpl(); }

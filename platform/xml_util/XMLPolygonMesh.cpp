@@ -3,7 +3,7 @@
 namespace Orvik {
 
 XMLPolygonMesh::XMLPolygonMesh(const UTF8String& id)
-    : XMLObject(id, UTF16String()) {}
+    : XMLEntity(id, UTF16String()) {}
 
 IsValueSpecifiedEnum XMLPolygonMesh::KeyframeAnimationChannels(IdSet& out) const {
     if (m_hasAnimations)

@@ -1,31 +1,17 @@
 #pragma once
 
 #include "orvik/api/IPolygonMesh.h"
-#include "xml_util/XMLObject.h"
+#include "xml_util/XMLEntity.h"
 
 namespace Orvik {
 
 // A polygon mesh read from a mesh side file and completed from its document element.
-class XMLPolygonMesh : public IPolygonMesh, public XMLObject {
+class XMLPolygonMesh : public XMLEntity<IPolygonMesh> {
 public:
     explicit XMLPolygonMesh(const UTF8String& id);
 
     // IObject
     void AcceptVisitor(IObjectVisitor& visitor) override { visitor.Visit(*this); }
-    UTF8String Id() const override { return IdImpl(); }
-    UTF16String Label() const override { return LabelImpl(); }
-    IsValueSpecifiedEnum ExtensionDataByTypeId(const UTF8String& typeId,
-                                               ExtensionDataContent& out) const override {
-        return ExtensionDataByTypeIdImpl(typeId, out);
-    }
-    IsValueSpecifiedEnum ChangeKey(UTF16String& out) const override { return ChangeKeyImpl(out); }
-    IsValueSpecifiedEnum VersionPersistentId(UTF8String& out) const override {
-        return VersionPersistentIdImpl(out);
-    }
-    IsValueSpecifiedEnum Properties(std::vector<Property>& out) const override {
-        return PropertiesImpl(out);
-    }
-    const IDomainData* DomainData() const override { return DomainDataImpl(); }
     IsValueSpecifiedEnum KeyframeAnimationChannels(IdSet& out) const override;
 
     // IGeometry; a mesh carries no tolerances or net styles of its own.

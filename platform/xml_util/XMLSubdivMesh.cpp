@@ -24,7 +24,7 @@ bool ReadCrease(std::istream& in, bool hostIsBigEndian, SubdivCrease& crease) {
 } // namespace
 
 XMLSubdivMesh::XMLSubdivMesh(std::unique_ptr<XMLPolygonMesh> cage)
-    : XMLObject(cage->IdRef(), cage->LabelRef())
+    : XMLEntity(cage->IdRef(), cage->LabelRef())
     , m_cage(std::move(cage)) {}
 
 bool XMLSubdivMesh::ReadCreaseData(std::istream& in, bool hostIsBigEndian) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "orvik/api/ISubdivMesh.h"
-#include "xml_util/XMLObject.h"
+#include "xml_util/XMLEntity.h"
 #include "xml_util/XMLPolygonMesh.h"
 
 #include <istream>
@@ -11,7 +11,7 @@ namespace Orvik {
 
 // A subdivision mesh: identity on this object, cage geometry and presentation in the wrapped
 // polygon mesh, so one element reader serves both classes through the same setters.
-class XMLSubdivMesh : public ISubdivMesh, public XMLObject {
+class XMLSubdivMesh : public XMLEntity<ISubdivMesh> {
 public:
     explicit XMLSubdivMesh(std::unique_ptr<XMLPolygonMesh> cage);
 
@@ -23,20 +23,6 @@ public:
 
     // IObject
     void AcceptVisitor(IObjectVisitor& visitor) override { visitor.Visit(*this); }
-    UTF8String Id() const override { return IdImpl(); }
-    UTF16String Label() const override { return LabelImpl(); }
-    IsValueSpecifiedEnum ExtensionDataByTypeId(const UTF8String& typeId,
-                                               ExtensionDataContent& out) const override {
-        return ExtensionDataByTypeIdImpl(typeId, out);
-    }
-    IsValueSpecifiedEnum ChangeKey(UTF16String& out) const override { return ChangeKeyImpl(out); }
-    IsValueSpecifiedEnum VersionPersistentId(UTF8String& out) const override {
-        return VersionPersistentIdImpl(out);
-    }
-    IsValueSpecifiedEnum Properties(std::vector<Property>& out) const override {
-        return PropertiesImpl(out);
-    }
-    const IDomainData* DomainData() const override { return DomainDataImpl(); }
     IsValueSpecifiedEnum KeyframeAnimationChannels(IdSet& out) const override {
         return m_cage->KeyframeAnimationChannels(out);
     }

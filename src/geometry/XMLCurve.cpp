@@ -31,15 +31,13 @@ bool ReadVisibility(const DOMElement& element, const XMLCh* name) {
 } // namespace
 
 XMLCurve::XMLCurve(XMLProducerImpl* context)
-    : XMLObject(UTF8String(), UTF16String())
-    , m_context(context) {
+    : m_context(context) {
     m_curveData.emplace_back();
 }
 
 XMLCurve::XMLCurve(XMLProducerImpl* context, std::istream* stream, std::uint32_t typeCode,
                    bool hostIsBigEndian)
-    : XMLObject(UTF8String(), UTF16String())
-    , m_context(context) {
+    : m_context(context) {
     CurveDataReader::Result first = CurveDataReader::Read(stream, typeCode, hostIsBigEndian);
     m_firstReadFailed = first.failed;
     m_curveData.push_back(std::move(first.data));

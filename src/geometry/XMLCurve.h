@@ -4,7 +4,7 @@
 #include "orvik/api/ICurve.h"
 #include "veld/VeldCurve.h"
 #include "veld/VeldHistoryUtil.h"
-#include "xml_util/XMLObject.h"
+#include "xml_util/XMLEntity.h"
 
 #include <istream>
 #include <memory>
@@ -17,7 +17,7 @@ class XMLProducerImpl;
 
 // An "ICurve" element. A stream curve carries the curve-data records of the geometry stream; a
 // kernel curve carries copies of the kernel curves its "VeldEntity" children name.
-class XMLCurve : public VeldCurve, public XMLObject {
+class XMLCurve : public XMLEntity<VeldCurve> {
 public:
     // A kernel curve.
     explicit XMLCurve(XMLProducerImpl* context);
@@ -51,21 +51,6 @@ public:
     IsValueSpecifiedEnum LengthUnit(UnitTypeEnum& unit) const override;
     IsValueSpecifiedEnum DisplayAngleUnit(UnitTypeEnum& unit) const override;
     IsValueSpecifiedEnum DisplayLengthUnit(UnitTypeEnum& unit) const override;
-
-    UTF8String Id() const override { return IdImpl(); }
-    UTF16String Label() const override { return LabelImpl(); }
-    IsValueSpecifiedEnum ExtensionDataByTypeId(const UTF8String& typeId,
-                                               ExtensionDataContent& out) const override {
-        return ExtensionDataByTypeIdImpl(typeId, out);
-    }
-    IsValueSpecifiedEnum ChangeKey(UTF16String& out) const override { return ChangeKeyImpl(out); }
-    IsValueSpecifiedEnum VersionPersistentId(UTF8String& out) const override {
-        return VersionPersistentIdImpl(out);
-    }
-    IsValueSpecifiedEnum Properties(std::vector<Property>& out) const override {
-        return PropertiesImpl(out);
-    }
-    const IDomainData* DomainData() const override { return DomainDataImpl(); }
 
 private:
     void ReadAttributes(const xercesc::DOMElement& element);

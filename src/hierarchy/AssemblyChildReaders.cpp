@@ -2,7 +2,9 @@
 
 #include "geometry/BrepElementParser.h"
 #include "geometry/CurveElementReaders.h"
+#include "geometry/GroupElementReaders.h"
 #include "geometry/PolygonMeshElementReader.h"
+#include "geometry/ReferenceGeometryReaders.h"
 #include "hierarchy/XMLInstance.h"
 #include "loader/Dispatcher.h"
 #include "orvik/api/ObjectCollector.h"
@@ -52,6 +54,23 @@ IObject* ReadMesh(const DOMElement& entry, const AssemblyChildSource& source) {
     return source.context.FindObject(id);
 }
 
+// Points, point clouds, coordinate systems and work features are created by the assembly.
+template <std::unique_ptr<IGeometry> (*ReadNew)(XMLProducerImpl&, const DOMElement&)>
+IObject* ReadReferenceGeometry(const DOMElement& entry, const AssemblyChildSource& source) {
+    std::unique_ptr<IObject> object = ReadNew(source.context, entry);
+    const bool read = object != nullptr;
+    return AssemblyChildReaders::KeepIfRead(source.context, std::move(object), read);
+}
+
+// Geometric sets, extension geometry and sketches are created by the assembly.
+template <std::unique_ptr<IGeometry> (*ReadNew)(XMLProducerImpl&, const DOMElement&,
+                                                const ExternalGeometryTables&)>
+IObject* ReadGroup(const DOMElement& entry, const AssemblyChildSource& source) {
+    std::unique_ptr<IObject> object = ReadNew(source.context, entry, source.tables);
+    const bool read = object != nullptr;
+    return AssemblyChildReaders::KeepIfRead(source.context, std::move(object), read);
+}
+
 constexpr AssemblyChildReaders::Row NotLoadedYet(const XMLCh* name) {
     return {name, nullptr};
 }
@@ -59,19 +78,19 @@ constexpr AssemblyChildReaders::Row NotLoadedYet(const XMLCh* name) {
 const std::array<AssemblyChildReaders::Row, 16> kRows{{
     {u"IInstance", ReadInstance},
     NotLoadedYet(u"IAssemblyFeatureOverride"),
-    NotLoadedYet(u"ISketch"),
+    {u"ISketch", ReadGroup<GroupElementReaders::ReadSketch>},
     {u"IBrep", ReadBrep},
     {u"ICurve", ReadCurve},
-    NotLoadedYet(u"IPoint"),
-    NotLoadedYet(u"IPointCloud"),
+    {u"IPoint", ReadReferenceGeometry<ReferenceGeometryReaders::ReadPoint>},
+    {u"IPointCloud", ReadReferenceGeometry<ReferenceGeometryReaders::ReadPointCloud>},
     {u"IPolygonMesh", ReadMesh},
-    NotLoadedYet(u"IGeometricSet"),
-    NotLoadedYet(u"IExtensionGeometry"),
+    {u"IGeometricSet", ReadGroup<GroupElementReaders::ReadGeometricSet>},
+    {u"IExtensionGeometry", ReadGroup<GroupElementReaders::ReadExtensionGeometry>},
     {u"Child", ReadReference},
-    NotLoadedYet(u"IWorkAxis"),
-    NotLoadedYet(u"IWorkPlane"),
-    NotLoadedYet(u"IWorkPoint"),
-    NotLoadedYet(u"ICoordSys"),
+    {u"IWorkAxis", ReadReferenceGeometry<ReferenceGeometryReaders::ReadWorkAxis>},
+    {u"IWorkPlane", ReadReferenceGeometry<ReferenceGeometryReaders::ReadWorkPlane>},
+    {u"IWorkPoint", ReadReferenceGeometry<ReferenceGeometryReaders::ReadWorkPoint>},
+    {u"ICoordSys", ReadReferenceGeometry<ReferenceGeometryReaders::ReadCoordSys>},
     NotLoadedYet(u"IAnnotationCallout"),
 }};
 

@@ -2,7 +2,9 @@
 
 #include "geometry/BrepElementParser.h"
 #include "geometry/CurveElementReaders.h"
+#include "geometry/GroupElementReaders.h"
 #include "geometry/PolygonMeshElementReader.h"
+#include "geometry/ReferenceGeometryReaders.h"
 #include "hierarchy/ElementWalk.h"
 #include "loader/ElementReaders.h"
 #include "orvik/api/ObjectCollector.h"
@@ -46,6 +48,29 @@ bool ReadMesh(const DOMElement& element, PartChildSources& sources, IObject*& ch
     return child != nullptr;
 }
 
+// Created by the part; a failed reading is what the row's stop flag acts on. One the collector
+// refuses (its id is held already) is no failure and appends nothing.
+template <std::unique_ptr<IGeometry> (*ReadNew)(XMLProducerImpl&, const DOMElement&)>
+bool ReadReferenceGeometry(const DOMElement& element, PartChildSources& sources, IObject*& child) {
+    std::unique_ptr<IGeometry> object = ReadNew(sources.context, element);
+    if (object == nullptr)
+        return false;
+    child = PartChildReaders::Adopt(std::move(object), sources.context);
+    return true;
+}
+
+// Geometric sets, extension geometry and sketches are created by the part; a failed reading
+// stops the child set.
+template <std::unique_ptr<IGeometry> (*ReadNew)(XMLProducerImpl&, const DOMElement&,
+                                                const ExternalGeometryTables&)>
+bool ReadGroup(const DOMElement& element, PartChildSources& sources, IObject*& child) {
+    std::unique_ptr<IGeometry> object = ReadNew(sources.context, element, sources.tables);
+    if (object == nullptr)
+        return false;
+    child = PartChildReaders::Adopt(std::move(object), sources.context);
+    return true;
+}
+
 constexpr PartChildRow NotLoadedYet(const XMLCh* name, bool stopsChildSet) {
     return PartChildRow{name, nullptr, stopsChildSet};
 }
@@ -56,17 +81,17 @@ constexpr bool kGoesOn = false;
 const PartChildReaders::Table kRows{{
     {u"IBrep", ReadBrep, kGoesOn},
     {u"ICurve", ReadCurve, kGoesOn},
-    NotLoadedYet(u"IPoint", kStops),
-    NotLoadedYet(u"IPointCloud", kStops),
+    {u"IPoint", ReadReferenceGeometry<ReferenceGeometryReaders::ReadPoint>, kStops},
+    {u"IPointCloud", ReadReferenceGeometry<ReferenceGeometryReaders::ReadPointCloud>, kStops},
     {u"IPolygonMesh", ReadMesh, kGoesOn},
-    NotLoadedYet(u"IGeometricSet", kStops),
-    NotLoadedYet(u"ISketch", kStops),
-    NotLoadedYet(u"IExtensionGeometry", kStops),
+    {u"IGeometricSet", ReadGroup<GroupElementReaders::ReadGeometricSet>, kStops},
+    {u"ISketch", ReadGroup<GroupElementReaders::ReadSketch>, kStops},
+    {u"IExtensionGeometry", ReadGroup<GroupElementReaders::ReadExtensionGeometry>, kStops},
     {u"Child", ReadReference, kGoesOn},
-    NotLoadedYet(u"IWorkAxis", kGoesOn),
-    NotLoadedYet(u"IWorkPlane", kGoesOn),
-    NotLoadedYet(u"IWorkPoint", kGoesOn),
-    NotLoadedYet(u"ICoordSys", kGoesOn),
+    {u"IWorkAxis", ReadReferenceGeometry<ReferenceGeometryReaders::ReadWorkAxis>, kGoesOn},
+    {u"IWorkPlane", ReadReferenceGeometry<ReferenceGeometryReaders::ReadWorkPlane>, kGoesOn},
+    {u"IWorkPoint", ReadReferenceGeometry<ReferenceGeometryReaders::ReadWorkPoint>, kGoesOn},
+    {u"ICoordSys", ReadReferenceGeometry<ReferenceGeometryReaders::ReadCoordSys>, kGoesOn},
     NotLoadedYet(u"IAnnotationCallout", kStops),
 }};
 

@@ -3,6 +3,14 @@
 #include "geometry/BrepElementParser.h"
 #include "geometry/CurveElementReaders.h"
 #include "geometry/PolygonMeshElementReader.h"
+#include "geometry/XMLExtensionGeometry.h"
+#include "geometry/XMLGeometricSet.h"
+#include "geometry/XMLPoint.h"
+#include "geometry/XMLPointCloud.h"
+#include "geometry/XMLSketch.h"
+#include "geometry/XMLWorkAxis.h"
+#include "geometry/XMLWorkPlane.h"
+#include "geometry/XMLWorkPoint.h"
 #include "hierarchy/XMLAssembly.h"
 #include "hierarchy/XMLFile.h"
 #include "hierarchy/XMLInstance.h"
@@ -88,6 +96,45 @@ HandlerResult TakeMesh(const DOMElement& element, ElementRegistry& registry) {
     return HandlerResult{true, true};
 }
 
+// Points and work features are read whole from their element.
+template <typename Entity>
+std::unique_ptr<IObject> CreateReferenceGeometry(XMLProducerImpl& context) {
+    return std::make_unique<Entity>(&context);
+}
+
+template <typename Entity>
+bool ReadReferenceGeometry(IObject& object, const DOMElement& element, ElementRegistry&) {
+    return static_cast<Entity&>(object).Read(&element);
+}
+
+template <typename Entity>
+constexpr DispatchRow ReferenceGeometryRow(const XMLCh* name, FailurePolicy onFailure) {
+    DispatchRow row{};
+    row.elementName = name;
+    row.create = CreateReferenceGeometry<Entity>;
+    row.read = ReadReferenceGeometry<Entity>;
+    row.onFailure = onFailure;
+    return row;
+}
+
+// Sets and extension geometry are given the four geometry tables, a sketch only the kernel
+// curves.
+template <typename Container>
+std::unique_ptr<IObject> CreateContainer(XMLProducerImpl& context) {
+    return std::make_unique<Container>(&context);
+}
+
+template <typename Container>
+bool ReadContainer(IObject& object, const DOMElement& element, ElementRegistry& registry) {
+    return static_cast<Container&>(object).Read(&element,
+                                                registry.Context()->Cache().GeometryTables());
+}
+
+bool ReadSketch(IObject& object, const DOMElement& element, ElementRegistry& registry) {
+    return static_cast<XMLSketch&>(object).ParseSketchElement(
+        &element, registry.Context()->Cache().edgeCurvesByDxid);
+}
+
 // Kinds without a row's functions are loaded by later work; their elements are left alone.
 constexpr DispatchRow NotLoadedYet(const XMLCh* name) {
     return DispatchRow{name, nullptr, nullptr, FailurePolicy::kKeep, nullptr, nullptr};
@@ -101,14 +148,17 @@ const std::array<DispatchRow, 17> kRows{{
     {u"IBrep", nullptr, nullptr, FailurePolicy::kKeep, nullptr, ReadBrep, true},
     {u"ICurve", nullptr, nullptr, FailurePolicy::kKeep, nullptr, ReadCurve},
     {u"IPolygonMesh", nullptr, nullptr, FailurePolicy::kKeep, nullptr, TakeMesh},
-    NotLoadedYet(u"IExtensionGeometry"),
-    NotLoadedYet(u"IGeometricSet"),
-    NotLoadedYet(u"IPoint"),
-    NotLoadedYet(u"ISketch"),
-    NotLoadedYet(u"IPointCloud"),
-    NotLoadedYet(u"IWorkAxis"),
-    NotLoadedYet(u"IWorkPlane"),
-    NotLoadedYet(u"IWorkPoint"),
+    {u"IExtensionGeometry", CreateContainer<XMLExtensionGeometry>,
+     ReadContainer<XMLExtensionGeometry>, FailurePolicy::kDestroyAndConsume, nullptr, nullptr},
+    {u"IGeometricSet", CreateContainer<XMLGeometricSet>, ReadContainer<XMLGeometricSet>,
+     FailurePolicy::kDestroyAndRetryLater, nullptr, nullptr},
+    ReferenceGeometryRow<XMLPoint>(u"IPoint", FailurePolicy::kDestroyAndConsume),
+    {u"ISketch", CreateContainer<XMLSketch>, ReadSketch, FailurePolicy::kDestroyAndRetryLater,
+     nullptr, nullptr},
+    ReferenceGeometryRow<XMLPointCloud>(u"IPointCloud", FailurePolicy::kDestroyAndRetryLater),
+    ReferenceGeometryRow<XMLWorkAxis>(u"IWorkAxis", FailurePolicy::kDestroyAndRetryLater),
+    ReferenceGeometryRow<XMLWorkPlane>(u"IWorkPlane", FailurePolicy::kDestroyAndRetryLater),
+    ReferenceGeometryRow<XMLWorkPoint>(u"IWorkPoint", FailurePolicy::kDestroyAndRetryLater),
     NotLoadedYet(u"IAnnotationCalloutElement"),
     NotLoadedYet(u"IAnnotationCallout"),
 }};

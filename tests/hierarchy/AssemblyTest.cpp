@@ -191,23 +191,23 @@ TEST_F(AssemblyTest, ReferencedChildrenAreCreatedOnDemandAndKeptInDocumentOrder)
         b.Element("Child");
         b.Element("Child", {{"ID", "missing"}});
         b.Element("IPart", {{"ID", "inline-part"}});
-        b.Element("IWorkAxis", {{"ID", "not-loaded-yet"}});
+        b.Element("IWorkAxis", {{"ID", "axis"}});
         b.Element("Child", {{"ID", "b"}});
         b.Close().Close();
         AssemblyOfChildren(b, "z", {});
         AssemblyOfChildren(b, "b", {});
     });
     const XMLAssembly& assembly = AssemblyOf(context, "m");
-    EXPECT_EQ(ChildIds(assembly), (std::vector<std::string>{"z", "b"}));
+    EXPECT_EQ(ChildIds(assembly), (std::vector<std::string>{"z", "axis", "b"}));
     EXPECT_EQ(assembly.ChildAt(0).Kind(), ObjectKindEnum::kAssembly);
 
     // "z" sorts after "m" yet was made while "m" read its children, and only once.
     std::vector<std::string> created;
     context.Collector()->ForEach([&](IObject& object) { created.push_back(object.Id().Value()); });
-    EXPECT_EQ(created, (std::vector<std::string>{"b", "z", "m", "f"}));
+    EXPECT_EQ(created, (std::vector<std::string>{"b", "z", "axis", "m", "f"}));
 
     try {
-        assembly.ChildAt(2);
+        assembly.ChildAt(3);
         FAIL() << "expected GeneralException";
     } catch (const GeneralException& e) {
         EXPECT_EQ(e.Message().Value(), "Invalid index to child of XMLAssembly.");

@@ -128,7 +128,7 @@ TEST_F(PartTest, ChildReferencesResolveOnlyAgainstObjectsAlreadyHeld) {
         b.Element("Child", {{"ID", "z-later"}});
         b.Element("Child", {{"ID", "nowhere"}});
         b.Element("Child");
-        // Kinds a part does not hold, and kinds whose readers are not there yet.
+        // A kind a part does not hold, and one it creates in place.
         b.Open("IInstance").Attribute("ID", "inner").Element("Child", {{"ID", "a-earlier"}});
         b.Close();
         b.Element("IPoint", {{"ID", "pt"}});
@@ -138,10 +138,12 @@ TEST_F(PartTest, ChildReferencesResolveOnlyAgainstObjectsAlreadyHeld) {
     });
     XMLPart* parent = PartOf("m-parent");
     ASSERT_NE(parent, nullptr);
-    ASSERT_EQ(parent->ChildCount(), 2u);
+    ASSERT_EQ(parent->ChildCount(), 3u);
     EXPECT_EQ(parent->ChildAt(0).Id(), UTF8String("a-earlier"));
     EXPECT_EQ(parent->ChildAt(0).Kind(), ObjectKindEnum::kPart);
-    EXPECT_EQ(parent->ChildAt(1).Id(), UTF8String("a-earlier"));
+    EXPECT_EQ(parent->ChildAt(1).Id(), UTF8String("pt"));
+    EXPECT_EQ(parent->ChildAt(1).Kind(), ObjectKindEnum::kPoint);
+    EXPECT_EQ(parent->ChildAt(2).Id(), UTF8String("a-earlier"));
     EXPECT_FALSE(m_context->Collector()->HasObject(UTF8String("inner")));
     EXPECT_NE(PartOf("z-later"), nullptr);
     try {

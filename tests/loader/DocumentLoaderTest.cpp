@@ -98,7 +98,7 @@ TEST_F(DocumentLoaderTest, DeepChainsOfReferencesAreBoundedNotFatal) {
 TEST_F(DocumentLoaderTest, ElementsOfKindsWithoutReadersAndUnknownNamesAreLeftAlone) {
     XMLProducerImpl& context = Load([](auto& b) {
         File(b, "f", "True", {"unknown-kind", "not-registered"});
-        b.Element("IWorkAxis", {{"ID", "unknown-kind"}});
+        b.Element("IAnnotationCallout", {{"ID", "unknown-kind"}});
         b.Element("IMystery", {{"ID", "mystery"}});
     });
     auto* file = static_cast<XMLFile*>(context.FindObject(UTF8String("f")));

@@ -261,6 +261,92 @@ void ObjectDescriber::DescribeCurveGeometry(const ICurve& curve) {
     DescribeIds("Materials", curve.Materials());
 }
 
+namespace {
+
+template <typename Object, typename Query>
+JsonValue XyzOf(const Object& object, Query query) {
+    double x = 0.0, y = 0.0, z = 0.0;
+    (object.*query)(x, y, z);
+    return ValueFormatter::Xyz(Position(x, y, z));
+}
+
+} // namespace
+
+void ObjectDescriber::DescribeReferenceGeometry(const IGeometry& geometry) {
+    DescribeUnits(geometry);
+    m_fields.Set("Transform", ValueFormatter::Matrix(geometry.Transform()));
+    m_fields.Set("IsVisible", geometry.IsVisible());
+    m_fields.Set("IsNetVisible", geometry.IsNetVisible());
+    m_fields.Set("AngularTolerance", geometry.AngularTolerance());
+    m_fields.Set("LinearTolerance", geometry.LinearTolerance());
+    m_fields.Set("ParamTolerance", geometry.ParamTolerance());
+    DescribeIds("Styles", geometry.Styles());
+    DescribeIds("NetStyles", geometry.NetStyles());
+    DescribeIds("Materials", geometry.Materials());
+}
+
+void ObjectDescriber::Visit(IPoint& point) {
+    Begin(point, "IPoint");
+    DescribeReferenceGeometry(point);
+    m_fields.Set("Position", ValueFormatter::Xyz(Position(point.X(), point.Y(), point.Z())));
+    m_fields.Set("IsGraphicPMI_ex", point.IsGraphicPMI_ex());
+    m_fields.Set("MarkerType", point.MarkerType());
+    m_fields.Set("MarkerName", ValueFormatter::Text(point.MarkerName()));
+    m_fields.Set("MarkerSize", point.MarkerSize());
+}
+
+void ObjectDescriber::Visit(IPointCloud& cloud) {
+    Begin(cloud, "IPointCloud");
+    DescribeReferenceGeometry(cloud);
+    m_fields.Set("PointCount", cloud.PointCount());
+    JsonValue points = JsonValue::Array();
+    for (std::uint64_t i = 0; i < cloud.PointCount(); ++i) {
+        double x = 0.0, y = 0.0, z = 0.0;
+        cloud.PointAt(i, x, y, z);
+        points.Append(ValueFormatter::Xyz(Position(x, y, z)));
+    }
+    m_fields.Set("PointAt", std::move(points));
+}
+
+void ObjectDescriber::Visit(ICoordSys& coordSys) {
+    Begin(coordSys, "ICoordSys");
+    DescribeReferenceGeometry(coordSys);
+    m_fields.Set("Origin", XyzOf(coordSys, &ICoordSys::Origin));
+    m_fields.Set("XAxis", XyzOf(coordSys, &ICoordSys::XAxis));
+    m_fields.Set("YAxis", XyzOf(coordSys, &ICoordSys::YAxis));
+}
+
+void ObjectDescriber::Visit(IWorkAxis& axis) {
+    Begin(axis, "IWorkAxis");
+    DescribeReferenceGeometry(axis);
+    m_fields.Set("StartPoint", XyzOf(axis, &IWorkAxis::StartPoint));
+    m_fields.Set("Axis", XyzOf(axis, &IWorkAxis::Axis));
+    m_fields.Set("EndPoint", XyzOf(axis, &IWorkAxis::EndPoint));
+}
+
+void ObjectDescriber::Visit(IWorkPlane& plane) {
+    Begin(plane, "IWorkPlane");
+    DescribeReferenceGeometry(plane);
+    m_fields.Set("Origin", XyzOf(plane, &IWorkPlane::Origin));
+    m_fields.Set("Normal", XyzOf(plane, &IWorkPlane::Normal));
+    double x = 0.0, y = 0.0, z = 0.0;
+    if (plane.ReferenceDirection(x, y, z) == IsValueSpecifiedEnum::kSpecified)
+        m_fields.Set("ReferenceDirection", ValueFormatter::Xyz(Position(x, y, z)));
+    double maxX = 0.0, maxY = 0.0, maxZ = 0.0;
+    if (plane.DisplayRange(x, y, z, maxX, maxY, maxZ) == IsValueSpecifiedEnum::kSpecified) {
+        JsonValue range = JsonValue::Object();
+        range.Set("min", ValueFormatter::Xyz(Position(x, y, z)));
+        range.Set("max", ValueFormatter::Xyz(Position(maxX, maxY, maxZ)));
+        m_fields.Set("DisplayRange", std::move(range));
+    }
+}
+
+void ObjectDescriber::Visit(IWorkPoint& point) {
+    Begin(point, "IWorkPoint");
+    DescribeReferenceGeometry(point);
+    m_fields.Set("Point", XyzOf(point, &IWorkPoint::Point));
+}
+
 template <typename ChildId>
 JsonValue ObjectDescriber::ChildIdValue(const ChildId& child) {
     if (child.IsEmpty())
@@ -416,6 +502,56 @@ void ObjectDescriber::DescribeObjectOperations(const IObject& object) {
         for (const UTF8String& id : channels)
             Refer(id);
     }
+}
+
+void ObjectDescriber::DescribeGroupGeometry(const IGeometry& geometry, bool hasTransform) {
+    DescribeUnits(geometry);
+    if (hasTransform)
+        m_fields.Set("Transform", ValueFormatter::Matrix(geometry.Transform()));
+    m_fields.Set("IsVisible", geometry.IsVisible());
+    m_fields.Set("IsNetVisible", geometry.IsNetVisible());
+    m_fields.Set("AngularTolerance", geometry.AngularTolerance());
+    m_fields.Set("LinearTolerance", geometry.LinearTolerance());
+    m_fields.Set("ParamTolerance", geometry.ParamTolerance());
+    DescribeIds("Styles", geometry.Styles());
+    DescribeIds("NetStyles", geometry.NetStyles());
+    DescribeIds("Materials", geometry.Materials());
+}
+
+void ObjectDescriber::Visit(IGeometricSet& set) {
+    Begin(set, "IGeometricSet");
+    DescribeGroupGeometry(set, set.HasTransform());
+    m_fields.Set("ChildCount", set.ChildCount());
+    JsonValue children = JsonValue::Array();
+    for (std::uint64_t i = 0; i < set.ChildCount(); ++i)
+        children.Append(ChildIdValue(set.ChildAt(i)));
+    m_fields.Set("ChildAt", std::move(children));
+}
+
+void ObjectDescriber::Visit(IExtensionGeometry& geometry) {
+    Begin(geometry, "IExtensionGeometry");
+    DescribeGroupGeometry(geometry, geometry.HasTransform());
+    m_fields.Set("ChildCount", geometry.ChildCount());
+    JsonValue children = JsonValue::Array();
+    for (std::uint64_t i = 0; i < geometry.ChildCount(); ++i)
+        children.Append(ChildIdValue(geometry.ChildAt(i)));
+    m_fields.Set("ChildAt", std::move(children));
+}
+
+void ObjectDescriber::Visit(ISketch& sketch) {
+    Begin(sketch, "ISketch");
+    DescribeGroupGeometry(sketch, sketch.HasTransform());
+    if (sketch.SketchType() == ISketch::kSketchType_Unknown)
+        m_fields.Set("SketchType", nullptr);
+    else
+        m_fields.Set("SketchType", sketch.SketchType());
+    DescribeIds("CurveIds", sketch.CurveIds());
+    DescribeIds("ChildIds", sketch.ChildIds());
+    m_fields.Set("TotalCount", sketch.TotalCount());
+    JsonValue ids = JsonValue::Array();
+    for (std::uint64_t i = 0; i < sketch.TotalCount(); ++i)
+        ids.Append(ValueFormatter::Text(sketch.IdAt(i)));
+    m_fields.Set("IdAt", std::move(ids));
 }
 
 } // namespace Orvik::Inspect

@@ -24,6 +24,15 @@ public:
     void Visit(IBrep& brep) override;
     void Visit(IPolygonMesh& mesh) override;
     void Visit(ISubdivMesh& mesh) override;
+    void Visit(IPoint& point) override;
+    void Visit(IPointCloud& cloud) override;
+    void Visit(ICoordSys& coordSys) override;
+    void Visit(IWorkAxis& axis) override;
+    void Visit(IWorkPlane& plane) override;
+    void Visit(IWorkPoint& point) override;
+    void Visit(IGeometricSet& set) override;
+    void Visit(IExtensionGeometry& geometry) override;
+    void Visit(ISketch& sketch) override;
 
 private:
     void Begin(IObject& object, const char* interfaceName);
@@ -39,6 +48,10 @@ private:
     void DescribeMesh(const IPolygonMesh& mesh);
     void DescribeMeshGeometry(const IPolygonMesh& mesh);
     void DescribeMeshSegments(const IPolygonMesh& mesh);
+    // What points, point clouds, coordinate systems and work features share.
+    void DescribeReferenceGeometry(const IGeometry& geometry);
+    // The transform appears only when the group has one other than the identity.
+    void DescribeGroupGeometry(const IGeometry& geometry, bool hasTransform);
     // Null when there are none; otherwise one field per answer that is specified.
     static JsonValue FilePropertiesValue(const FileProperties* properties);
     void DescribeIds(const char* name, const IdSet& ids);

@@ -11,6 +11,15 @@ class IBrep;
 class ICurve;
 class IPolygonMesh;
 class ISubdivMesh;
+class IPoint;
+class IPointCloud;
+class ICoordSys;
+class IWorkAxis;
+class IWorkPlane;
+class IWorkPoint;
+class IGeometricSet;
+class IExtensionGeometry;
+class ISketch;
 
 // Double dispatch on an object's interface. Each interface adds its Visit overload;
 // the defaults do nothing, so a visitor overrides only what it cares about.
@@ -26,6 +35,15 @@ public:
     virtual void Visit(ICurve&) {}
     virtual void Visit(IPolygonMesh&) {}
     virtual void Visit(ISubdivMesh&) {}
+    virtual void Visit(IPoint&) {}
+    virtual void Visit(IPointCloud&) {}
+    virtual void Visit(ICoordSys&) {}
+    virtual void Visit(IWorkAxis&) {}
+    virtual void Visit(IWorkPlane&) {}
+    virtual void Visit(IWorkPoint&) {}
+    virtual void Visit(IGeometricSet&) {}
+    virtual void Visit(IExtensionGeometry&) {}
+    virtual void Visit(ISketch&) {}
 };
 
 } // namespace Orvik
