@@ -59,7 +59,7 @@ TEST_F(GroupDescriberTest, ChildrenAndSketchIdsAreListedAndWalked) {
 
     JsonValue sketch = Describe("k");
     EXPECT_EQ(sketch.Find("interface")->AsString(), "ISketch");
-    EXPECT_DOUBLE_EQ(sketch.Find("SketchType")->AsNumber(), 0.0);
+    EXPECT_EQ(sketch.Find("SketchType")->AsString(), "kSketchType_2D");
     EXPECT_DOUBLE_EQ(sketch.Find("TotalCount")->AsNumber(), 2.0);
     EXPECT_EQ(Texts(sketch.Find("IdAt")), (std::vector<std::string>{"c", "p"}));
     EXPECT_FALSE(sketch.Find("IsVisible")->AsBool());

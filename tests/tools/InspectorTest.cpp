@@ -152,6 +152,30 @@ TEST_F(InspectorTest, GeometryOfTheSampleShowsAsWritten) {
     EXPECT_EQ(ObjectById(model, "curve-shaft-axis").Find("KernelCurveCount")->AsNumber(), 1);
 }
 
+TEST_F(InspectorTest, ReferenceGeometryOfTheSampleShowsAsWritten) {
+    InspectOptions options;
+    options.path = m_dir.PathOf("s.zip");
+    const JsonValue model = DocumentInspector(options).Inspect();
+    const auto xyz = [](const JsonValue& value) { return value.ToString(0); };
+
+    EXPECT_EQ(xyz(*ObjectById(model, "point-datum").Find("Position")), R"({"x":10,"y":20,"z":30})");
+    const JsonValue& cloud = ObjectById(model, "cloud-scan");
+    EXPECT_EQ(cloud.Find("PointCount")->AsNumber(), 3);
+    EXPECT_EQ(xyz(cloud.Find("PointAt")->Items()[2]), R"({"x":1,"y":1,"z":0})");
+    EXPECT_EQ(xyz(*ObjectById(model, "frame-base").Find("Origin")), R"({"x":5,"y":5,"z":0})");
+    EXPECT_EQ(xyz(*ObjectById(model, "axis-main").Find("EndPoint")), R"({"x":0,"y":0,"z":120})");
+    EXPECT_EQ(xyz(*ObjectById(model, "point-work").Find("Point")), R"({"x":7,"y":8,"z":9})");
+    EXPECT_EQ(xyz(*ObjectById(model, "plane-mid").Find("Origin")), R"({"x":0,"y":0,"z":20})");
+    EXPECT_EQ(ObjectById(model, "set-holes").Find("ChildAt")->ToString(0),
+              R"(["hole-1","hole-2"])");
+    EXPECT_EQ(xyz(*ObjectById(model, "hole-2").Find("Position")), R"({"x":35,"y":5,"z":0})");
+    const JsonValue& sketch = ObjectById(model, "sketch-axis");
+    EXPECT_EQ(sketch.Find("SketchType")->AsString(), "kSketchType_3D");
+    EXPECT_EQ(sketch.Find("IdAt")->ToString(0), R"(["sketch-axis-line","sketch-origin"])");
+    EXPECT_EQ(ObjectById(model, "sketch-axis-line").Find("KernelCurveCount")->AsNumber(), 1);
+    EXPECT_EQ(ObjectById(model, "extension-marks").Find("ChildAt")->ToString(0), R"(["mark-1"])");
+}
+
 TEST(TextRendererTest, PrintsNestedModelsAsAnIndentedTree) {
     JsonValue model = JsonValue::Object();
     model.Set("document", "d.xml");

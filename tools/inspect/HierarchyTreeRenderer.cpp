@@ -88,9 +88,11 @@ void HierarchyTreeRenderer::RenderChildren(const JsonValue& object, int depth) {
     std::vector<std::string> children;
     if (const JsonValue* placed = object.Find("InstanceChild"); placed && !placed->IsNull())
         children.push_back(placed->AsString());
-    if (const JsonValue* childAt = object.Find("ChildAt"))
-        for (const JsonValue& child : childAt->Items())
-            children.push_back(child.IsNull() ? std::string("(null)") : child.AsString());
+    // Containers list children under "ChildAt"; a sketch its curves and points under "IdAt".
+    for (const char* list : {"ChildAt", "IdAt"})
+        if (const JsonValue* entries = object.Find(list))
+            for (const JsonValue& child : entries->Items())
+                children.push_back(child.IsNull() ? std::string("(null)") : child.AsString());
     for (const std::string& child : children)
         RenderObject(child, depth);
 }

@@ -541,10 +541,16 @@ void ObjectDescriber::Visit(IExtensionGeometry& geometry) {
 void ObjectDescriber::Visit(ISketch& sketch) {
     Begin(sketch, "ISketch");
     DescribeGroupGeometry(sketch, sketch.HasTransform());
-    if (sketch.SketchType() == ISketch::kSketchType_Unknown)
+    switch (sketch.SketchType()) {
+    case ISketch::kSketchType_2D:
+        m_fields.Set("SketchType", "kSketchType_2D");
+        break;
+    case ISketch::kSketchType_3D:
+        m_fields.Set("SketchType", "kSketchType_3D");
+        break;
+    default:
         m_fields.Set("SketchType", nullptr);
-    else
-        m_fields.Set("SketchType", sketch.SketchType());
+    }
     DescribeIds("CurveIds", sketch.CurveIds());
     DescribeIds("ChildIds", sketch.ChildIds());
     m_fields.Set("TotalCount", sketch.TotalCount());

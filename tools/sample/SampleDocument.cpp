@@ -241,6 +241,58 @@ std::string Translation(unsigned step) {
     return "1 0 0 " + std::to_string(step * 50) + " 0 1 0 0 0 0 1 0 0 0 0 1";
 }
 
+void XyzElement(XmlDocumentBuilder& b, const char* name, const char* x, const char* y,
+                const char* z) {
+    b.Element(name, {{"X", x}, {"Y", y}, {"Z", z}});
+}
+
+// Reference geometry of the housing: points, a point cloud, a frame, work features, a set, a
+// sketch on the shaft's axis edge and extension geometry.
+void WriteLayoutPart(XmlDocumentBuilder& b) {
+    b.Open("IPart").Attribute("ID", "part-layout").Attribute("Label", "Layout");
+    b.Open("ChildSet");
+    b.Open("IPoint").Attribute("ID", "point-datum").Attribute("Visibility", "1");
+    XyzElement(b, "Point", "10", "20", "30");
+    b.Close();
+    b.Open("IPointCloud").Attribute("ID", "cloud-scan");
+    b.Element("PointCloud", {{"PointCloudCoordinates", "0 0 0 1 0 0 1 1 0"}});
+    b.Close();
+    b.Open("ICoordSys").Attribute("ID", "frame-base");
+    XyzElement(b, "Origin", "5", "5", "0");
+    XyzElement(b, "XAxis", "1", "0", "0");
+    XyzElement(b, "YAxis", "0", "1", "0");
+    b.Close();
+    b.Open("IWorkAxis").Attribute("ID", "axis-main");
+    XyzElement(b, "StartPoint", "0", "0", "0");
+    XyzElement(b, "EndPoint", "0", "0", "120");
+    b.Close();
+    b.Open("IWorkPoint").Attribute("ID", "point-work");
+    XyzElement(b, "WorkPoint", "7", "8", "9");
+    b.Close();
+    b.Open("IGeometricSet").Attribute("ID", "set-holes").Attribute("Label", "Holes");
+    b.Open("ChildSet");
+    for (const char* hole : {"hole-1", "hole-2"}) {
+        b.Open("IPoint").Attribute("ID", hole);
+        XyzElement(b, "Point", hole[5] == '1' ? "5" : "35", "5", "0");
+        b.Close();
+    }
+    b.Close().Close();
+    b.Open("ISketch").Attribute("ID", "sketch-axis").Attribute("SketchTypeEnum", "kSketchType_3D");
+    b.Open("CurveSet").Open("ICurve").Attribute("ID", "sketch-axis-line");
+    b.Element("VeldEntity", {{"EntityId", "edge-shaft-axis"}});
+    b.Close().Close();
+    b.Open("ChildSet").Open("IPoint").Attribute("ID", "sketch-origin");
+    XyzElement(b, "Point", "0", "0", "0");
+    b.Close().Close();
+    b.Close();
+    b.Open("IExtensionGeometry").Attribute("ID", "extension-marks").Attribute("Label", "Marks");
+    b.Open("ChildSet").Open("IPoint").Attribute("ID", "mark-1");
+    XyzElement(b, "Point", "1", "1", "1");
+    b.Close().Close();
+    b.Close();
+    b.Close().Close();
+}
+
 // A gearbox of a housing sub-assembly and shafts; shafts share one part definition.
 void WriteAssembly(XmlDocumentBuilder& b, unsigned partCount) {
     b.Open("IAssembly")
@@ -276,6 +328,13 @@ void WriteAssembly(XmlDocumentBuilder& b, unsigned partCount) {
 
     b.Open("IAssembly").Attribute("ID", "asm-housing").Attribute("Label", "Housing");
     b.Open("ChildSet");
+    b.Open("IWorkPlane").Attribute("ID", "plane-mid").Attribute("Label", "Mid plane");
+    b.Element("Origin", {{"X", "0"}, {"Y", "0"}, {"Z", "20"}});
+    b.Element("Normal", {{"X", "0"}, {"Y", "0"}, {"Z", "1"}});
+    b.Close();
+    b.Open("IInstance").Attribute("ID", "inst-layout").Attribute("Visibility", "1");
+    b.Element("Child", {{"ID", "part-layout"}});
+    b.Close();
     for (const char* piece : {"base", "cover"}) {
         b.Open("IInstance")
             .Attribute("ID", std::string("inst-") + piece)
@@ -292,6 +351,7 @@ void WriteAssembly(XmlDocumentBuilder& b, unsigned partCount) {
                               "curve-slot", "curve-spline"})
         b.Element("ICurve", {{"ID", curve}, {"Visibility", "1"}});
     b.Close().Close();
+    WriteLayoutPart(b);
     b.Open("IPart").Attribute("ID", "part-cover").Attribute("Label", "Cover");
     b.Open("ChildSet");
     b.Element("IBrep", {{"ID", "body-cover"}, {"Label", "Cover body"}, {"Visibility", "1"}});
