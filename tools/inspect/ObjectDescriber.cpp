@@ -96,16 +96,21 @@ void ObjectDescriber::Visit(IBrep& brep) {
     DescribeBrepSubEntities(brep);
 }
 
+void ObjectDescriber::DescribeGeometry(const IGeometry& geometry, bool hasTransform) {
+    if (hasTransform)
+        m_fields.Set("Transform", ValueFormatter::Matrix(geometry.Transform()));
+    m_fields.Set("IsVisible", geometry.IsVisible());
+    m_fields.Set("IsNetVisible", geometry.IsNetVisible());
+    m_fields.Set("AngularTolerance", geometry.AngularTolerance());
+    m_fields.Set("LinearTolerance", geometry.LinearTolerance());
+    m_fields.Set("ParamTolerance", geometry.ParamTolerance());
+    DescribeIds("Styles", geometry.Styles());
+    DescribeIds("NetStyles", geometry.NetStyles());
+    DescribeIds("Materials", geometry.Materials());
+}
+
 void ObjectDescriber::DescribeBrepGeometry(const IBrep& brep) {
-    m_fields.Set("Transform", ValueFormatter::Matrix(brep.Transform()));
-    m_fields.Set("IsVisible", brep.IsVisible());
-    m_fields.Set("IsNetVisible", brep.IsNetVisible());
-    m_fields.Set("AngularTolerance", brep.AngularTolerance());
-    m_fields.Set("LinearTolerance", brep.LinearTolerance());
-    m_fields.Set("ParamTolerance", brep.ParamTolerance());
-    DescribeIds("Styles", brep.Styles());
-    DescribeIds("NetStyles", brep.NetStyles());
-    DescribeIds("Materials", brep.Materials());
+    DescribeGeometry(brep, true);
     m_fields.Set("SrcGeomType", static_cast<int>(brep.SrcGeomType()));
 }
 
@@ -249,16 +254,7 @@ void ObjectDescriber::Visit(ICurve& curve) {
 }
 
 void ObjectDescriber::DescribeCurveGeometry(const ICurve& curve) {
-    if (curve.HasTransform())
-        m_fields.Set("Transform", ValueFormatter::Matrix(curve.Transform()));
-    m_fields.Set("IsVisible", curve.IsVisible());
-    m_fields.Set("IsNetVisible", curve.IsNetVisible());
-    m_fields.Set("AngularTolerance", curve.AngularTolerance());
-    m_fields.Set("LinearTolerance", curve.LinearTolerance());
-    m_fields.Set("ParamTolerance", curve.ParamTolerance());
-    DescribeIds("Styles", curve.Styles());
-    DescribeIds("NetStyles", curve.NetStyles());
-    DescribeIds("Materials", curve.Materials());
+    DescribeGeometry(curve, curve.HasTransform());
 }
 
 namespace {
@@ -274,15 +270,7 @@ JsonValue XyzOf(const Object& object, Query query) {
 
 void ObjectDescriber::DescribeReferenceGeometry(const IGeometry& geometry) {
     DescribeUnits(geometry);
-    m_fields.Set("Transform", ValueFormatter::Matrix(geometry.Transform()));
-    m_fields.Set("IsVisible", geometry.IsVisible());
-    m_fields.Set("IsNetVisible", geometry.IsNetVisible());
-    m_fields.Set("AngularTolerance", geometry.AngularTolerance());
-    m_fields.Set("LinearTolerance", geometry.LinearTolerance());
-    m_fields.Set("ParamTolerance", geometry.ParamTolerance());
-    DescribeIds("Styles", geometry.Styles());
-    DescribeIds("NetStyles", geometry.NetStyles());
-    DescribeIds("Materials", geometry.Materials());
+    DescribeGeometry(geometry, true);
 }
 
 void ObjectDescriber::Visit(IPoint& point) {
@@ -506,16 +494,7 @@ void ObjectDescriber::DescribeObjectOperations(const IObject& object) {
 
 void ObjectDescriber::DescribeGroupGeometry(const IGeometry& geometry, bool hasTransform) {
     DescribeUnits(geometry);
-    if (hasTransform)
-        m_fields.Set("Transform", ValueFormatter::Matrix(geometry.Transform()));
-    m_fields.Set("IsVisible", geometry.IsVisible());
-    m_fields.Set("IsNetVisible", geometry.IsNetVisible());
-    m_fields.Set("AngularTolerance", geometry.AngularTolerance());
-    m_fields.Set("LinearTolerance", geometry.LinearTolerance());
-    m_fields.Set("ParamTolerance", geometry.ParamTolerance());
-    DescribeIds("Styles", geometry.Styles());
-    DescribeIds("NetStyles", geometry.NetStyles());
-    DescribeIds("Materials", geometry.Materials());
+    DescribeGeometry(geometry, hasTransform);
 }
 
 void ObjectDescriber::Visit(IGeometricSet& set) {

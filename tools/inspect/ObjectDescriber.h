@@ -49,6 +49,8 @@ private:
     void DescribeMeshGeometry(const IPolygonMesh& mesh);
     void DescribeMeshSegments(const IPolygonMesh& mesh);
     // What points, point clouds, coordinate systems and work features share.
+    // What every geometry answers: transform, visibility, tolerances, styles and materials.
+    void DescribeGeometry(const IGeometry& geometry, bool hasTransform);
     void DescribeReferenceGeometry(const IGeometry& geometry);
     // The transform appears only when the group has one other than the identity.
     void DescribeGroupGeometry(const IGeometry& geometry, bool hasTransform);
