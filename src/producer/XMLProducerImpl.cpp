@@ -11,11 +11,15 @@
 #include "orvik/api/StringUtil.h"
 #include "xml_util/PropertyReader.h"
 #include "xml_util/XMLNames.h"
+#include "xml_util/XMLNestingScanner.h"
 #include "xml_util/XMLObject.h"
 #include "xml_util/XMLUtils.h"
 #include "xml_util/XStr.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
 #include <xercesc/util/XMLUni.hpp>
@@ -30,6 +34,17 @@ constexpr int kInitializeFailureEventType = 2;
 constexpr const char* kSubdivMarkerId = "0C46B962-76AE-431F-AA0C-5F2398F534CE";
 // Generous for real documents, far below what an entity bomb needs.
 constexpr unsigned kEntityExpansionLimit = 100000;
+// Far deeper than real documents; the parser's cost grows with the depth for every element.
+constexpr std::size_t kMaxElementDepth = 1000;
+
+// An unreadable file passes: the parser reports it.
+bool NestsWithinLimit(const UTF16String& path) {
+    std::ifstream in(path.ToUTF8(), std::ios::binary);
+    if (!in)
+        return true;
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return XMLNestingScanner::WithinDepth(text, kMaxElementDepth);
+}
 
 UTF8String DescribeCurrentException() {
     try {
@@ -278,6 +293,11 @@ void XMLProducerImpl::CreateParser() {
 }
 
 bool XMLProducerImpl::ParseDocument() {
+    if (!NestsWithinLimit(m_documentPath)) {
+        m_failureReason = UTF8String("its elements nest deeper than " +
+                                     std::to_string(kMaxElementDepth) + " levels");
+        return false;
+    }
     try {
         CreateParser();
         m_parser->parse(XStr(m_documentPath.ToUTF8()).unicodeForm());

@@ -57,6 +57,34 @@ TEST_F(ParserSafetyTest, ExternalEntitiesAndDtdsAreNeverRead) {
     EXPECT_EQ(text.find(u"SECRET"), std::u16string::npos);
 }
 
+TEST_F(ParserSafetyTest, DocumentsNestedTooDeeplyAreRefusedBeforeParsing) {
+    const auto nested = [](int depth, const std::string& inner) {
+        std::string text = "<XMLDocument>";
+        for (int level = 0; level < depth; ++level)
+            text += "<a x='>'>";
+        text += inner;
+        for (int level = 0; level < depth; ++level)
+            text += "</a>";
+        return text + "</XMLDocument>";
+    };
+    XMLProducer deep(UTF16String(Write("deep.xml", nested(100000, ""))), &m_options);
+    try {
+        deep.BeginProcess(IdSet(), &m_filter, nullptr);
+        FAIL() << "expected FileException";
+    } catch (const FileException& e) {
+        EXPECT_NE(e.Message().Value().find("deeper than 1000 levels"), std::string::npos)
+            << e.what();
+    }
+    // Markup that only looks like elements does not count: comments, character data,
+    // self-closing elements, declarations.
+    const std::string decoys = "<!-- <b><b><b> --><![CDATA[<c><c>]]><?pi <d>?><e/><f a='/'/>";
+    XMLProducer shallow(
+        UTF16String(Write("shallow.xml",
+                          "<!DOCTYPE XMLDocument [<!ATTLIST a x CDATA '>'>]>" + nested(998, decoys))),
+        &m_options);
+    EXPECT_NO_THROW(shallow.BeginProcess(IdSet(), &m_filter, nullptr));
+}
+
 TEST_F(ParserSafetyTest, InternalEntitiesWithinTheLimitStillWork) {
     const std::string document = "<?xml version=\"1.0\"?>\n"
                                  "<!DOCTYPE XMLDocument [<!ENTITY name \"expanded\">]>\n"
