@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the tools need.
+# Installs the Debian packages the build, the tests and the tools need: scripts/setup.sh [EXTRA...]
 # Safe to run repeatedly: apt-get runs only when something is missing.
 set -euo pipefail
 
@@ -9,6 +9,8 @@ packages=(
   libprotobuf-dev protobuf-compiler
   libgtest-dev libgmock-dev libbenchmark-dev
 )
+# Callers may ask for more (the fuzz script adds clang and its runtime).
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do
