@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <google/protobuf/stubs/logging.h>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -119,6 +120,9 @@ void PropertyReader::Parse(const std::vector<char>& bytes) {
         return;
     }
     pb::PropertyFile file;
+    // A corrupt file is reported through Failure(); the library's own log lines would only
+    // reach the host's stderr.
+    const google::protobuf::LogSilencer quiet;
     if (!file.ParseFromArray(bytes.data(), static_cast<int>(bytes.size()))) {
         Fail("it is damaged or not a property file (" + std::to_string(bytes.size()) +
              " bytes do not parse)");
