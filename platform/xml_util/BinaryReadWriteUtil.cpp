@@ -108,11 +108,22 @@ std::uint64_t BinaryReadWriteUtil::BytesLeft(std::istream& in) {
         return 0;
     std::streambuf* buffer = in.rdbuf();
     const std::streampos here = buffer->pubseekoff(0, std::ios::cur, std::ios::in);
-    const std::streampos end = buffer->pubseekoff(0, std::ios::end, std::ios::in);
-    buffer->pubseekpos(here, std::ios::in);
-    if (here == std::streampos(-1) || end == std::streampos(-1) || end < here)
+    if (here == std::streampos(-1))
         return 0;
-    return static_cast<std::uint64_t>(end - here);
+    // Seeking to the end throws the read buffer away, so the end is found once per stream and
+    // kept with it (as end + 1; 0 while unknown). Side files do not change while read.
+    static const int endSlot = std::ios_base::xalloc();
+    long& knownEnd = in.iword(endSlot);
+    if (knownEnd == 0) {
+        const std::streampos end = buffer->pubseekoff(0, std::ios::end, std::ios::in);
+        buffer->pubseekpos(here, std::ios::in);
+        if (end == std::streampos(-1))
+            return 0;
+        knownEnd = static_cast<long>(static_cast<std::streamoff>(end)) + 1;
+    }
+    const std::streamoff end = knownEnd - 1;
+    const std::streamoff position = here;
+    return end < position ? 0 : static_cast<std::uint64_t>(end - position);
 }
 
 bool BinaryReadWriteUtil::CountFits(std::istream& in, std::uint64_t count,
