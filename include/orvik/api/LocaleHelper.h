@@ -3,6 +3,7 @@
 #include "orvik/api/UTF8String.h"
 
 #include <locale>
+#include <string>
 
 namespace Orvik {
 
@@ -17,6 +18,8 @@ public:
     LocaleHelper& operator=(const LocaleHelper&) = delete;
 
 private:
+    // The C library's locale too: a host may have set it without touching the C++ one.
+    std::string m_previousC;
     std::locale m_previous;
 };
 

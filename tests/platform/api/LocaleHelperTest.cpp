@@ -1,8 +1,10 @@
 #include "orvik/api/LocaleHelper.h"
 
+#include <clocale>
 #include <gtest/gtest.h>
 #include <locale>
 #include <stdexcept>
+#include <string>
 
 namespace Orvik {
 namespace {
@@ -52,6 +54,22 @@ TEST_F(LocaleHelperTest, NestedHelpersUnwindInOrder) {
 TEST_F(LocaleHelperTest, UnknownNameThrowsAndChangesNothing) {
     EXPECT_THROW(LocaleHelper("no_such_locale.XYZ"), std::runtime_error);
     EXPECT_TRUE(std::locale() == marked);
+}
+
+} // namespace
+} // namespace Orvik
+
+namespace Orvik {
+namespace {
+
+// A host may set the C library's locale alone; a load must give it back as it found it.
+TEST(LocaleHelperCLocaleTest, TheCLibraryLocaleIsRestoredToo) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "C.UTF-8") == nullptr)
+        GTEST_SKIP() << "the C.UTF-8 locale is not installed";
+    { const LocaleHelper classic{UTF8String()}; }
+    EXPECT_STREQ(std::setlocale(LC_ALL, nullptr), "C.UTF-8");
+    std::setlocale(LC_ALL, before.c_str());
 }
 
 } // namespace
