@@ -26,17 +26,7 @@ bool XMLExtensionGeometry::ParseExtensionGeometryElement(const DOMElement* eleme
 }
 
 bool XMLExtensionGeometry::Read(const DOMElement* element, const ExternalGeometryTables& tables) {
-    if (element == nullptr)
-        return false;
-    const SetNestingGuard nesting(m_context->Registry());
-    if (nesting.TooDeep())
-        return false;
-    SetId(ElementReaders::ReadElementId(*m_context, element));
-    ElementReaders::ReadLabelAndVersion(element, *this);
-    m_fields.ReadVisibilityFlags(*element);
-    ElementWalk::ForEachChildElement(*element,
-                                     [&](const DOMElement& child) { ReadChild(child, tables); });
-    return true;
+    return ReadGroupElement(element, [&](const DOMElement& child) { ReadChild(child, tables); });
 }
 
 void XMLExtensionGeometry::ReadChild(const DOMElement& child,
@@ -46,9 +36,7 @@ void XMLExtensionGeometry::ReadChild(const DOMElement& child,
         SetChildReaders::ReadChildSet(child, sources, SetChildReaders::ExtensionGeometryRows(),
                                       m_children);
     } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
-        ExtensionDataContent content;
-        ElementReaders::ReadExtensionData(m_context->SideFileDirectory(), &child, content);
-        AddExtensionDataContent(content);
+        ElementReaders::AddExtensionData(m_context->SideFileDirectory(), child, *this);
     } else if (!m_fields.ReadUnit(child) && !m_fields.ReadTransform(child) &&
                !m_fields.ReadTolerance(child)) {
         m_fields.ReadStyles(*m_context, child, GeometryGroupFields::Case::kAny);

@@ -25,17 +25,7 @@ bool XMLGeometricSet::ParseGeometricSetElement(const DOMElement* element, BodyTa
 }
 
 bool XMLGeometricSet::Read(const DOMElement* element, const ExternalGeometryTables& tables) {
-    if (element == nullptr)
-        return false;
-    const SetNestingGuard nesting(m_context->Registry());
-    if (nesting.TooDeep())
-        return false;
-    SetId(ElementReaders::ReadElementId(*m_context, element));
-    ElementReaders::ReadLabelAndVersion(element, *this);
-    m_fields.ReadVisibilityFlags(*element);
-    ElementWalk::ForEachChildElement(*element,
-                                     [&](const DOMElement& child) { ReadChild(child, tables); });
-    return true;
+    return ReadGroupElement(element, [&](const DOMElement& child) { ReadChild(child, tables); });
 }
 
 void XMLGeometricSet::ReadChild(const DOMElement& child, const ExternalGeometryTables& tables) {
@@ -45,9 +35,7 @@ void XMLGeometricSet::ReadChild(const DOMElement& child, const ExternalGeometryT
         SetChildReaders::ReadChildSet(child, sources, SetChildReaders::GeometricSetRows(),
                                       m_children);
     } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
-        ExtensionDataContent content;
-        ElementReaders::ReadExtensionData(m_context->SideFileDirectory(), &child, content);
-        AddExtensionDataContent(content);
+        ElementReaders::AddExtensionData(m_context->SideFileDirectory(), child, *this);
     } else if (ElementWalk::IsNamed(child, u"ChangeKey")) {
         UTF16String key;
         if (ElementReaders::ReadChangeKey(&child, key))

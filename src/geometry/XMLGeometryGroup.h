@@ -1,6 +1,10 @@
 #pragma once
 
 #include "geometry/GeometryGroupFields.h"
+#include "geometry/SetNestingGuard.h"
+#include "hierarchy/ElementWalk.h"
+#include "loader/ElementReaders.h"
+#include "producer/XMLProducerImpl.h"
 #include "xml_util/XMLEntity.h"
 
 namespace Orvik {
@@ -39,6 +43,22 @@ public:
     }
 
 protected:
+    // The shared reading of a set's element: its identity and visibility, then each child
+    // element through the kind's own reader. Every read counts as one level of nesting.
+    template <typename ReadChild>
+    bool ReadGroupElement(const xercesc::DOMElement* element, ReadChild readChild) {
+        if (element == nullptr)
+            return false;
+        const SetNestingGuard nesting(m_context->Registry());
+        if (nesting.TooDeep())
+            return false;
+        this->SetId(ElementReaders::ReadElementId(*m_context, element));
+        ElementReaders::ReadLabelAndVersion(element, *this);
+        m_fields.ReadVisibilityFlags(*element);
+        ElementWalk::ForEachChildElement(*element, readChild);
+        return true;
+    }
+
     XMLProducerImpl* m_context;
     GeometryGroupFields m_fields;
 

@@ -39,10 +39,8 @@ void XMLPoint::ReadChild(const DOMElement& child) {
         ElementReaders::ReadXYZLoose(&child, m_x, m_y, m_z);
     } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
         // Kept whatever the reading gave, so that every child answers for its type.
-        ExtensionDataContent content;
-        const UTF16String directory = m_context ? m_context->SideFileDirectory() : UTF16String();
-        ElementReaders::ReadExtensionData(directory, &child, content);
-        AddExtensionDataContent(content);
+        ElementReaders::AddExtensionData(m_context ? m_context->SideFileDirectory() : UTF16String(),
+                                         child, *this);
     } else if (ElementWalk::IsNamed(child, u"Transform")) {
         GeometryAttributeReaders::ReadTransformText(child, m_transform);
     } else if (ElementWalk::IsNamed(child, u"ChangeKey")) {

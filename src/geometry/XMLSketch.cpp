@@ -58,9 +58,7 @@ void XMLSketch::ReadChild(const DOMElement& child, const ExternalGeometryTables&
         if (ElementReaders::ReadChangeKey(&child, key))
             SetChangeKey(key);
     } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
-        ExtensionDataContent content;
-        ElementReaders::ReadExtensionData(m_context->SideFileDirectory(), &child, content);
-        AddExtensionDataContent(content);
+        ElementReaders::AddExtensionData(m_context->SideFileDirectory(), child, *this);
     } else if (!m_fields.ReadUnit(child) && !m_fields.ReadTransform(child) &&
                !m_fields.ReadStyles(*m_context, child, Case::kExact)) {
         m_fields.ReadMaterials(*m_context, child, Case::kAny);

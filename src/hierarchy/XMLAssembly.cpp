@@ -59,9 +59,7 @@ void XMLAssembly::ReadChild(const DOMElement& child, const ExternalGeometryTable
     } else if (ElementWalk::IsNamed(child, u"FileProperties")) {
         m_properties = std::make_unique<XMLFileProperties>(child);
     } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
-        ExtensionDataContent content;
-        ElementReaders::ReadExtensionData(m_context->SideFileDirectory(), &child, content);
-        AddExtensionDataContent(content);
+        ElementReaders::AddExtensionData(m_context->SideFileDirectory(), child, *this);
     }
 }
 

@@ -80,9 +80,7 @@ void XMLFile::ReadChild(const DOMElement& child) {
     } else if (IsNamed(child, u"FileProperties")) {
         m_properties = std::make_unique<XMLFileProperties>(child);
     } else if (IsNamed(child, u"ExtensionData")) {
-        ExtensionDataContent content;
-        ElementReaders::ReadExtensionData(m_context->SideFileDirectory(), &child, content);
-        AddExtensionDataContent(content);
+        ElementReaders::AddExtensionData(m_context->SideFileDirectory(), child, *this);
     } else if (IsNamed(child, u"RefFiles")) {
         ReadRefFiles(child);
     }

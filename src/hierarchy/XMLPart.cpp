@@ -74,14 +74,8 @@ void XMLPart::ReadChild(const DOMElement& child, const ExternalGeometryTables& t
     } else if (ElementWalk::IsNamed(child, u"FileProperties")) {
         m_properties = std::make_unique<XMLFileProperties>(child);
     } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
-        ReadExtension(child);
+        ElementReaders::AddExtensionData(m_context->SideFileDirectory(), child, *this);
     }
-}
-
-void XMLPart::ReadExtension(const DOMElement& extension) {
-    ExtensionDataContent content;
-    ElementReaders::ReadExtensionData(m_context->SideFileDirectory(), &extension, content);
-    AddExtensionDataContent(content);
 }
 
 const Orvik::FileProperties* XMLPart::FileProperties() const {

@@ -37,7 +37,6 @@ public:
 private:
     void ReadAttributes(const xercesc::DOMElement& element);
     void ReadChild(const xercesc::DOMElement& child, const ExternalGeometryTables& tables);
-    void ReadExtension(const xercesc::DOMElement& extension);
 
     XMLProducerImpl* m_context;
     UnitTypeEnum m_lengthUnit = UnitTypeEnum::kUnitType_Unknown;

@@ -207,6 +207,13 @@ bool ElementReaders::ReadUnitAndTolerance(const DOMElement* element, UnitTypeEnu
     return true;
 }
 
+void ElementReaders::AddExtensionData(const UTF16String& sideFileDirectory,
+                                      const DOMElement& element, XMLObject& object) {
+    ExtensionDataContent content;
+    ReadExtensionData(sideFileDirectory, &element, content);
+    object.AddExtensionDataContent(content);
+}
+
 bool ElementReaders::ReadExtensionData(const UTF16String& sideFileDirectory,
                                        const DOMElement* element, ExtensionDataContent& content) {
     if (!IsNamed(element, kExtensionDataElement)) {

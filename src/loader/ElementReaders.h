@@ -37,6 +37,10 @@ public:
                                      double* linear, double* parametric);
     static bool ReadExtensionData(const UTF16String& sideFileDirectory, const DOMElement* element,
                                   ExtensionDataContent& content);
+    // Reads one "ExtensionData" element and adds the record to the object, whatever the
+    // reading gave (one record per element).
+    static void AddExtensionData(const UTF16String& sideFileDirectory, const DOMElement& element,
+                                 XMLObject& object);
 
     static bool ReadStyleRefs(XMLProducerImpl* context, const DOMElement* element, IdSet& ids);
     // Without a context the ids are taken as they stand.
