@@ -12,22 +12,15 @@ namespace Orvik {
 using xercesc::DOMElement;
 
 XMLPoint::XMLPoint(XMLProducerImpl* context)
-    : m_context(context) {}
+    : XMLPointGeometry(context) {}
 
 bool XMLPoint::ParsePointElement(const DOMElement* element) {
     if (element == nullptr)
         return false;
-    UTF8String id;
-    XMLUtils::GetNodeAttribute(element, u"ID", id);
-    SetId(m_context != nullptr ? ElementReaders::ReadElementId(*m_context, element) : id);
-    UTF16String label;
-    XMLUtils::GetNodeAttribute(element, u"Label", label);
-    SetLabel(label);
+    ReadCommonAttributes(*element);
     UTF8String versionId;
     if (XMLUtils::GetNodeAttribute(element, u"VersionPersistentId", versionId))
         SetVersionPersistentId(versionId);
-    m_visible = GeometryAttributeReaders::ReadVisibility(*element, u"Visibility");
-    m_netVisible = GeometryAttributeReaders::ReadVisibility(*element, u"NetVisibility");
     ElementWalk::ForEachChildElement(*element,
                                      [this](const DOMElement& child) { ReadChild(child); });
     return true;
@@ -41,48 +34,16 @@ void XMLPoint::ReadChild(const DOMElement& child) {
         // Kept whatever the reading gave, so that every child answers for its type.
         ElementReaders::AddExtensionData(m_context ? m_context->SideFileDirectory() : UTF16String(),
                                          child, *this);
-    } else if (ElementWalk::IsNamed(child, u"Transform")) {
-        GeometryAttributeReaders::ReadTransformText(child, m_transform);
     } else if (ElementWalk::IsNamed(child, u"ChangeKey")) {
         UTF16String key;
         if (ElementReaders::ReadChangeKey(&child, key))
             SetChangeKey(key);
-    } else if (ElementWalk::IsNamed(child, u"Unit")) {
-        UnitTypeEnum dropped = UnitTypeEnum::kUnitType_Unknown;
-        ElementReaders::ReadUnit(&child, m_lengthUnit, dropped, m_displayLengthUnit);
-    } else if (ElementWalk::IsNamedIgnoringCase(child, u"Styles")) {
-        // Read under the name it has, whatever its letter case.
-        ElementReaders::ReadIdRefs(m_context, &child, child.getNodeName(), StyleRefNodeNameXMLCh,
-                                   m_styles);
-    } else if (ElementWalk::IsNamedIgnoringCase(child, u"NetStyles")) {
-        ElementReaders::ReadIdRefs(m_context, &child, child.getNodeName(), StyleRefNodeNameXMLCh,
-                                   m_netStyles);
     } else if (ElementWalk::IsNamedIgnoringCase(child, u"Materials")) {
         ElementReaders::ReadIdRefs(m_context, &child, child.getNodeName(), MaterialRefNodeNameXMLCh,
                                    m_materials);
+    } else {
+        ReadCommonChild(child);
     }
-}
-
-void XMLPoint::SetTransform(const Matrix3d& transform) {
-    GeometryAttributeReaders::StoreTransform(transform, m_transform);
-}
-
-const Matrix3d& XMLPoint::Transform() const {
-    return GeometryAttributeReaders::TransformOrIdentity(m_transform);
-}
-
-IsValueSpecifiedEnum XMLPoint::LengthUnit(UnitTypeEnum& unit) const {
-    unit = m_lengthUnit;
-    return IsValueSpecifiedEnum::kSpecified;
-}
-
-IsValueSpecifiedEnum XMLPoint::DisplayAngleUnit(UnitTypeEnum&) const {
-    return IsValueSpecifiedEnum::kUnspecified;
-}
-
-IsValueSpecifiedEnum XMLPoint::DisplayLengthUnit(UnitTypeEnum& unit) const {
-    unit = m_displayLengthUnit;
-    return IsValueSpecifiedEnum::kSpecified;
 }
 
 } // namespace Orvik

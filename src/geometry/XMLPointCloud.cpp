@@ -24,39 +24,22 @@ double ToCoordinate(const UTF8String& text) {
 } // namespace
 
 XMLPointCloud::XMLPointCloud(XMLProducerImpl* context)
-    : m_context(context) {}
+    : XMLPointGeometry(context) {}
 
 bool XMLPointCloud::ParsePointCloudElement(const DOMElement* element) {
     if (element == nullptr)
         return false;
-    UTF8String id;
-    XMLUtils::GetNodeAttribute(element, u"ID", id);
-    SetId(m_context != nullptr ? ElementReaders::ReadElementId(*m_context, element) : id);
-    UTF16String label;
-    XMLUtils::GetNodeAttribute(element, u"Label", label);
-    SetLabel(label);
-    m_visible = GeometryAttributeReaders::ReadVisibility(*element, u"Visibility");
-    m_netVisible = GeometryAttributeReaders::ReadVisibility(*element, u"NetVisibility");
+    ReadCommonAttributes(*element);
     ElementWalk::ForEachChildElement(*element,
                                      [this](const DOMElement& child) { ReadChild(child); });
     return true;
 }
 
 void XMLPointCloud::ReadChild(const DOMElement& child) {
-    if (ElementWalk::IsNamed(child, u"PointCloud")) {
+    if (ElementWalk::IsNamed(child, u"PointCloud"))
         AppendCoordinates(child);
-    } else if (ElementWalk::IsNamed(child, u"Transform")) {
-        GeometryAttributeReaders::ReadTransformText(child, m_transform);
-    } else if (ElementWalk::IsNamed(child, u"Unit")) {
-        UnitTypeEnum dropped = UnitTypeEnum::kUnitType_Unknown;
-        ElementReaders::ReadUnit(&child, m_lengthUnit, dropped, m_displayLengthUnit);
-    } else if (ElementWalk::IsNamedIgnoringCase(child, u"Styles")) {
-        ElementReaders::ReadIdRefs(m_context, &child, child.getNodeName(), StyleRefNodeNameXMLCh,
-                                   m_styles);
-    } else if (ElementWalk::IsNamedIgnoringCase(child, u"NetStyles")) {
-        ElementReaders::ReadIdRefs(m_context, &child, child.getNodeName(), StyleRefNodeNameXMLCh,
-                                   m_netStyles);
-    }
+    else
+        ReadCommonChild(child);
 }
 
 void XMLPointCloud::AppendCoordinates(const DOMElement& pointCloud) {
@@ -79,28 +62,6 @@ void XMLPointCloud::PointAt(std::uint64_t index, double& x, double& y, double& z
     x = ToCoordinate(m_coordinates[first]);
     y = ToCoordinate(m_coordinates[first + 1]);
     z = ToCoordinate(m_coordinates[first + 2]);
-}
-
-void XMLPointCloud::SetTransform(const Matrix3d& transform) {
-    GeometryAttributeReaders::StoreTransform(transform, m_transform);
-}
-
-const Matrix3d& XMLPointCloud::Transform() const {
-    return GeometryAttributeReaders::TransformOrIdentity(m_transform);
-}
-
-IsValueSpecifiedEnum XMLPointCloud::LengthUnit(UnitTypeEnum& unit) const {
-    unit = m_lengthUnit;
-    return IsValueSpecifiedEnum::kSpecified;
-}
-
-IsValueSpecifiedEnum XMLPointCloud::DisplayAngleUnit(UnitTypeEnum&) const {
-    return IsValueSpecifiedEnum::kUnspecified;
-}
-
-IsValueSpecifiedEnum XMLPointCloud::DisplayLengthUnit(UnitTypeEnum& unit) const {
-    unit = m_displayLengthUnit;
-    return IsValueSpecifiedEnum::kSpecified;
 }
 
 } // namespace Orvik
