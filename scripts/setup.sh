@@ -8,6 +8,7 @@ packages=(
   libxerces-c-dev libboost-filesystem-dev libzip-dev zipcmp zipmerge ziptool
   libprotobuf-dev protobuf-compiler
   libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev libcli11-dev
 )
 # Callers may ask for more (the fuzz script adds clang and its runtime).
 packages+=("$@")

@@ -77,5 +77,6 @@
 #include "orvik/api/Variant.h"
 #include "orvik/api/Vector.h"
 #include "orvik/api/ViewingData.h"
+#include "orvik/xml/XMLLoadDiagnostic.h"
 #include "orvik/xml/XMLProducer.h"
 #include "orvik/xml/XMLProducerOptions.h"

@@ -62,4 +62,8 @@ void XMLProducer::ForEachObject(const std::function<void(IObject&)>& visit) cons
         collector->ForEach(visit);
 }
 
+const std::vector<XMLLoadDiagnostic>& XMLProducer::Diagnostics() const {
+    return m_impl->Diagnostics().Entries();
+}
+
 } // namespace Orvik

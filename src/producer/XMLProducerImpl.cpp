@@ -226,6 +226,7 @@ void XMLProducerImpl::SetPropertyFileName(const UTF16String& name) {
 bool XMLProducerImpl::Initialize() {
     if (m_initialized)
         return true;
+    m_diagnostics.Clear();
     if (!ExtractZipDocument())
         return false;
     LocaleHelper classicLocale{UTF8String()};

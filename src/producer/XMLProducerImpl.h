@@ -1,6 +1,7 @@
 #pragma once
 
 #include "loader/ElementRegistry.h"
+#include "loader/LoadDiagnostics.h"
 #include "loader/SideDataCache.h"
 #include "orvik/api/EventManager.h"
 #include "orvik/api/FilterOptions.h"
@@ -61,6 +62,8 @@ public:
     xercesc::XercesDOMParser* Parser() const { return m_parser.get(); }
     ElementRegistry& Registry() { return m_registry; }
     SideDataCache& Cache() { return m_cache; }
+    LoadDiagnostics& Diagnostics() { return m_diagnostics; }
+    const LoadDiagnostics& Diagnostics() const { return m_diagnostics; }
 
     // Set by the loading driver.
     void SetPropertyFileName(const UTF16String& name);
@@ -104,6 +107,8 @@ private:
     StyleNameTables m_styleNames;
     ElementRegistry m_registry;
     SideDataCache m_cache;
+    // Kept past EndProcess, so a host can read them after the load; the next load starts anew.
+    LoadDiagnostics m_diagnostics;
     std::unique_ptr<IUniverse> m_universe;
     const EventManager* m_events = nullptr;
     bool m_wantSubdivMeshes = false;

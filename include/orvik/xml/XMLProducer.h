@@ -2,10 +2,12 @@
 
 #include "orvik/api/IProducer.h"
 #include "orvik/api/UTF16String.h"
+#include "orvik/xml/XMLLoadDiagnostic.h"
 #include "orvik/xml/XMLProducerOptions.h"
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace Orvik {
 
@@ -39,6 +41,9 @@ public:
 
     // Every object the load holds, in the order they were created (for tools that list all).
     void ForEachObject(const std::function<void(IObject&)>& visit) const;
+
+    // What the last QueryFile or BeginProcess skipped, refused or mended, in the order met.
+    const std::vector<XMLLoadDiagnostic>& Diagnostics() const;
 
 private:
     std::unique_ptr<XMLProducerImpl> m_impl;
