@@ -1,14 +1,16 @@
 #include "xml_util/XMLStrUtil.h"
 
 #include "orvik/api/GeneralException.h"
-#include "orvik/api/StringUtil.h"
 #include "orvik/api/Unicode.h"
 #include "xml_util/Base64.h"
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <string_view>
+#include <system_error>
+#include <type_traits>
 #include <unordered_map>
 #include <utility>
 
@@ -58,7 +60,11 @@ const std::unordered_map<std::string, UnitTypeEnum>& UnitsByName() {
     return units;
 }
 
-bool IsBlank(char c) {
+// Room for any number a writer produces, even a large one in fixed notation.
+constexpr std::size_t kNumberBufferSize = 128;
+
+template <typename Char>
+bool IsBlank(Char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
@@ -69,13 +75,86 @@ std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
     return pos;
 }
 
-bool ToFiniteDouble(std::string_view token, double& value) {
-    double parsed = 0.0;
-    if (!StringUtil::ToDouble(UTF16String(std::string(token)), parsed) || !std::isfinite(parsed)) {
+template <typename Char>
+std::basic_string_view<Char> TrimBlanks(std::basic_string_view<Char> text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// from_chars takes no leading '+'; documents may still write one, though not before a sign.
+template <typename Char>
+bool DropPlusSign(std::basic_string_view<Char>& text) {
+    if (text.empty() || text.front() != '+') {
+        return true;
+    }
+    if (text.size() == 1 || text[1] == '-' || text[1] == '+') {
         return false;
+    }
+    text.remove_prefix(1);
+    return true;
+}
+
+// from_chars never consults a locale, so "." is the decimal separator whatever the host set.
+template <typename T>
+bool FromCharsWhole(const char* first, const char* last, T& value) {
+    T parsed{};
+    const auto [end, error] = std::from_chars(first, last, parsed);
+    if (error != std::errc() || end != last) {
+        return false;
+    }
+    if constexpr (std::is_floating_point_v<T>) {
+        if (!std::isfinite(parsed)) {
+            return false;
+        }
     }
     value = parsed;
     return true;
+}
+
+// Numbers are plain ASCII; any other character makes the text no number.
+bool NarrowAscii(std::u16string_view text, char* out) {
+    for (const char16_t c : text) {
+        if (c > 0x7F) {
+            return false;
+        }
+        *out++ = static_cast<char>(c);
+    }
+    return true;
+}
+
+template <typename T>
+bool ParseNumber(std::string_view text, T& value) {
+    text = TrimBlanks(text);
+    if (!DropPlusSign(text) || text.empty()) {
+        return false;
+    }
+    return FromCharsWhole(text.data(), text.data() + text.size(), value);
+}
+
+// Text too long for the stack buffer (leading zeros, hundreds of digits) is still a number.
+template <typename T>
+bool ParseLongNumber(std::u16string_view text, T& value) {
+    std::string ascii(text.size(), '\0');
+    return NarrowAscii(text, ascii.data()) &&
+           FromCharsWhole(ascii.data(), ascii.data() + ascii.size(), value);
+}
+
+template <typename T>
+bool ParseNumber(std::u16string_view text, T& value) {
+    text = TrimBlanks(text);
+    if (!DropPlusSign(text) || text.empty()) {
+        return false;
+    }
+    if (text.size() > kNumberBufferSize) {
+        return ParseLongNumber(text, value);
+    }
+    char buffer[kNumberBufferSize];
+    return NarrowAscii(text, buffer) && FromCharsWhole(buffer, buffer + text.size(), value);
 }
 
 // Numbers separated by blanks and at most one comma each; stops early once the text holds
@@ -90,7 +169,7 @@ bool ParseNumberList(std::string_view text, std::size_t maxCount, std::vector<do
         const std::string_view token =
             text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
         double value = 0.0;
-        if (token.empty() || !ToFiniteDouble(token, value)) {
+        if (token.empty() || !ParseNumber(token, value)) {
             return false;
         }
         numbers.push_back(value);
@@ -126,15 +205,15 @@ std::vector<std::basic_string<Char>> SplitDroppingEmpty(std::basic_string_view<C
 } // namespace
 
 bool XMLStrUtil::XMLStrToDouble(const XMLCh* text, double& value) {
-    return text != nullptr && StringUtil::ToDouble(UTF16String(text), value);
+    return text != nullptr && ParseNumber(std::u16string_view(text), value);
 }
 
 bool XMLStrUtil::XMLStrToDouble(const UTF16String& text, double& value) {
-    return StringUtil::ToDouble(text, value);
+    return ParseNumber(std::u16string_view(text.Value()), value);
 }
 
 bool XMLStrUtil::XMLStrToInt(const XMLCh* text, int& value) {
-    return text != nullptr && StringUtil::ToInt(UTF16String(text), value);
+    return text != nullptr && ParseNumber(std::u16string_view(text), value);
 }
 
 bool XMLStrUtil::XMLBooleanStrToInt(const XMLCh* text, int& value) {

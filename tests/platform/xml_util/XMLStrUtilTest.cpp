@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <locale>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace Orvik {
 namespace {
@@ -24,20 +26,111 @@ private:
     std::locale previous_;
 };
 
-TEST(XmlStrUtilNumbers, WholeTextMustBeANumber) {
-    double value = 0.0;
-    EXPECT_TRUE(XMLStrUtil::XMLStrToDouble(u"1.5", value));
-    EXPECT_DOUBLE_EQ(value, 1.5);
-    EXPECT_TRUE(XMLStrUtil::XMLStrToDouble(UTF16String(u" -2e3 "), value));
-    EXPECT_DOUBLE_EQ(value, -2000.0);
+// Zeros and digits beyond the stack buffer the conversions parse through.
+const std::u16string kZeros(300, u'0');
+const std::u16string kBlanks(300, u' ');
 
-    for (const char16_t* bad : {u"", u"abc", u"1.5x", u"1,5", u"--1"}) {
-        value = 7.0;
-        EXPECT_FALSE(XMLStrUtil::XMLStrToDouble(bad, value)) << UTF16String(bad).ToUTF8();
-        EXPECT_EQ(value, 7.0);
+struct DoubleCase {
+    std::u16string text;
+    std::optional<double> expected;
+};
+
+const DoubleCase kDoubleCases[] = {
+    {u"1.5", 1.5},
+    {u" -2e3 ", -2000.0},
+    {u"\t\r\n+2.5\n", 2.5},
+    {u".5", 0.5},
+    {u"5.", 5.0},
+    {u"1E+2", 100.0},
+    {u"4.9e-324", 4.9e-324},
+    {kBlanks + u"7" + kBlanks, 7.0},
+    {kZeros + u"12.5", 12.5},
+    {u"0." + kZeros + u"1e301", 1.0},
+    {u"1" + std::u16string(127, u'0'), 1e127},
+    {u"1" + std::u16string(128, u'0'), 1e128},
+    {u"", std::nullopt},
+    {u" \t ", std::nullopt},
+    {u"abc", std::nullopt},
+    {u"1.5x", std::nullopt},
+    {u"1,5", std::nullopt},
+    {u"1 2", std::nullopt},
+    {u"--1", std::nullopt},
+    {u"+", std::nullopt},
+    {u"++1", std::nullopt},
+    {u"+-1", std::nullopt},
+    {u"- 1", std::nullopt},
+    {u".", std::nullopt},
+    {u"1e", std::nullopt},
+    {u"0x10", std::nullopt},
+    {u"inf", std::nullopt},
+    {u"-Infinity", std::nullopt},
+    {u"nan", std::nullopt},
+    {u"1e400", std::nullopt},
+    {u"-1e400", std::nullopt},
+    {u"1e-400", std::nullopt},
+    {u"\u00A01", std::nullopt},
+    {u"\u0661", std::nullopt},
+    {u"1" + kZeros + kZeros, std::nullopt},
+    {kZeros + u"1x", std::nullopt},
+    {kZeros + u"\uFF11", std::nullopt},
+};
+
+TEST(XmlStrUtilNumbers, DoublesNeedTheWholeTrimmedTextToBeAFiniteNumber) {
+    for (const DoubleCase& row : kDoubleCases) {
+        const std::string shown = UTF16String(row.text.substr(0, 40)).ToUTF8();
+        double fromDom = 7.0;
+        double fromString = 7.0;
+        EXPECT_EQ(XMLStrUtil::XMLStrToDouble(row.text.c_str(), fromDom), row.expected.has_value())
+            << shown;
+        EXPECT_EQ(XMLStrUtil::XMLStrToDouble(UTF16String(row.text), fromString),
+                  row.expected.has_value())
+            << shown;
+        EXPECT_DOUBLE_EQ(fromDom, row.expected.value_or(7.0)) << shown;
+        EXPECT_DOUBLE_EQ(fromString, row.expected.value_or(7.0)) << shown;
     }
+    double value = 7.0;
     EXPECT_FALSE(XMLStrUtil::XMLStrToDouble(static_cast<const XMLCh*>(nullptr), value));
+    EXPECT_FALSE(XMLStrUtil::XMLStrToDouble(UTF16String(std::u16string(u"1\0", 2)), value));
     EXPECT_EQ(value, 7.0);
+}
+
+struct IntCase {
+    std::u16string text;
+    std::optional<int> expected;
+};
+
+const IntCase kIntCases[] = {
+    {u"-42", -42},
+    {u"+7", 7},
+    {u" -7\t", -7},
+    {u"007", 7},
+    {u"2147483647", 2147483647},
+    {u"-2147483648", -2147483647 - 1},
+    {kZeros + u"42", 42},
+    {u"-" + kZeros + u"1", -1},
+    {u"4.2", std::nullopt},
+    {u"", std::nullopt},
+    {u"   ", std::nullopt},
+    {u"2147483648", std::nullopt},
+    {u"-2147483649", std::nullopt},
+    {u"0x1F", std::nullopt},
+    {u"1e3", std::nullopt},
+    {u"+-1", std::nullopt},
+    {u"7 7", std::nullopt},
+    {u"\uFF17", std::nullopt},
+    {kZeros + u"1" + kZeros, std::nullopt},
+};
+
+TEST(XmlStrUtilNumbers, IntegersAreDecimalAndInRange) {
+    for (const IntCase& row : kIntCases) {
+        int value = 3;
+        EXPECT_EQ(XMLStrUtil::XMLStrToInt(row.text.c_str(), value), row.expected.has_value())
+            << UTF16String(row.text.substr(0, 40)).ToUTF8();
+        EXPECT_EQ(value, row.expected.value_or(3)) << UTF16String(row.text.substr(0, 40)).ToUTF8();
+    }
+    int value = 3;
+    EXPECT_FALSE(XMLStrUtil::XMLStrToInt(nullptr, value));
+    EXPECT_EQ(value, 3);
 }
 
 TEST(XmlStrUtilNumbers, DecimalPointIgnoresTheGlobalLocale) {
@@ -53,14 +146,8 @@ TEST(XmlStrUtilNumbers, DecimalPointIgnoresTheGlobalLocale) {
     EXPECT_DOUBLE_EQ(matrix.At(0, 0), 1.5);
 }
 
-TEST(XmlStrUtilNumbers, IntegersAndFlags) {
+TEST(XmlStrUtilNumbers, Flags) {
     int value = 3;
-    EXPECT_TRUE(XMLStrUtil::XMLStrToInt(u"-42", value));
-    EXPECT_EQ(value, -42);
-    EXPECT_FALSE(XMLStrUtil::XMLStrToInt(u"4.2", value));
-    EXPECT_FALSE(XMLStrUtil::XMLStrToInt(nullptr, value));
-    EXPECT_EQ(value, -42);
-
     for (const char16_t* yes : {u"true", u"True", u"TRUE", u"1"}) {
         value = 5;
         EXPECT_TRUE(XMLStrUtil::XMLBooleanStrToInt(yes, value));
@@ -117,10 +204,11 @@ TEST(XmlStrUtilVectors, ReadsThreeNumbersAndRefusesZero) {
     UnitVector vector;
     ASSERT_TRUE(XMLStrUtil::ToUnitVector("0, 0, 2", vector));
     EXPECT_EQ(vector, UnitVector(0.0, 0.0, 1.0));
-    ASSERT_TRUE(XMLStrUtil::ToUnitVector(" 3 0\t0 ", vector));
+    ASSERT_TRUE(XMLStrUtil::ToUnitVector(" +3 -0\t0 ", vector));
     EXPECT_EQ(vector, UnitVector(1.0, 0.0, 0.0));
 
-    for (const char* bad : {"0 0 0", "1 2", "1 2 3 4", "1,,2,3", "1 2 3,", "x y z", ""}) {
+    for (const char* bad :
+         {"0 0 0", "1 2", "1 2 3 4", "1,,2,3", "1 2 3,", "x y z", "", "+ 1 0 0", "1 +-1 0"}) {
         EXPECT_FALSE(XMLStrUtil::ToUnitVector(bad, vector)) << bad;
         EXPECT_EQ(vector, UnitVector(1.0, 0.0, 0.0));
     }
