@@ -11,14 +11,10 @@
 #include "orvik/api/StringUtil.h"
 #include "xml_util/PropertyReader.h"
 #include "xml_util/XMLNames.h"
-#include "xml_util/XMLNestingScanner.h"
 #include "xml_util/XMLObject.h"
 #include "xml_util/XMLUtils.h"
-#include "xml_util/XStr.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
@@ -32,20 +28,6 @@ constexpr int kMissingFileErrorCode = 13;
 constexpr int kMissingFileEventType = 0;
 constexpr int kInitializeFailureEventType = 2;
 constexpr const char* kSubdivMarkerId = "0C46B962-76AE-431F-AA0C-5F2398F534CE";
-// Generous for real documents, far below what an entity bomb needs.
-constexpr unsigned kEntityExpansionLimit = 100000;
-// Far deeper than real documents; the parser's cost grows with the depth for every element.
-constexpr std::size_t kMaxElementDepth = 1000;
-
-// An unreadable file passes: the parser reports it.
-bool NestsWithinLimit(const UTF16String& path) {
-    std::ifstream in(path.ToUTF8(), std::ios::binary);
-    if (!in)
-        return true;
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return XMLNestingScanner::WithinDepth(text, kMaxElementDepth);
-}
-
 UTF8String DescribeCurrentException() {
     try {
         throw;
@@ -82,7 +64,7 @@ const XMLFileQueryResult* XMLProducerImpl::QueryFile() {
     m_queryResult = std::make_unique<XMLFileQueryResult>();
     try {
         if (Initialize())
-            m_queryResult->Fill(m_parser.get());
+            m_queryResult->Fill(Parser());
     } catch (...) {
         // QueryFile answers what it has; a failure shows as an unfilled result.
     }
@@ -102,7 +84,7 @@ void XMLProducerImpl::BeginProcess(const IdSet& ids, const FilterOptions* filter
         throw error;
     }
     SelectSubdivMeshes(ids, filter);
-    DocumentLoader::LoadDocument(*m_parser, *this);
+    DocumentLoader::LoadDocument(*Parser(), *this);
     LoadProperties();
 }
 
@@ -275,44 +257,19 @@ bool XMLProducerImpl::ExtractZipDocument() {
     }
 }
 
-void XMLProducerImpl::CreateParser() {
-    m_parser.reset();
-    m_securityManager = std::make_unique<xercesc::SecurityManager>();
-    m_securityManager->setEntityExpansionLimit(kEntityExpansionLimit);
-    m_parser = std::make_unique<xercesc::XercesDOMParser>(
-        nullptr, xercesc::XMLPlatformUtils::fgMemoryManager, nullptr);
-    m_parser->setValidationScheme(xercesc::XercesDOMParser::Val_Never);
-    m_parser->setDoNamespaces(true);
-    m_parser->setDoSchema(true);
-    m_parser->setCreateEntityReferenceNodes(true);
-    m_parser->setDisableDefaultEntityResolution(true);
-    // Nothing beyond the document itself is ever fetched, and expansion is bounded.
-    m_parser->setLoadExternalDTD(false);
-    m_parser->setSecurityManager(m_securityManager.get());
-    m_parseErrors.resetErrors();
-    m_parser->setErrorHandler(&m_parseErrors);
-}
-
 bool XMLProducerImpl::ParseDocument() {
-    if (!NestsWithinLimit(m_documentPath)) {
-        m_failureReason = UTF8String("its elements nest deeper than " +
-                                     std::to_string(kMaxElementDepth) + " levels");
-        return false;
-    }
     try {
-        CreateParser();
-        m_parser->parse(XStr(m_documentPath.ToUTF8()).unicodeForm());
+        m_parser.reset();
+        m_parser = std::make_unique<DocumentParser>();
+        if (m_parser->Parse(m_documentPath))
+            return true;
+        m_failureReason = m_parser->FailureReason();
+        return false;
     } catch (...) {
         m_failureReason = DescribeCurrentException();
         RaiseInitializeFailureEvent();
         return false;
     }
-    if (m_parser->getErrorCount() != 0) {
-        m_failureReason = UTF8String("the document is not well-formed XML (" +
-                                     m_parseErrors.FirstError().Value() + ")");
-        return false;
-    }
-    return true;
 }
 
 void XMLProducerImpl::Release() {
@@ -327,7 +284,6 @@ void XMLProducerImpl::Release() {
     m_registry.Clear();
     m_universe.reset();
     m_parser.reset();
-    m_securityManager.reset();
     if (m_platformInitialized) {
         xercesc::XMLPlatformUtils::Terminate();
         m_platformInitialized = false;

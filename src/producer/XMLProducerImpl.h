@@ -13,7 +13,7 @@
 #include "orvik/api/UTF16String.h"
 #include "orvik/api/UTF8String.h"
 #include "orvik/xml/XMLProducerOptions.h"
-#include "producer/ParseErrorRecorder.h"
+#include "producer/DocumentParser.h"
 #include "producer/StyleNameTables.h"
 #include "veld/VeldHistoryUtil.h"
 
@@ -21,7 +21,6 @@
 #include <map>
 #include <memory>
 #include <xercesc/parsers/XercesDOMParser.hpp>
-#include <xercesc/util/SecurityManager.hpp>
 
 namespace Orvik {
 
@@ -59,7 +58,7 @@ public:
     const EventManager* Events() const { return m_events; }
     bool WantSubdivMeshes() const { return m_wantSubdivMeshes; }
     const UTF16String& DocumentPath() const { return m_documentPath; }
-    xercesc::XercesDOMParser* Parser() const { return m_parser.get(); }
+    xercesc::XercesDOMParser* Parser() const { return m_parser ? &m_parser->Parser() : nullptr; }
     ElementRegistry& Registry() { return m_registry; }
     SideDataCache& Cache() { return m_cache; }
     LoadDiagnostics& Diagnostics() { return m_diagnostics; }
@@ -75,7 +74,6 @@ private:
     bool Initialize();
     bool ExtractZipDocument();
     bool ParseDocument();
-    void CreateParser();
     void Release();
     void SelectSubdivMeshes(const IdSet& ids, const FilterOptions* filter);
     UTF16String PropertyFilePath() const;
@@ -100,9 +98,7 @@ private:
     bool m_idPrefixActive = false;
     UTF8String m_idPrefix;
     std::unique_ptr<std::map<UTF8String, UTF8String>> m_idMap;
-    std::unique_ptr<xercesc::SecurityManager> m_securityManager;
-    std::unique_ptr<xercesc::XercesDOMParser> m_parser;
-    ParseErrorRecorder m_parseErrors;
+    std::unique_ptr<DocumentParser> m_parser;
     std::unique_ptr<XMLFileQueryResult> m_queryResult;
     StyleNameTables m_styleNames;
     ElementRegistry m_registry;

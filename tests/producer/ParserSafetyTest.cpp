@@ -15,14 +15,62 @@ class ParserSafetyTest : public ::testing::Test {
 protected:
     std::string Write(const std::string& name, const std::string& text) {
         const std::string path = m_dir.PathOf(name);
-        std::ofstream(path) << text;
+        std::ofstream(path, std::ios::binary) << text;
         return path;
+    }
+
+    // Empty when the document loads, otherwise why it did not.
+    std::string LoadFailure(const std::string& path) {
+        XMLProducer producer{UTF16String(path), &m_options};
+        try {
+            producer.BeginProcess(IdSet(), &m_filter, nullptr);
+        } catch (const FileException& e) {
+            return e.Message().Value();
+        }
+        return std::string();
     }
 
     TempDirectory m_dir;
     XMLProducerOptions m_options;
     FilterOptions m_filter;
 };
+
+std::string Nested(int depth, const std::string& inner) {
+    std::string text = "<XMLDocument>";
+    for (int level = 0; level < depth; ++level)
+        text += "<a x='>'>";
+    text += inner;
+    for (int level = 0; level < depth; ++level)
+        text += "</a>";
+    return text + "</XMLDocument>";
+}
+
+std::string Siblings(int count, const std::string& sibling) {
+    std::string text = "<XMLDocument>";
+    for (int i = 0; i < count; ++i)
+        text += sibling;
+    return text + "</XMLDocument>";
+}
+
+// Document text is ASCII here, so each encoding is a byte-order mark and a widening.
+struct Encoding {
+    const char* label;
+    const char* declared;
+    const char* mark;
+    enum { Bytes, LowByteFirst, HighByteFirst } units;
+};
+
+std::string Encode(const Encoding& encoding, const std::string& ascii) {
+    std::string bytes = encoding.mark;
+    for (const char c : ascii) {
+        if (encoding.units == Encoding::HighByteFirst)
+            bytes += '\0';
+        bytes += c;
+        if (encoding.units == Encoding::LowByteFirst)
+            bytes += '\0';
+    }
+    return bytes;
+}
 
 TEST_F(ParserSafetyTest, EntityBombFailsInsteadOfExhaustingMemory) {
     std::string bomb = "<?xml version=\"1.0\"?>\n<!DOCTYPE lolz [\n<!ENTITY l0 \"lol\">\n";
@@ -57,32 +105,61 @@ TEST_F(ParserSafetyTest, ExternalEntitiesAndDtdsAreNeverRead) {
     EXPECT_EQ(text.find(u"SECRET"), std::u16string::npos);
 }
 
-TEST_F(ParserSafetyTest, DocumentsNestedTooDeeplyAreRefusedBeforeParsing) {
-    const auto nested = [](int depth, const std::string& inner) {
-        std::string text = "<XMLDocument>";
-        for (int level = 0; level < depth; ++level)
-            text += "<a x='>'>";
-        text += inner;
-        for (int level = 0; level < depth; ++level)
-            text += "</a>";
-        return text + "</XMLDocument>";
+TEST_F(ParserSafetyTest, NestingCountsElementsWhateverTheEncoding) {
+    const Encoding encodings[] = {
+        {"UTF-8 with a mark", "UTF-8", "\xEF\xBB\xBF", Encoding::Bytes},
+        {"UTF-16 LE", "UTF-16", "\xFF\xFE", Encoding::LowByteFirst},
+        {"UTF-16 BE", "UTF-16", "\xFE\xFF", Encoding::HighByteFirst},
     };
-    XMLProducer deep(UTF16String(Write("deep.xml", nested(100000, ""))), &m_options);
-    try {
-        deep.BeginProcess(IdSet(), &m_filter, nullptr);
-        FAIL() << "expected FileException";
-    } catch (const FileException& e) {
-        EXPECT_NE(e.Message().Value().find("deeper than 1000 levels"), std::string::npos)
-            << e.what();
-    }
-    // Markup that only looks like elements does not count: comments, character data,
-    // self-closing elements, declarations.
+    // Markup that only looks like elements: comments, character data, declarations, empty
+    // elements; the last two sit one level below the innermost <a>.
     const std::string decoys = "<!-- <b><b><b> --><![CDATA[<c><c>]]><?pi <d>?><e/><f a='/'/>";
-    XMLProducer shallow(
-        UTF16String(Write("shallow.xml",
-                          "<!DOCTYPE XMLDocument [<!ATTLIST a x CDATA '>'>]>" + nested(998, decoys))),
-        &m_options);
-    EXPECT_NO_THROW(shallow.BeginProcess(IdSet(), &m_filter, nullptr));
+    const struct {
+        const char* what;
+        std::string body;
+        bool loads;
+    } documents[] = {
+        {"1100 siblings", Siblings(1100, "<a></a>"), true},
+        {"1100 empty siblings", Siblings(1100, "<b/>"), true},
+        {"1000 levels", Nested(998, decoys), true},
+        {"1001 levels", Nested(999, decoys), false},
+        {"100000 levels", Nested(100000, ""), false},
+    };
+    int file = 0;
+    for (const Encoding& encoding : encodings) {
+        for (const auto& document : documents) {
+            const std::string text = std::string("<?xml version=\"1.0\" encoding=\"") +
+                                     encoding.declared + "\"?><!DOCTYPE XMLDocument [" +
+                                     "<!ATTLIST a x CDATA '>'>]>" + document.body;
+            const std::string path =
+                Write("doc" + std::to_string(++file) + ".xml", Encode(encoding, text));
+            const std::string failure = LoadFailure(path);
+            SCOPED_TRACE(std::string(document.what) + " in " + encoding.label);
+            if (document.loads)
+                EXPECT_EQ(failure, "");
+            else
+                EXPECT_NE(failure.find("its elements nest deeper than 1000 levels"),
+                          std::string::npos)
+                    << failure;
+        }
+    }
+}
+
+TEST_F(ParserSafetyTest, NestingThroughEntityReferencesCounts) {
+    // Every entity wraps the one before in ten more levels: d99 holds 1000, the root one more.
+    std::string document = "<?xml version=\"1.0\"?>\n<!DOCTYPE XMLDocument [\n";
+    const std::string open = "<a><a><a><a><a><a><a><a><a><a>";
+    const std::string close = "</a></a></a></a></a></a></a></a></a></a>";
+    for (int level = 0; level < 100; ++level) {
+        const std::string inner = level == 0 ? "" : "&d" + std::to_string(level - 1) + ";";
+        document += "<!ENTITY d" + std::to_string(level) + " \"" + open + inner + close + "\">\n";
+    }
+    const std::string failure =
+        LoadFailure(Write("entities.xml", document + "]>\n<XMLDocument>&d99;</XMLDocument>\n"));
+    EXPECT_NE(failure.find("its elements nest deeper than 1000 levels"), std::string::npos)
+        << failure;
+    EXPECT_EQ(
+        LoadFailure(Write("shallow.xml", document + "]>\n<XMLDocument>&d98;</XMLDocument>\n")), "");
 }
 
 TEST_F(ParserSafetyTest, InternalEntitiesWithinTheLimitStillWork) {
