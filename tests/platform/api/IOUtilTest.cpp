@@ -1,10 +1,7 @@
 #include "orvik/api/IOUtil.h"
 
-#include <chrono>
-#include <cstdint>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
+#include "TempDirectory.h"
+
 #include <gtest/gtest.h>
 
 namespace Orvik {
@@ -20,11 +17,8 @@ TEST(IOUtil, AppendFilePathJoinsWithOneSeparator) {
 }
 
 TEST(IOUtil, OpensAndDetectsFilesWithNonAsciiNames) {
-    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("orvik_api_io_" + std::to_string(ticks));
-    std::filesystem::create_directories(dir);
-    const UTF16String directory(dir.string());
+    const TestSupport::TempDirectory dir;
+    const UTF16String directory(dir.Root().string());
     const UTF16String file = IOUtil::AppendFilePath(directory, u"d\u00E9j\u00E0 \U0001F600.bin");
 
     EXPECT_FALSE(IOUtil::IsFileExisted(file));
@@ -44,14 +38,6 @@ TEST(IOUtil, OpensAndDetectsFilesWithNonAsciiNames) {
 
     EXPECT_EQ(IOUtil::OpenFile(IOUtil::AppendFilePath(directory, u"missing"), "rb"), nullptr);
     IOUtil::CloseFile(nullptr);
-    std::filesystem::remove_all(dir);
-}
-
-TEST(IOUtil, EndiannessMatchesTheMachine) {
-    const std::uint32_t probe = 1;
-    unsigned char first = 0;
-    std::memcpy(&first, &probe, 1);
-    EXPECT_EQ(IOUtil::IsBigEndian(), first == 0);
 }
 
 } // namespace

@@ -56,12 +56,6 @@ TEST_F(LocaleHelperTest, UnknownNameThrowsAndChangesNothing) {
     EXPECT_TRUE(std::locale() == marked);
 }
 
-} // namespace
-} // namespace Orvik
-
-namespace Orvik {
-namespace {
-
 // A host may set the C library's locale alone; a load must give it back as it found it.
 TEST(LocaleHelperCLocaleTest, TheCLibraryLocaleIsRestoredToo) {
     const std::string before = std::setlocale(LC_ALL, nullptr);

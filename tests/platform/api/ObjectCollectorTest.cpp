@@ -1,5 +1,7 @@
 #include "orvik/api/ObjectCollector.h"
 
+#include "PlainObject.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -9,39 +11,21 @@ namespace Orvik {
 namespace {
 
 // Records its destruction so tests can see who destroyed what, and when.
-class FakeObject : public IObject {
+class TrackedObject : public TestSupport::PlainObject {
 public:
-    FakeObject(std::string id, std::vector<std::string>& destroyed)
-        : m_id(std::move(id))
+    TrackedObject(const std::string& id, std::vector<std::string>& destroyed)
+        : PlainObject(id)
         , m_destroyed(destroyed) {}
-    ~FakeObject() override { m_destroyed.push_back(m_id); }
-
-    UTF8String Id() const override { return UTF8String(m_id); }
-    UTF16String Label() const override { return UTF16String(); }
-    IsValueSpecifiedEnum ExtensionDataByTypeId(const UTF8String&,
-                                               ExtensionDataContent&) const override {
-        return IsValueSpecifiedEnum::kUnspecified;
-    }
-    IsValueSpecifiedEnum ChangeKey(UTF16String&) const override {
-        return IsValueSpecifiedEnum::kUnspecified;
-    }
-    IsValueSpecifiedEnum VersionPersistentId(UTF8String&) const override {
-        return IsValueSpecifiedEnum::kUnspecified;
-    }
-    IsValueSpecifiedEnum Properties(std::vector<Property>&) const override {
-        return IsValueSpecifiedEnum::kUnspecified;
-    }
-    const IDomainData* DomainData() const override { return nullptr; }
+    ~TrackedObject() override { m_destroyed.push_back(Id().Value()); }
 
 private:
-    std::string m_id;
     std::vector<std::string>& m_destroyed;
 };
 
 class ObjectCollectorTest : public ::testing::Test {
 protected:
     std::unique_ptr<IObject> Make(const std::string& id) {
-        return std::make_unique<FakeObject>(id, destroyed);
+        return std::make_unique<TrackedObject>(id, destroyed);
     }
 
     std::vector<std::string> destroyed;
@@ -53,15 +37,11 @@ TEST_F(ObjectCollectorTest, DuplicateIdDestroysTheNewcomerAndKeepsTheFirst) {
     IObject* first = collector.QueryObject("a");
 
     EXPECT_FALSE(collector.AddObject(Make("a")));
+    EXPECT_FALSE(collector.AddObject(nullptr));
 
     EXPECT_EQ(destroyed, std::vector<std::string>{"a"});
     EXPECT_EQ(collector.QueryObject("a"), first);
     EXPECT_EQ(collector.Size(), 1u);
-}
-
-TEST_F(ObjectCollectorTest, RefusesNullAndAnswersNullForUnknownIds) {
-    ObjectCollector collector;
-    EXPECT_FALSE(collector.AddObject(nullptr));
     EXPECT_EQ(collector.QueryObject("missing"), nullptr);
     EXPECT_FALSE(collector.HasObject("missing"));
     EXPECT_FALSE(collector.Dispose("missing"));

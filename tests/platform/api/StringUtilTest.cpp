@@ -8,6 +8,8 @@
 #include <limits>
 #include <locale>
 #include <stdexcept>
+#include <tuple>
+#include <utility>
 
 namespace Orvik {
 namespace {
@@ -111,42 +113,34 @@ TEST(StringUtilNumbers, DecimalSeparatorIsADotUnderANamedCommaLocale) {
     GTEST_SKIP() << "no locale with a decimal comma is installed";
 }
 
-TEST(StringUtilText, SplitKeepsEmptyParts) {
+TEST(StringUtilText, SplitKeepsEmptyPartsAndFileNamesAreMadeSafe) {
     EXPECT_EQ(StringUtil::Split(u"a,,b", u','), (Parts{u"a", u"", u"b"}));
     EXPECT_EQ(StringUtil::Split(u"", u','), (Parts{u""}));
     EXPECT_EQ(StringUtil::Split(u",", u','), (Parts{u"", u""}));
     EXPECT_EQ(StringUtil::Split(u"0,0,1", u','), (Parts{u"0", u"0", u"1"}));
-}
-
-TEST(StringUtilText, ReplaceUnsupportCharactersMakesFileNamesSafe) {
     EXPECT_EQ(StringUtil::ReplaceUnsupportCharacters(u"a<b>c:d\"e/f\\g|h?i*j\tk\u00E9.png"),
               UTF16String(u"a_b_c_d_e_f_g_h_i_j_k\u00E9.png"));
 }
 
-TEST(StringUtilPaths, BranchPathWithEitherSeparator) {
-    EXPECT_EQ(StringUtil::ExtractBranchPath(u"/a/b/c.xml"), UTF16String(u"/a/b"));
-    EXPECT_EQ(StringUtil::ExtractBranchPath(u"C:\\docs\\c.xml"), UTF16String(u"C:\\docs"));
-    EXPECT_EQ(StringUtil::ExtractBranchPath(u"a\\b/c.xml"), UTF16String(u"a\\b"));
-    EXPECT_EQ(StringUtil::ExtractBranchPath(u"c.xml"), UTF16String());
-    EXPECT_EQ(StringUtil::ExtractBranchPath(u"/c.xml"), UTF16String(u"/"));
-}
+TEST(StringUtilPaths, BranchPathAndExtensionTakeEitherSeparator) {
+    using Case = std::pair<const char16_t*, const char16_t*>;
+    for (const auto& [path, branch] :
+         {Case{u"/a/b/c.xml", u"/a/b"}, Case{u"C:\\docs\\c.xml", u"C:\\docs"},
+          Case{u"a\\b/c.xml", u"a\\b"}, Case{u"c.xml", u""}, Case{u"/c.xml", u"/"}})
+        EXPECT_EQ(StringUtil::ExtractBranchPath(path), UTF16String(branch)) << UTF16String(path);
 
-TEST(StringUtilPaths, ReplaceExtensionTouchesOnlyTheLastComponent) {
-    EXPECT_EQ(StringUtil::ReplaceExtension(u"/a/doc.xml", u".bin"), UTF16String(u"/a/doc.bin"));
-    EXPECT_EQ(StringUtil::ReplaceExtension(u"/a/doc.tar.gz", u"zip"),
-              UTF16String(u"/a/doc.tar.zip"));
-    EXPECT_EQ(StringUtil::ReplaceExtension(u"/a.d/doc", u"bin"), UTF16String(u"/a.d/doc.bin"));
-    EXPECT_EQ(StringUtil::ReplaceExtension(u"C:\\a.d\\doc", u".bin"),
-              UTF16String(u"C:\\a.d\\doc.bin"));
-    EXPECT_EQ(StringUtil::ReplaceExtension(u"/a/.hidden", u"bin"), UTF16String(u"/a/.hidden.bin"));
-    EXPECT_EQ(StringUtil::ReplaceExtension(u"doc.xml", u""), UTF16String(u"doc"));
-}
+    const std::tuple<const char16_t*, const char16_t*, const char16_t*> replaced[] = {
+        {u"/a/doc.xml", u".bin", u"/a/doc.bin"},    {u"/a/doc.tar.gz", u"zip", u"/a/doc.tar.zip"},
+        {u"/a.d/doc", u"bin", u"/a.d/doc.bin"},     {u"C:\\a.d\\doc", u".bin", u"C:\\a.d\\doc.bin"},
+        {u"/a/.hidden", u"bin", u"/a/.hidden.bin"}, {u"doc.xml", u"", u"doc"}};
+    for (const auto& [path, extension, expected] : replaced)
+        EXPECT_EQ(StringUtil::ReplaceExtension(path, extension), UTF16String(expected))
+            << UTF16String(path);
 
-TEST(StringUtilPaths, AbsolutePathForms) {
     for (const char16_t* path : {u"/x", u"\\x", u"C:\\x", u"c:/x", u"\\\\server\\share"})
-        EXPECT_TRUE(StringUtil::IsAbsolutePath(path)) << UTF16String(path).ToUTF8();
+        EXPECT_TRUE(StringUtil::IsAbsolutePath(path)) << UTF16String(path);
     for (const char16_t* path : {u"", u"x/y", u"C:x", u"1:/x", u"./x"})
-        EXPECT_FALSE(StringUtil::IsAbsolutePath(path)) << UTF16String(path).ToUTF8();
+        EXPECT_FALSE(StringUtil::IsAbsolutePath(path)) << UTF16String(path);
 }
 
 } // namespace

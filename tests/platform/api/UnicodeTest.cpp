@@ -4,6 +4,7 @@
 #include "orvik/api/UTF8String.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace Orvik {
 namespace {
@@ -22,21 +23,21 @@ TEST(Unicode, RoundTripsTextFromEveryPlane) {
     EXPECT_EQ(Unicode::Utf8ToUtf16("\xF4\x8F\xBF\xBF"), u"\U0010FFFF");
 }
 
-TEST(Unicode, InvalidUtf8BecomesReplacementCharacters) {
-    EXPECT_EQ(Unicode::Utf8ToUtf16("\xC0\xAF"), kReplacement + kReplacement) << "overlong '/'";
-    EXPECT_EQ(Unicode::Utf8ToUtf16("\xE0\x80\xAF"), kReplacement + kReplacement + kReplacement);
-    EXPECT_EQ(Unicode::Utf8ToUtf16("\xED\xA0\x80"), kReplacement + kReplacement + kReplacement)
-        << "encoded surrogate";
-    EXPECT_EQ(Unicode::Utf8ToUtf16("\xF4\x90\x80\x80"), std::u16string(4, u'\uFFFD'))
-        << "above U+10FFFF";
-    EXPECT_EQ(Unicode::Utf8ToUtf16("\xFF"), kReplacement);
-    EXPECT_EQ(Unicode::Utf8ToUtf16("\x80x"), kReplacement + u"x") << "stray continuation";
-}
-
-TEST(Unicode, TruncatedUtf8KeepsFollowingText) {
-    EXPECT_EQ(Unicode::Utf8ToUtf16("a\xE4\xB8"), u"a" + kReplacement);
-    EXPECT_EQ(Unicode::Utf8ToUtf16("\xF0\x9F\x98z"), kReplacement + u"z");
-    EXPECT_EQ(Unicode::Utf8ToUtf16("\xE4\xB8\xC3\xA9"), kReplacement + u"\u00E9");
+TEST(Unicode, MalformedUtf8BecomesReplacementCharactersAndKeepsWhatFollows) {
+    const std::u16string r = kReplacement;
+    const std::pair<std::string, std::u16string> cases[] = {
+        {"\xC0\xAF", r + r},                 // overlong '/'
+        {"\xE0\x80\xAF", r + r + r},         // overlong
+        {"\xED\xA0\x80", r + r + r},         // encoded surrogate
+        {"\xF4\x90\x80\x80", r + r + r + r}, // above U+10FFFF
+        {"\xFF", r},
+        {"\x80x", r + u"x"}, // stray continuation
+        {"a\xE4\xB8", u"a" + r},
+        {"\xF0\x9F\x98z", r + u"z"},
+        {"\xE4\xB8\xC3\xA9", r + u"\u00E9"},
+    };
+    for (const auto& [bytes, text] : cases)
+        EXPECT_EQ(Unicode::Utf8ToUtf16(bytes), text) << ::testing::PrintToString(bytes);
 }
 
 TEST(Unicode, LoneSurrogatesBecomeReplacementCharacters) {

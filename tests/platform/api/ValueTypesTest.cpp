@@ -21,7 +21,7 @@ namespace {
 using ::testing::AllOf;
 using ::testing::HasSubstr;
 
-TEST(Variant, AccessorsAnswerTheHeldValue) {
+TEST(Variant, AnswersOnlyTheHeldKindAndNamesBothOtherwise) {
     Time time;
     ASSERT_TRUE(time.FromString("2022-01-02"));
     EXPECT_EQ(Variant(7).AsInt(), 7);
@@ -33,9 +33,7 @@ TEST(Variant, AccessorsAnswerTheHeldValue) {
     EXPECT_TRUE(Variant(time).AsTime() == time);
     EXPECT_EQ(Variant(IdSet{"a", "b"}).AsIdSet().Size(), 2u);
     EXPECT_TRUE(Variant().IsEmpty());
-}
 
-TEST(Variant, WrongKindThrowsNamingBothKinds) {
     try {
         Variant(std::int64_t{5}).AsInt();
         FAIL() << "expected GeneralException";
@@ -58,7 +56,7 @@ TEST(Blob, CopiesTheBufferAndRefusesNullWithASize) {
     EXPECT_TRUE(Variant(blob) == Variant(Blob(3, "\x01\x02\x03")));
 }
 
-TEST(Geometry, UnitVectorNormalisesAndRefusesDegenerateInput) {
+TEST(Geometry, UnitVectorNormalisesAndMatrixStartsAsIdentity) {
     const UnitVector v(3.0, 0.0, 4.0);
     EXPECT_DOUBLE_EQ(v.X(), 0.6);
     EXPECT_DOUBLE_EQ(v.Z(), 0.8);
@@ -69,9 +67,7 @@ TEST(Geometry, UnitVectorNormalisesAndRefusesDegenerateInput) {
     EXPECT_THROW(UnitVector(1e-13, 0.0, 0.0), GeneralException);
     EXPECT_THROW(UnitVector(std::nan(""), 1.0, 0.0), GeneralException);
     EXPECT_THROW(UnitVector(std::numeric_limits<double>::infinity(), 0.0, 0.0), GeneralException);
-}
 
-TEST(Geometry, MatrixDefaultsToIdentity) {
     Matrix3d m;
     EXPECT_TRUE(m.IsIdentity());
     EXPECT_EQ(m.At(3, 3), 1.0);

@@ -16,24 +16,35 @@ std::istringstream Input(const std::string& bytes) {
     return std::istringstream(bytes, std::ios::binary);
 }
 
-TEST(BinaryReadWriteUtilTest, ReadsLittleEndianWordsStringsAndFlagsAtFixedOffsets) {
-    const std::string bytes("\x02\x01\x00\x00\x00\x00\x00\x00"
-                            "\x00\x00\x00\x00\x00\x00\xf0\x3f"
-                            "\x03\x00\x00\x00\x00\x00\x00\x00"
-                            "abc\x01\x00",
-                            29);
-    auto in = Input(bytes);
+// 0x0102 as u64, -2.5, the byte 7, the string "abc", then two flags.
+const std::string kLayout("\x02\x01\x00\x00\x00\x00\x00\x00"
+                          "\x00\x00\x00\x00\x00\x00\x04\xc0"
+                          "\x07"
+                          "\x03\x00\x00\x00\x00\x00\x00\x00"
+                          "abc\x01\x00",
+                          30);
+
+TEST(BinaryReadWriteUtilTest, WriterAndReaderAgreeOnTheLittleEndianLayout) {
+    std::ostringstream out(std::ios::binary);
+    Util::BinaryWrite(out, std::uint64_t{0x0102}, false);
+    Util::BinaryWrite(out, -2.5, false);
+    Util::BinaryWrite(out, std::uint8_t{7}, false);
+    Util::WriteData(out, UTF8String("abc"), false);
+    EXPECT_EQ(out.str(), kLayout.substr(0, 28));
+
+    auto in = Input(kLayout);
     std::uint64_t word = 0;
     double number = 0;
+    std::uint8_t byte = 0;
     UTF8String text;
     bool first = false;
     bool second = true;
-    ASSERT_TRUE(Util::BinaryRead(in, word, false));
-    ASSERT_TRUE(Util::BinaryRead(in, number, false));
-    ASSERT_TRUE(Util::ReadData(in, text, false));
-    ASSERT_TRUE(Util::ReadData(in, first, second, false));
+    ASSERT_TRUE(Util::BinaryRead(in, word, false) && Util::BinaryRead(in, number, false) &&
+                Util::BinaryRead(in, byte, false) && Util::ReadData(in, text, false) &&
+                Util::ReadData(in, first, second, false));
     EXPECT_EQ(word, 0x0102u);
-    EXPECT_EQ(number, 1.0);
+    EXPECT_EQ(number, -2.5);
+    EXPECT_EQ(byte, 7);
     EXPECT_EQ(text, UTF8String("abc"));
     EXPECT_TRUE(first);
     EXPECT_FALSE(second);
@@ -43,65 +54,30 @@ TEST(BinaryReadWriteUtilTest, ReadsLittleEndianWordsStringsAndFlagsAtFixedOffset
 TEST(BinaryReadWriteUtilTest, BigEndianHostFlagSwapsBytesBothWays) {
     std::ostringstream out(std::ios::binary);
     Util::BinaryWrite(out, std::uint64_t{0x0102030405060708}, true);
-    const std::string bytes = out.str();
     // Written as a big-endian host would lay it out in memory, read back the same way.
-    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0x01);
-    auto in = Input(bytes);
+    EXPECT_EQ(out.str(), std::string("\x01\x02\x03\x04\x05\x06\x07\x08"));
+    auto in = Input(out.str());
     std::uint64_t value = 0;
     ASSERT_TRUE(Util::BinaryRead(in, value, true));
     EXPECT_EQ(value, 0x0102030405060708u);
 }
 
-TEST(BinaryReadWriteUtilTest, WriterAndReaderAgreeOnEveryKind) {
-    std::ostringstream out(std::ios::binary);
-    Util::BinaryWrite(out, std::numeric_limits<std::uint64_t>::max(), false);
-    Util::BinaryWrite(out, -2.5, false);
-    Util::BinaryWrite(out, std::uint8_t{7}, false);
-    Util::WriteData(out, UTF8String("\xc3\xa9t\xc3\xa9"), false);
-    Writer::LittleEndianBytes expected;
-    expected.U64(std::numeric_limits<std::uint64_t>::max())
-        .Double(-2.5)
-        .Byte(7)
-        .String("\xc3\xa9t\xc3\xa9");
-    EXPECT_EQ(out.str(), expected.Bytes());
-
-    auto in = Input(out.str());
-    std::uint64_t word = 0;
-    double number = 0;
-    std::uint8_t byte = 0;
-    UTF8String text;
-    EXPECT_TRUE(Util::BinaryRead(in, word, false) && Util::BinaryRead(in, number, false) &&
-                Util::BinaryRead(in, byte, false) && Util::ReadData(in, text, false));
-    EXPECT_EQ(number, -2.5);
-    EXPECT_EQ(byte, 7);
-    EXPECT_EQ(text, UTF8String("\xc3\xa9t\xc3\xa9"));
-}
-
-TEST(BinaryReadWriteUtilTest, ReadsFailAtEndOfData) {
+TEST(BinaryReadWriteUtilTest, ReadsFailAtTheEndAndStringsLongerThanTheRest) {
     auto shortWord = Input(std::string("\x01\x02\x03", 3));
     std::uint64_t word = 0;
     EXPECT_FALSE(Util::BinaryRead(shortWord, word, false));
     EXPECT_EQ(Util::BytesLeft(shortWord), 0u);
-
     auto empty = Input("");
     std::uint8_t byte = 0;
     EXPECT_FALSE(Util::BinaryRead(empty, byte, false));
 
-    Writer::LittleEndianBytes truncated;
-    truncated.U64(5).Raw("abc");
-    auto in = Input(truncated.Bytes());
-    UTF8String text("kept");
-    EXPECT_FALSE(Util::ReadData(in, text, false));
-    EXPECT_EQ(text, UTF8String("kept"));
-}
-
-TEST(BinaryReadWriteUtilTest, HugeStringLengthFailsBeforeAllocating) {
-    Writer::LittleEndianBytes bytes;
-    bytes.U64(std::uint64_t{1} << 60).Raw("abc");
-    auto in = Input(bytes.Bytes());
-    UTF8String text;
-    EXPECT_FALSE(Util::ReadData(in, text, false));
-    EXPECT_TRUE(text.IsEmpty());
+    // A length one past the text, and one so huge that allocating it would fail.
+    for (std::uint64_t length : {std::uint64_t{4}, std::uint64_t{1} << 60}) {
+        auto in = Input(Writer::LittleEndianBytes().U64(length).Raw("abc").Bytes());
+        UTF8String text("kept");
+        EXPECT_FALSE(Util::ReadData(in, text, false)) << length;
+        EXPECT_EQ(text, UTF8String("kept"));
+    }
 }
 
 TEST(BinaryReadWriteUtilTest, CountFitsComparesAgainstBytesLeftWithoutOverflow) {

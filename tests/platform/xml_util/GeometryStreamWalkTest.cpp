@@ -62,6 +62,18 @@ StreamMesh Square() {
     return mesh;
 }
 
+using PolygonStyles = std::vector<std::pair<std::uint64_t, std::vector<std::string>>>;
+
+// A stream of one mesh "m".
+std::string Stream(const StreamMesh& mesh, const PolygonStyles& styles = {}, bool legacy = false,
+                   bool innerLoops = false) {
+    GeometryStreamWriter writer(legacy, innerLoops);
+    writer.AddMesh("m", mesh);
+    if (!styles.empty())
+        writer.AddMeshStyleIds(styles);
+    return writer.Bytes();
+}
+
 class GeometryStreamWalkTest : public ::testing::Test {
 protected:
     bool Walk(const std::string& bytes, bool legacy = false, bool innerLoops = false) {
@@ -86,14 +98,11 @@ protected:
 };
 
 TEST_F(GeometryStreamWalkTest, MeshRecordRoundTripsEveryPart) {
-    GeometryStreamWriter writer(false, false);
-    writer.AddMesh("m1", Square());
-    writer.AddMeshStyleIds({{1, {"s1", "s2", "s1"}}});
-    ASSERT_TRUE(Walk(writer.Bytes()));
+    ASSERT_TRUE(Walk(Stream(Square(), {{1, {"s1", "s2", "s1"}}})));
 
-    const XMLPolygonMesh* mesh = Mesh("m1");
+    const XMLPolygonMesh* mesh = Mesh("m");
     ASSERT_NE(mesh, nullptr);
-    EXPECT_EQ(mesh->Id(), UTF8String("m1"));
+    EXPECT_EQ(mesh->Id(), UTF8String("m"));
     ASSERT_EQ(mesh->Vertices().size(), 4u);
     EXPECT_EQ(mesh->Vertices()[2], Position(1, 1, 0));
     EXPECT_EQ(mesh->Normals()[3], Vector(0, 0, 1));
@@ -106,38 +115,32 @@ TEST_F(GeometryStreamWalkTest, MeshRecordRoundTripsEveryPart) {
 }
 
 TEST_F(GeometryStreamWalkTest, LegacyAndInnerLoopLayoutsDifferAsDocumented) {
-    GeometryStreamWriter legacy(true, false);
     StreamMesh mesh = Square();
-    legacy.AddMesh("old", mesh);
-    ASSERT_TRUE(Walk(legacy.Bytes(), true));
-    EXPECT_TRUE(Mesh("old")->TextureCoordinates().empty());
-    // The same bytes read as the newer layout misplace every later field.
+    const std::string legacy = Stream(mesh, {}, true);
+    ASSERT_TRUE(Walk(legacy, true));
+    EXPECT_TRUE(Mesh("m")->TextureCoordinates().empty());
     meshes.clear();
-    EXPECT_FALSE(Walk(legacy.Bytes(), false));
+    EXPECT_FALSE(Walk(legacy, false)) << "the newer layout misplaces every later field";
 
     meshes.clear();
-    GeometryStreamWriter holes(false, true);
     mesh.polygons = {{{0, 1, 2, 3}, {{0, 1, 2}}}};
-    holes.AddMesh("holed", mesh);
-    ASSERT_TRUE(Walk(holes.Bytes(), false, true));
-    ASSERT_EQ(Mesh("holed")->Polygons().size(), 1u);
-    ASSERT_EQ(Mesh("holed")->Polygons()[0].InnerLoops().size(), 1u);
-    EXPECT_EQ(Mesh("holed")->Polygons()[0].InnerLoops()[0].Size(), 3u);
+    ASSERT_TRUE(Walk(Stream(mesh, {}, false, true), false, true));
+    const auto& polygons = Mesh("m")->Polygons();
+    ASSERT_EQ(polygons.size(), 1u);
+    ASSERT_EQ(polygons[0].InnerLoops().size(), 1u);
+    EXPECT_EQ(polygons[0].InnerLoops()[0].Size(), 3u);
 }
 
 TEST_F(GeometryStreamWalkTest, FixedBytesOfSmallestStream) {
-    // Version 1; one mesh record "a" with one vertex and no normals, uvs or polygons.
-    const std::string bytes = Word(1) + Word(1) + Word(9 + 8 + 24 + 24) + Word(1) + "a" + Word(1) +
+    // Version 1; one mesh record "m" with one vertex and no normals, uvs or polygons.
+    const std::string bytes = Word(1) + Word(1) + Word(9 + 8 + 24 + 24) + Word(1) + "m" + Word(1) +
                               std::string(24, '\0') + Word(0) + Word(0) + Word(0);
     ASSERT_TRUE(Walk(bytes));
-    ASSERT_NE(Mesh("a"), nullptr);
-    EXPECT_EQ(Mesh("a")->Vertices().size(), 1u);
-
-    GeometryStreamWriter writer(false, false);
+    ASSERT_NE(Mesh("m"), nullptr);
+    EXPECT_EQ(Mesh("m")->Vertices().size(), 1u);
     StreamMesh one;
     one.positions = {{0, 0, 0}};
-    writer.AddMesh("a", one);
-    EXPECT_EQ(writer.Bytes(), bytes);
+    EXPECT_EQ(Stream(one), bytes);
 }
 
 TEST_F(GeometryStreamWalkTest, CurveRecordsInterleaveWithMeshes) {
@@ -153,62 +156,49 @@ TEST_F(GeometryStreamWalkTest, CurveRecordsInterleaveWithMeshes) {
     EXPECT_EQ(curves, (std::vector<Curve>{{"c1", 1, 11}, {"c1", 4, 12}, {"c3", 6, 15}}));
 }
 
-TEST_F(GeometryStreamWalkTest, VersionOnlyStreamIsEmptyAndEmptyFileFails) {
-    EXPECT_TRUE(Walk(Word(1)));
+TEST_F(GeometryStreamWalkTest, MalformedStreamsFailKeepingOnlyEarlierRecords) {
+    ASSERT_TRUE(Walk(Word(1)));
     EXPECT_TRUE(meshes.empty());
-    EXPECT_FALSE(Walk(""));
-    EXPECT_FALSE(Walk(Word(2)));
-}
 
-TEST_F(GeometryStreamWalkTest, FramingErrorsFailTheWalkAndKeepEarlierRecords) {
-    GeometryStreamWriter writer(false, false);
-    writer.AddMesh("first", Square());
-    const std::string good = writer.Bytes();
-
-    EXPECT_FALSE(Walk(good + Word(7) + Word(0))) << "unknown kind";
-    EXPECT_NE(Mesh("first"), nullptr);
-    meshes.clear();
-    EXPECT_FALSE(Walk(good + Word(1) + Word(std::uint64_t{1} << 60))) << "length past end";
-    meshes.clear();
-    // A curve reader that takes more than its record holds.
-    EXPECT_FALSE(Walk(Word(1) + Word(3) + Word(3 + 8) + Word(1) + "c" + Word(1) + Word(5)));
-    meshes.clear();
-    EXPECT_FALSE(Walk(Word(1) + Word(2) + Word(8) + Word(0))) << "styles before any mesh";
-}
-
-TEST_F(GeometryStreamWalkTest, BadMeshContentFails) {
-    GeometryStreamWriter outOfRange(false, false);
-    StreamMesh mesh = Square();
-    mesh.polygons = {{{0, 1, 4}, {}}};
-    outOfRange.AddMesh("m", mesh);
-    EXPECT_FALSE(Walk(outOfRange.Bytes())) << "vertex index past the vertex list";
-
-    GeometryStreamWriter fewNormals(false, false);
-    mesh = Square();
-    mesh.normals.pop_back();
-    fewNormals.AddMesh("m", mesh);
-    EXPECT_FALSE(Walk(fewNormals.Bytes())) << "normals neither absent nor one per vertex";
-
-    GeometryStreamWriter badStyle(false, false);
-    badStyle.AddMesh("m", Square());
-    badStyle.AddMeshStyleIds({{2, {"s"}}});
-    EXPECT_FALSE(Walk(badStyle.Bytes())) << "style for a polygon the mesh lacks";
-}
-
-TEST_F(GeometryStreamWalkTest, HugeCountsFailWithoutAllocating) {
+    const std::string good = Stream(Square());
+    StreamMesh badIndex = Square();
+    badIndex.polygons = {{{0, 1, 4}, {}}};
+    StreamMesh fewNormals = Square();
+    fewNormals.normals.pop_back();
     const std::uint64_t huge = std::uint64_t{1} << 60;
     const std::string id = Word(1) + "m";
-    auto record = [&](const std::string& content) {
+    auto mesh = [](const std::string& content) {
         return Word(1) + Word(1) + Word(content.size()) + content;
     };
-    EXPECT_FALSE(Walk(record(id + Word(huge))));
-    EXPECT_FALSE(Walk(record(id + Word(0) + Word(huge))));
-    EXPECT_FALSE(Walk(record(id + Word(0) + Word(0) + Word(huge))));
-    EXPECT_FALSE(Walk(record(id + Word(0) + Word(0) + Word(0) + Word(huge))));
-    EXPECT_FALSE(Walk(
-        record(id + Word(1) + std::string(24, '\0') + Word(0) + Word(0) + Word(1) + Word(huge))));
-    EXPECT_FALSE(Walk(Word(1) + Word(1) + Word(8) + Word(huge)));
-    EXPECT_TRUE(meshes.empty());
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::size_t meshesKept;
+    } cases[] = {
+        {"empty file", "", 0},
+        {"unknown version", Word(2), 0},
+        {"unknown record kind", good + Word(7) + Word(0), 1},
+        {"length past the end", good + Word(1) + Word(huge), 1},
+        {"curve reader takes more than its record",
+         Word(1) + Word(3) + Word(3 + 8) + Word(1) + "c" + Word(1) + Word(5), 0},
+        {"styles before any mesh", Word(1) + Word(2) + Word(8) + Word(0), 0},
+        {"vertex index past the vertex list", Stream(badIndex), 0},
+        {"normals neither absent nor one per vertex", Stream(fewNormals), 0},
+        {"style for a polygon the mesh lacks", Stream(Square(), {{2, {"s"}}}), 1},
+        // Huge counts must fail before anything is allocated for them.
+        {"huge vertex count", mesh(id + Word(huge)), 0},
+        {"huge normal count", mesh(id + Word(0) + Word(huge)), 0},
+        {"huge uv count", mesh(id + Word(0) + Word(0) + Word(huge)), 0},
+        {"huge polygon count", mesh(id + Word(0) + Word(0) + Word(0) + Word(huge)), 0},
+        {"huge loop size",
+         mesh(id + Word(1) + std::string(24, '\0') + Word(0) + Word(0) + Word(1) + Word(huge)), 0},
+        {"huge id length", Word(1) + Word(1) + Word(8) + Word(huge), 0},
+    };
+    for (const auto& c : cases) {
+        meshes.clear();
+        EXPECT_FALSE(Walk(c.bytes)) << c.what;
+        EXPECT_EQ(meshes.size(), c.meshesKept) << c.what;
+    }
 }
 
 TEST_F(GeometryStreamWalkTest, EveryTruncationFailsCleanly) {
@@ -232,12 +222,10 @@ TEST_F(GeometryStreamWalkTest, EveryTruncationFailsCleanly) {
 }
 
 TEST_F(GeometryStreamWalkTest, StreamGivesCageToSubdivisionMeshAlreadyInTable) {
-    meshes[UTF8String("sd")] =
-        std::make_unique<XMLSubdivMesh>(std::make_unique<XMLPolygonMesh>(UTF8String("sd")));
-    GeometryStreamWriter writer(false, false);
-    writer.AddMesh("sd", Square());
-    ASSERT_TRUE(Walk(writer.Bytes()));
-    auto* subdiv = dynamic_cast<XMLSubdivMesh*>(meshes[UTF8String("sd")].get());
+    meshes[UTF8String("m")] =
+        std::make_unique<XMLSubdivMesh>(std::make_unique<XMLPolygonMesh>(UTF8String("m")));
+    ASSERT_TRUE(Walk(Stream(Square())));
+    auto* subdiv = dynamic_cast<XMLSubdivMesh*>(meshes[UTF8String("m")].get());
     ASSERT_NE(subdiv, nullptr);
     EXPECT_EQ(subdiv->Vertices().size(), 4u);
     EXPECT_EQ(subdiv->Polygons().size(), 2u);

@@ -1,12 +1,12 @@
 #include "xml_util/PropertyReader.h"
 
+#include "PlainObject.h"
 #include "TempDirectory.h"
 #include "orvik/api/ObjectCollector.h"
 #include "orvik/api/Time.h"
 #include "orvik/writer/PropertyFileWriter.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -21,32 +21,6 @@ namespace {
 
 using Writer::PropertyFileWriter;
 
-class FakeObject : public IObject {
-public:
-    explicit FakeObject(std::string id)
-        : m_id(std::move(id)) {}
-
-    UTF8String Id() const override { return UTF8String(m_id); }
-    UTF16String Label() const override { return UTF16String(); }
-    IsValueSpecifiedEnum ExtensionDataByTypeId(const UTF8String&,
-                                               ExtensionDataContent&) const override {
-        return IsValueSpecifiedEnum::kUnspecified;
-    }
-    IsValueSpecifiedEnum ChangeKey(UTF16String&) const override {
-        return IsValueSpecifiedEnum::kUnspecified;
-    }
-    IsValueSpecifiedEnum VersionPersistentId(UTF8String&) const override {
-        return IsValueSpecifiedEnum::kUnspecified;
-    }
-    IsValueSpecifiedEnum Properties(std::vector<Property>&) const override {
-        return IsValueSpecifiedEnum::kUnspecified;
-    }
-    const IDomainData* DomainData() const override { return nullptr; }
-
-private:
-    std::string m_id;
-};
-
 std::string Bytes(std::initializer_list<unsigned char> bytes) {
     return std::string(bytes.begin(), bytes.end());
 }
@@ -59,26 +33,21 @@ const std::string kOneIntRecord = Bytes({0x08, 0x01,                            
 
 class PropertyReaderTest : public ::testing::Test {
 protected:
-    std::string WriteBytes(const std::string& bytes, const std::string& name = "doc.props") {
-        const std::string path = temp_.PathOf(name);
+    std::string WriteBytes(const std::string& bytes) {
+        const std::string path = temp_.PathOf("doc.props");
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return path;
     }
 
+    PropertyReader Read(const PropertyFileWriter& writer,
+                        const ObjectCollector* collector = nullptr) {
+        return Read(WriteBytes(writer.Serialize()), collector);
+    }
+
     static PropertyReader Read(const std::string& path, const ObjectCollector* collector = nullptr,
                                std::uint64_t maxBytes = PropertyReader::kDefaultMaxFileBytes) {
         return PropertyReader(UTF16String(path), collector, maxBytes);
-    }
-
-    // Refused files are refused whole, and the reason names the file.
-    static void ExpectRefused(const std::string& path, const std::string& reasonPart,
-                              std::uint64_t maxBytes = PropertyReader::kDefaultMaxFileBytes) {
-        const PropertyReader reader = Read(path, nullptr, maxBytes);
-        EXPECT_EQ(reader.PropertyCount(), 0u);
-        const std::string& failure = reader.Failure().Value();
-        EXPECT_NE(failure.find(path), std::string::npos) << failure;
-        EXPECT_NE(failure.find(reasonPart), std::string::npos) << failure;
     }
 
     TestSupport::TempDirectory temp_;
@@ -95,14 +64,12 @@ TEST_F(PropertyReaderTest, EveryValueKindSurvivesTheRoundTripInOrder) {
     writer.AddTime("4", "time", "2024-03-01T12:30:15+02:00");
     writer.AddBlob("4", "blob", {0x00, 0xFF, 0x00, 0x7F});
     writer.AddIdList("5", "ids", {"10", "11", "10", "12"});
-    writer.Write(temp_.PathOf("doc.props"));
 
-    const PropertyReader reader = Read(temp_.PathOf("doc.props"));
+    const PropertyReader reader = Read(writer);
 
     EXPECT_TRUE(reader.Failure().IsEmpty()) << reader.Failure().Value();
     EXPECT_EQ(reader.SkippedCount(), 0u);
     ASSERT_EQ(reader.PropertyCount(), 9u);
-
     EXPECT_EQ(reader.PropertyAt(0).ObjectId(), UTF8String("1"));
     EXPECT_EQ(reader.PropertyAt(0).Name(), UTF16String(u"int"));
     EXPECT_EQ(reader.PropertyAt(0).Value().AsInt(), std::numeric_limits<std::int32_t>::min());
@@ -110,21 +77,15 @@ TEST_F(PropertyReaderTest, EveryValueKindSurvivesTheRoundTripInOrder) {
     EXPECT_TRUE(reader.PropertyAt(2).Value().AsBool());
     EXPECT_EQ(reader.PropertyAt(3).Value().AsDouble(), -1.25e-300);
     EXPECT_EQ(reader.PropertyAt(4).Value().AsString(), UTF8String("plain text"));
-
     EXPECT_EQ(reader.PropertyAt(5).Name(), UTF16String(u"w\u00e4rme"));
-    EXPECT_EQ(reader.PropertyAt(5).Value().GetKind(), Variant::Kind::kWString);
     EXPECT_EQ(reader.PropertyAt(5).Value().AsWString(), UTF16String(u"\u6e29\u5ea6 \U0001F525"));
-
     Time expected;
     ASSERT_TRUE(expected.FromString("2024-03-01T10:30:15Z"));
     EXPECT_EQ(reader.PropertyAt(6).Value().AsTime(), expected);
-
-    const std::vector<std::uint8_t> blob{0x00, 0xFF, 0x00, 0x7F};
-    EXPECT_EQ(reader.PropertyAt(7).Value().AsBlob().Bytes(), blob);
-
+    EXPECT_EQ(reader.PropertyAt(7).Value().AsBlob().Bytes(),
+              (std::vector<std::uint8_t>{0x00, 0xFF, 0x00, 0x7F}));
     EXPECT_EQ(reader.PropertyAt(8).ObjectId(), UTF8String("5"));
     EXPECT_EQ(reader.PropertyAt(8).Value().AsIdSet(), (IdSet{"10", "11", "12"}));
-
     EXPECT_THROW(reader.PropertyAt(9), std::out_of_range);
 }
 
@@ -139,9 +100,8 @@ TEST_F(PropertyReaderTest, ZeroAndEmptyValuesKeepTheirKind) {
     writer.AddWString("1", "f", "");
     writer.AddBlob("1", "g", {});
     writer.AddIdList("1", "h", {});
-    writer.Write(temp_.PathOf("doc.props"));
 
-    const PropertyReader reader = Read(temp_.PathOf("doc.props"));
+    const PropertyReader reader = Read(writer);
 
     ASSERT_EQ(reader.PropertyCount(), 8u);
     const std::vector<Variant::Kind> kinds{Variant::Kind::kInt,    Variant::Kind::kLong,
@@ -155,17 +115,16 @@ TEST_F(PropertyReaderTest, ZeroAndEmptyValuesKeepTheirKind) {
 
 TEST_F(PropertyReaderTest, RecordsOfObjectsTheCollectorLacksAreLeftOut) {
     ObjectCollector collector;
-    collector.AddObject(std::make_unique<FakeObject>("a"));
-    collector.AddObject(std::make_unique<FakeObject>("b"));
+    collector.AddObject(std::make_unique<TestSupport::PlainObject>("a"));
+    collector.AddObject(std::make_unique<TestSupport::PlainObject>("b"));
     PropertyFileWriter writer;
     writer.AddInt("a", "p1", 1);
     writer.AddInt("ghost", "p2", 2);
     writer.AddInt("b", "p3", 3);
     writer.AddInt("", "p4", 4);
     writer.AddInt("a", "p5", 5);
-    writer.Write(temp_.PathOf("doc.props"));
 
-    const PropertyReader filtered = Read(temp_.PathOf("doc.props"), &collector);
+    const PropertyReader filtered = Read(writer, &collector);
     ASSERT_EQ(filtered.PropertyCount(), 3u);
     EXPECT_EQ(filtered.SkippedCount(), 2u);
     EXPECT_TRUE(filtered.Failure().IsEmpty());
@@ -173,7 +132,7 @@ TEST_F(PropertyReaderTest, RecordsOfObjectsTheCollectorLacksAreLeftOut) {
     EXPECT_EQ(filtered.PropertyAt(1).ObjectId(), UTF8String("b"));
     EXPECT_EQ(filtered.PropertyAt(2).Value().AsInt(), 5);
 
-    const PropertyReader unfiltered = Read(temp_.PathOf("doc.props"));
+    const PropertyReader unfiltered = Read(writer);
     EXPECT_EQ(unfiltered.PropertyCount(), 5u);
     EXPECT_EQ(unfiltered.SkippedCount(), 0u);
 }
@@ -184,38 +143,33 @@ TEST_F(PropertyReaderTest, RecordsWithoutUsableValueAreLeftOutAndTheRestKept) {
     writer.AddTime("1", "bad time", "yesterday");
     writer.AddTime("1", "bad date", "2024-13-45");
     writer.AddInt("1", "kept", 9);
-    writer.Write(temp_.PathOf("doc.props"));
-
-    const PropertyReader reader = Read(temp_.PathOf("doc.props"));
+    const PropertyReader reader = Read(writer);
     ASSERT_EQ(reader.PropertyCount(), 1u);
     EXPECT_EQ(reader.PropertyAt(0).Name(), UTF16String(u"kept"));
     EXPECT_EQ(reader.SkippedCount(), 3u);
     EXPECT_TRUE(reader.Failure().IsEmpty());
+
+    // Record "o1" carries only field 100, a value kind of a newer writer.
+    const PropertyReader newer =
+        Read(WriteBytes(Bytes({0x08, 0x01,                                                     //
+                               0x12, 0x07, 0x0a, 0x02, 'o', '1', 0xa0, 0x06, 0x05,             //
+                               0x12, 0x09, 0x0a, 0x02, 'o', '2', 0x12, 0x01, 'n',  0x18, 0x07, //
+                               0x18, 0x02})));
+    EXPECT_TRUE(newer.Failure().IsEmpty()) << newer.Failure().Value();
+    ASSERT_EQ(newer.PropertyCount(), 1u);
+    EXPECT_EQ(newer.PropertyAt(0).ObjectId(), UTF8String("o2"));
+    EXPECT_EQ(newer.SkippedCount(), 1u);
 }
 
-TEST_F(PropertyReaderTest, ValueKindOfANewerWriterIsLeftOut) {
-    // Record "o1" carries only field 100, a value kind this reader does not know.
-    const std::string bytes =
-        Bytes({0x08, 0x01,                                                     //
-               0x12, 0x07, 0x0a, 0x02, 'o', '1', 0xa0, 0x06, 0x05,             //
-               0x12, 0x09, 0x0a, 0x02, 'o', '2', 0x12, 0x01, 'n',  0x18, 0x07, //
-               0x18, 0x02});
-    const PropertyReader reader = Read(WriteBytes(bytes));
-    EXPECT_TRUE(reader.Failure().IsEmpty()) << reader.Failure().Value();
-    ASSERT_EQ(reader.PropertyCount(), 1u);
-    EXPECT_EQ(reader.PropertyAt(0).ObjectId(), UTF8String("o2"));
-    EXPECT_EQ(reader.SkippedCount(), 1u);
-}
-
-TEST_F(PropertyReaderTest, MissingFileGivesNothingAndNoFailure) {
-    const PropertyReader missing = Read(temp_.PathOf("absent.props"));
-    EXPECT_EQ(missing.PropertyCount(), 0u);
-    EXPECT_TRUE(missing.Failure().IsEmpty());
-    EXPECT_THROW(missing.PropertyAt(0), std::out_of_range);
-
-    const PropertyReader emptyPath(UTF16String(), nullptr);
-    EXPECT_EQ(emptyPath.PropertyCount(), 0u);
-    EXPECT_TRUE(emptyPath.Failure().IsEmpty());
+TEST_F(PropertyReaderTest, MissingOrEmptyFileGivesNothingAndNoFailure) {
+    for (const std::string& path : {temp_.PathOf("absent.props"), std::string(),
+                                    WriteBytes(PropertyFileWriter().Serialize())}) {
+        SCOPED_TRACE(path);
+        const PropertyReader reader = Read(path);
+        EXPECT_EQ(reader.PropertyCount(), 0u);
+        EXPECT_TRUE(reader.Failure().IsEmpty()) << reader.Failure().Value();
+        EXPECT_THROW(reader.PropertyAt(0), std::out_of_range);
+    }
 }
 
 TEST_F(PropertyReaderTest, FileCutAnywhereIsRefusedWhole) {
@@ -236,44 +190,44 @@ TEST_F(PropertyReaderTest, FileCutAnywhereIsRefusedWhole) {
     }
 }
 
-TEST_F(PropertyReaderTest, GarbageAndHostileSizesAreRefused) {
-    ExpectRefused(WriteBytes("this is not a property file"), "do not parse");
-    ExpectRefused(WriteBytes(std::string(64, '\xff')), "do not parse");
-    // A record claiming 4 GiB inside a 9-byte file must fail without allocating for it.
-    ExpectRefused(WriteBytes(Bytes({0x08, 0x01, 0x12, 0xff, 0xff, 0xff, 0xff, 0x0f, 0x00})),
-                  "do not parse");
-    // Unknown groups nested deep enough to exhaust a parser that recursed without a bound.
-    ExpectRefused(WriteBytes(Bytes({0x08, 0x01}) + std::string(200000, '\x7b')), "do not parse");
-    // Strings must be UTF-8.
-    ExpectRefused(WriteBytes(Bytes({0x08, 0x01, 0x12, 0x03, 0x0a, 0x01, 0xff, 0x18, 0x01})),
-                  "do not parse");
+TEST_F(PropertyReaderTest, MalformedFilesAreRefusedWholeNamingFileAndReason) {
+    PropertyFileWriter version2;
+    version2.AddInt("1", "a", 1);
+    version2.SetFormatVersion(2);
+    const struct {
+        std::string bytes;
+        const char* reason;
+        std::uint64_t maxBytes = PropertyReader::kDefaultMaxFileBytes;
+    } cases[] = {
+        {"this is not a property file", "do not parse"},
+        {std::string(64, '\xff'), "do not parse"},
+        // A record claiming 4 GiB inside a 9-byte file must fail without allocating for it.
+        {Bytes({0x08, 0x01, 0x12, 0xff, 0xff, 0xff, 0xff, 0x0f, 0x00}), "do not parse"},
+        // Unknown groups nested deep enough to exhaust a parser that recursed without a bound.
+        {Bytes({0x08, 0x01}) + std::string(200000, '\x7b'), "do not parse"},
+        {Bytes({0x08, 0x01, 0x12, 0x03, 0x0a, 0x01, 0xff, 0x18, 0x01}), "do not parse"}, // UTF-8
+        {Bytes({0x08, 0x01, 0x12, 0x00, 0x18, 0x05}), "records but says 5"},
+        {Bytes({0x08, 0x01, 0x12, 0x00}), "record count"},
+        {version2.Serialize(), "format version 2"},
+        {kOneIntRecord, "more than the limit of 14", 14},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        const std::string path = WriteBytes(c.bytes);
+        const PropertyReader reader = Read(path, nullptr, c.maxBytes);
+        EXPECT_EQ(reader.PropertyCount(), 0u);
+        const std::string& failure = reader.Failure().Value();
+        EXPECT_NE(failure.find(path), std::string::npos) << failure;
+        EXPECT_NE(failure.find(c.reason), std::string::npos) << failure;
+    }
+    EXPECT_EQ(Read(WriteBytes(kOneIntRecord), nullptr, 15).PropertyCount(), 1u);
 }
 
-TEST_F(PropertyReaderTest, CountMismatchAndWrongVersionAreRefused) {
-    ExpectRefused(WriteBytes(Bytes({0x08, 0x01, 0x12, 0x00, 0x18, 0x05})), "records but says 5");
-    ExpectRefused(WriteBytes(Bytes({0x08, 0x01, 0x12, 0x00})), "record count");
-
-    PropertyFileWriter writer;
-    writer.AddInt("1", "a", 1);
-    writer.SetFormatVersion(2);
-    writer.Write(temp_.PathOf("v2.props"));
-    ExpectRefused(temp_.PathOf("v2.props"), "format version 2");
-}
-
-TEST_F(PropertyReaderTest, FileOverTheSizeLimitIsRefusedBeforeReading) {
-    const std::string path = WriteBytes(kOneIntRecord);
-    ExpectRefused(path, "more than the limit of 14", 14);
-    EXPECT_EQ(Read(path, nullptr, 15).PropertyCount(), 1u);
-}
-
-TEST(PropertyFileWriterTest, OneRecordHasTheAgreedBytes) {
+TEST_F(PropertyReaderTest, AgreedBytesAreWhatTheWriterMakesAndTheReaderReads) {
     PropertyFileWriter writer;
     writer.AddInt("o1", "n", 7);
-    EXPECT_EQ(writer.RecordCount(), 1u);
     EXPECT_EQ(writer.Serialize(), kOneIntRecord);
-}
 
-TEST_F(PropertyReaderTest, AgreedBytesReadAsTheRecordTheyDescribe) {
     const PropertyReader reader = Read(WriteBytes(kOneIntRecord));
     ASSERT_EQ(reader.PropertyCount(), 1u);
     EXPECT_EQ(reader.PropertyAt(0).ObjectId(), UTF8String("o1"));
@@ -281,17 +235,8 @@ TEST_F(PropertyReaderTest, AgreedBytesReadAsTheRecordTheyDescribe) {
     EXPECT_EQ(reader.PropertyAt(0).Value().AsInt(), 7);
 }
 
-TEST(PropertyFileWriterTest, EmptyWriterMakesAFileWithNoProperties) {
-    TestSupport::TempDirectory temp;
-    PropertyFileWriter().Write(temp.PathOf("empty.props"));
-    const PropertyReader reader(UTF16String(temp.PathOf("empty.props")), nullptr);
-    EXPECT_EQ(reader.PropertyCount(), 0u);
-    EXPECT_TRUE(reader.Failure().IsEmpty()) << reader.Failure().Value();
-}
-
-TEST(PropertyFileWriterTest, WriteFailureNamesThePath) {
-    TestSupport::TempDirectory temp;
-    const std::string path = temp.PathOf("no-such-folder/doc.props");
+TEST_F(PropertyReaderTest, WriteFailureNamesThePath) {
+    const std::string path = temp_.PathOf("no-such-folder/doc.props");
     try {
         PropertyFileWriter().Write(path);
         FAIL() << "no exception";

@@ -1,14 +1,9 @@
+#include "DomParser.h"
 #include "xml_util/XMLNames.h"
 #include "xml_util/XMLUtils.h"
 
 #include <gtest/gtest.h>
-#include <memory>
-#include <string>
-#include <xercesc/dom/DOMDocument.hpp>
-#include <xercesc/dom/DOMElement.hpp>
-#include <xercesc/framework/MemBufInputSource.hpp>
-#include <xercesc/parsers/XercesDOMParser.hpp>
-#include <xercesc/util/PlatformUtils.hpp>
+#include <tuple>
 #include <xercesc/util/XMLString.hpp>
 
 namespace Orvik {
@@ -17,54 +12,27 @@ namespace {
 using xercesc::DOMElement;
 using xercesc::DOMNode;
 
-class XmlDomTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { xercesc::XMLPlatformUtils::Initialize(); }
-    static void TearDownTestSuite() { xercesc::XMLPlatformUtils::Terminate(); }
+const DOMNode* FirstChildElement(const DOMNode* node) {
+    const DOMNode* child = node->getFirstChild();
+    while (child && child->getNodeType() != DOMNode::ELEMENT_NODE)
+        child = child->getNextSibling();
+    return child;
+}
 
-    void TearDown() override { parser_.reset(); }
-
-    // The document element of the parsed text; the parser keeps the DOM alive.
-    const DOMElement* Parse(const std::string& xml) {
-        parser_ = std::make_unique<xercesc::XercesDOMParser>();
-        parser_->setDoNamespaces(true);
-        const xercesc::MemBufInputSource source(reinterpret_cast<const XMLByte*>(xml.data()),
-                                                xml.size(), "test");
-        parser_->parse(source);
-        EXPECT_EQ(parser_->getErrorCount(), 0u);
-        return parser_->getDocument()->getDocumentElement();
-    }
-
-    static const DOMNode* FirstChildElement(const DOMNode* node) {
-        for (const DOMNode* child = node->getFirstChild(); child; child = child->getNextSibling()) {
-            if (child->getNodeType() == DOMNode::ELEMENT_NODE) {
-                return child;
-            }
-        }
-        return nullptr;
-    }
-
-private:
-    std::unique_ptr<xercesc::XercesDOMParser> parser_;
-};
+using XmlDomTest = TestSupport::XercesTest;
 
 TEST_F(XmlDomTest, FlagAttributesTakeOnlyKnownSpellings) {
     const DOMElement* element =
         Parse(R"(<E A="True" B="true" C="1" D="False" F="false" G="0" H="TRUE" I="yes" J=""/>)");
-    for (const char* name : {"A", "B", "C"}) {
-        bool value = false;
-        EXPECT_TRUE(XMLUtils::GetNodeAttribute(element, name, value)) << name;
-        EXPECT_TRUE(value) << name;
-    }
-    for (const char* name : {"D", "F", "G"}) {
-        bool value = true;
-        EXPECT_TRUE(XMLUtils::GetNodeAttribute(element, name, value)) << name;
-        EXPECT_FALSE(value) << name;
-    }
-    for (const char* name : {"H", "I", "J", "Missing"}) {
-        bool value = true;
-        EXPECT_FALSE(XMLUtils::GetNodeAttribute(element, name, value)) << name;
-        EXPECT_TRUE(value) << name;
+    // Name, whether it reads, and the value it gives; the target starts opposite to it.
+    const std::tuple<const char*, bool, bool> cases[] = {
+        {"A", true, true},   {"B", true, true},        {"C", true, true},   {"D", true, false},
+        {"F", true, false},  {"G", true, false},       {"H", false, false}, {"I", false, false},
+        {"J", false, false}, {"Missing", false, false}};
+    for (const auto& [name, reads, expected] : cases) {
+        bool value = !expected;
+        EXPECT_EQ(XMLUtils::GetNodeAttribute(element, name, value), reads) << name;
+        EXPECT_EQ(value, reads ? expected : !expected) << name;
     }
 }
 

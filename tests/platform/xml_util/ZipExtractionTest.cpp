@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace Orvik {
 namespace {
@@ -39,6 +41,20 @@ protected:
     }
     fs::path Out() const { return temp_.Root() / "a" / "b" / "out"; }
 
+    // A folder is an entry whose name ends in '/'.
+    fs::path Pack(const std::vector<std::pair<std::string, std::string>>& entries,
+                  const std::string& name = "archive.zip") const {
+        Writer::ZipPacker packer;
+        for (const auto& [entry, bytes] : entries) {
+            if (!entry.empty() && entry.back() == '/')
+                packer.AddDirectory(entry);
+            else
+                packer.AddBuffer(entry, bytes);
+        }
+        packer.Write(Archive(name).string());
+        return Archive(name);
+    }
+
     fs::path Extract(const fs::path& archive, const ZipExtractionLimits& limits = {}) {
         UTF16String document;
         XMLUtils::ExtractFromZipFile(U16(archive), U16(Out()), document, limits);
@@ -68,69 +84,44 @@ protected:
 };
 
 TEST_F(ZipExtractionTest, ExtractsNestedFoldersAndAnswersTheDocument) {
-    Writer::ZipPacker packer;
-    packer.AddBuffer("doc.xml", "<IFile/>");
-    packer.AddDirectory("side/");
-    packer.AddBuffer("side/deep/more/data.bin", std::string("x\0y", 3));
-    packer.AddBuffer("win\\style\\a.bin", "w");
-    packer.AddDirectory("empty/");
-    packer.Write(Archive().string());
+    const fs::path archive = Pack({{"doc.xml", "<IFile/>"},
+                                   {"side/", ""},
+                                   {"side/deep/more/data.bin", std::string("x\0y", 3)},
+                                   {"win\\style\\a.bin", "w"},
+                                   {"empty/", ""}});
 
-    EXPECT_EQ(Extract(Archive()), Out() / "doc.xml");
+    EXPECT_EQ(Extract(archive), Out() / "doc.xml");
     EXPECT_EQ(ReadFile(Out() / "doc.xml"), "<IFile/>");
     EXPECT_EQ(ReadFile(Out() / "side" / "deep" / "more" / "data.bin"), std::string("x\0y", 3));
     EXPECT_EQ(ReadFile(Out() / "win" / "style" / "a.bin"), "w");
     EXPECT_TRUE(fs::is_directory(Out() / "empty"));
 }
 
-TEST_F(ZipExtractionTest, PrefersTheTopLevelXmlNamedLikeTheArchive) {
-    Writer::ZipPacker packer;
-    packer.AddBuffer("a.xml", "a");
-    packer.AddBuffer("sub/Model.xml", "nested");
-    packer.AddBuffer("model.XML", "named");
-    packer.AddBuffer("notes.txt", "n");
-    packer.Write(Archive("Model.zip").string());
+TEST_F(ZipExtractionTest, DocumentIsTheTopLevelXmlNamedLikeTheArchiveElseTheFirst) {
+    const fs::path named = Pack(
+        {{"a.xml", "a"}, {"sub/Model.xml", "nested"}, {"model.XML", "named"}, {"notes.txt", "n"}},
+        "Model.zip");
+    EXPECT_EQ(Extract(named), Out() / "model.XML");
 
-    EXPECT_EQ(Extract(Archive("Model.zip")), Out() / "model.XML");
-}
-
-TEST_F(ZipExtractionTest, OtherwiseTakesTheFirstTopLevelXml) {
-    Writer::ZipPacker packer;
-    packer.AddBuffer("sub/pack.xml", "nested");
-    packer.AddBuffer("b.XML", "b");
-    packer.AddBuffer("a.xml", "a");
-    packer.Write(Archive("pack.zip").string());
-
-    EXPECT_EQ(Extract(Archive("pack.zip")), Out() / "b.XML");
-}
-
-TEST_F(ZipExtractionTest, FolderMayBeGivenWithTrailingSeparator) {
-    Writer::ZipPacker packer;
-    packer.AddBuffer("side/a.bin", "a");
-    packer.AddBuffer("doc.xml", "<IFile/>");
-    packer.Write(Archive().string());
-
+    fs::remove_all(Out());
+    const fs::path first =
+        Pack({{"sub/pack.xml", "nested"}, {"b.XML", "b"}, {"a.xml", "a"}}, "pack.zip");
+    // The folder may be given with a trailing separator.
     UTF16String document;
-    XMLUtils::ExtractFromZipFile(U16(Archive()), U16(Out() / ""), document);
-    EXPECT_TRUE(fs::equivalent(fs::path(document.ToUTF8()), Out() / "doc.xml"));
-    EXPECT_EQ(ReadFile(Out() / "side" / "a.bin"), "a");
+    XMLUtils::ExtractFromZipFile(U16(first), U16(Out() / ""), document);
+    EXPECT_TRUE(fs::equivalent(fs::path(document.ToUTF8()), Out() / "b.XML"));
 }
 
-TEST_F(ZipExtractionTest, RefusesArchiveWithoutTopLevelXml) {
-    Writer::ZipPacker packer;
-    packer.AddBuffer("sub/doc.xml", "<IFile/>");
-    packer.AddBuffer("xml", "no extension");
-    packer.Write(Archive().string());
-
-    ExpectRefusedLeavingNothing(Archive(), "no XML document");
-}
-
-TEST_F(ZipExtractionTest, RefusesMissingOrBrokenArchive) {
+TEST_F(ZipExtractionTest, RefusesMissingBrokenOrDocumentlessArchives) {
     ExpectRefusedLeavingNothing(Archive("missing.zip"), "cannot open");
     EXPECT_FALSE(fs::exists(Archive("missing.zip")));
 
     std::ofstream(Archive("broken.zip"), std::ios::binary) << "PK\x03\x04 not really a zip";
     ExpectRefusedLeavingNothing(Archive("broken.zip"), "cannot open");
+    fs::remove(Archive("broken.zip"));
+
+    ExpectRefusedLeavingNothing(Pack({{"sub/doc.xml", "<IFile/>"}, {"xml", "no extension"}}),
+                                "no XML document");
 }
 
 TEST_F(ZipExtractionTest, EveryHostileNameIsRefusedAndNothingEscapes) {
@@ -143,51 +134,37 @@ TEST_F(ZipExtractionTest, EveryHostileNameIsRefusedAndNothingEscapes) {
           std::string("C:evil.txt"), std::string("C:\\evil.txt"), std::string("CON.xml"),
           std::string("side/aux"), std::string("lpt1.txt"), std::string("Com9")}) {
         SCOPED_TRACE(hostile);
-        Writer::ZipPacker packer;
-        packer.AddBuffer("doc.xml", "<IFile/>");
-        packer.AddBuffer("side/ok.bin", "written before the hostile entry");
-        packer.AddBuffer(hostile, "evil");
-        packer.Write(Archive().string());
-
-        ExpectRefusedLeavingNothing(Archive(), "is refused");
+        ExpectRefusedLeavingNothing(Pack({{"doc.xml", "<IFile/>"},
+                                          {"side/ok.bin", "written before the hostile entry"},
+                                          {hostile, "evil"}}),
+                                    "is refused");
         EXPECT_FALSE(fs::exists(absolute));
         fs::remove(Archive());
     }
 }
 
 TEST_F(ZipExtractionTest, ExistingFolderIsNeitherUsedNorRemoved) {
-    Writer::ZipPacker packer;
-    packer.AddBuffer("doc.xml", "<IFile/>");
-    packer.Write(Archive().string());
+    const fs::path archive = Pack({{"doc.xml", "<IFile/>"}});
     fs::create_directories(Out());
     std::ofstream(Out() / "keep.txt") << "mine";
 
-    EXPECT_THROW(Extract(Archive()), FileException);
+    EXPECT_THROW(Extract(archive), FileException);
     EXPECT_EQ(ReadFile(Out() / "keep.txt"), "mine");
     EXPECT_FALSE(fs::exists(Out() / "doc.xml"));
 }
 
-TEST_F(ZipExtractionTest, EntryCountLimit) {
-    Writer::ZipPacker packer;
-    packer.AddBuffer("doc.xml", "<IFile/>");
-    packer.AddBuffer("a.bin", "a");
-    packer.AddDirectory("dir/");
-    packer.Write(Archive().string());
+TEST_F(ZipExtractionTest, EntryCountAndUnpackedSizeLimitsCountRealEntriesAndBytes) {
+    const fs::path three = Pack({{"doc.xml", "<IFile/>"}, {"a.bin", "a"}, {"dir/", ""}});
+    ExpectRefusedLeavingNothing(three, "3 entries", ZipExtractionLimits{2, 1 << 20});
+    EXPECT_EQ(Extract(three, ZipExtractionLimits{3, 1 << 20}), Out() / "doc.xml");
 
-    ExpectRefusedLeavingNothing(Archive(), "3 entries", ZipExtractionLimits{2, 1 << 20});
-    EXPECT_EQ(Extract(Archive(), ZipExtractionLimits{3, 1 << 20}), Out() / "doc.xml");
-}
-
-TEST_F(ZipExtractionTest, UnpackedSizeLimitCountsRealBytes) {
+    fs::remove_all(Out());
     constexpr std::uint64_t kOneMiB = 1 << 20;
-    Writer::ZipPacker packer;
-    packer.AddBuffer("doc.xml", "<IFile/>");
-    packer.AddBuffer("zeros.bin", std::string(2 * kOneMiB, '\0'));
-    packer.Write(Archive().string());
-    ASSERT_LT(fs::file_size(Archive()), 64u * 1024u) << "the entry should compress well";
-
-    ExpectRefusedLeavingNothing(Archive(), "limit", ZipExtractionLimits{100, kOneMiB});
-    EXPECT_EQ(Extract(Archive(), ZipExtractionLimits{100, 2 * kOneMiB + 8}), Out() / "doc.xml");
+    const fs::path zeros =
+        Pack({{"doc.xml", "<IFile/>"}, {"zeros.bin", std::string(2 * kOneMiB, '\0')}});
+    ASSERT_LT(fs::file_size(zeros), 64u * 1024u) << "the entry should compress well";
+    ExpectRefusedLeavingNothing(zeros, "limit", ZipExtractionLimits{100, kOneMiB});
+    EXPECT_EQ(Extract(zeros, ZipExtractionLimits{100, 2 * kOneMiB + 8}), Out() / "doc.xml");
     EXPECT_EQ(fs::file_size(Out() / "zeros.bin"), 2 * kOneMiB);
 }
 
