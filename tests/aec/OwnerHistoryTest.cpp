@@ -103,61 +103,33 @@ TEST_F(OwnerHistoryTest, OwnerHistoryLinksThePartiesReadBeforeIt) {
     EXPECT_EQ(action, AECChangeActionEnum::kModified);
 }
 
-TEST_F(OwnerHistoryTest, LaterUnknownOrMalformedReferencesStayNullAndKeepTheRecord) {
+TEST_F(OwnerHistoryTest, OnlyPartiesReadBeforeResolveAndTheFirstRecordOfAnIdWins) {
     const auto& history = ReadHistory(R"(
       <OwnerHistorySet>
-        <OwnerHistoryData HistoryContextId="h1">
+        <OwnerHistoryData HistoryContextId="h1" State="kLocked">
           <OwningPerson HistoryContextIdRef="p1"/>
           <LastModifyingPerson HistoryContextIdRef="p1"/>
           <OwningOrganization HistoryContextIdRef="o1"/>
         </OwnerHistoryData>
+        <OwnerHistoryData HistoryContextId="h1" State="kReadWrite"/>
+        <OwnerHistoryData State="kReadOnly"/>
       </OwnerHistorySet>
       <ApplicationSet>
         <ApplicationData HistoryContextId="a1"><ApplicationDeveloper HistoryContextIdRef="o1"/>
         </ApplicationData>
       </ApplicationSet>
-      <PersonSet><PersonData HistoryContextId="p1" GivenName="Ada"/></PersonSet>
-      <OrganizationSet><OrganizationData HistoryContextId="o1" Name="Builders"/></OrganizationSet>
+      <PersonSet><PersonData HistoryContextId="p1"/><PersonData GivenName="Nobody"/></PersonSet>
+      <OrganizationSet>
+        <OrganizationData HistoryContextId="o1" Name="First"/>
+        <OrganizationData HistoryContextId="o1" Name="Second"/>
+        <OrganizationData Name="Anonymous"/>
+      </OrganizationSet>
       <OwnerHistorySet>
         <OwnerHistoryData HistoryContextId="h2" State="kOpen" ChangeAction="kmodified"
                           CreationDate="yesterday">
           <OwningOrganization HistoryContextIdRef="o9"/>
           <LastModifyingOrganization HistoryContextId="o1"/>
         </OwnerHistoryData>
-      </OwnerHistorySet>)");
-    ASSERT_EQ(history.OwnerHistoryCount(), 2u);
-    ASSERT_EQ(history.PersonCount(), 1u);
-    const OwnerHistoryData& early = history.OwnerHistoryAt(0);
-    EXPECT_EQ(early.OwningPerson(), nullptr);
-    EXPECT_EQ(early.LastModifyingPerson(), nullptr);
-    EXPECT_EQ(early.OwningOrganization(), nullptr);
-    EXPECT_EQ(history.ApplicationAt(0).Developer(), nullptr);
-
-    const OwnerHistoryData& broken = history.OwnerHistoryAt(1);
-    EXPECT_EQ(broken.OwningOrganization(), nullptr);
-    EXPECT_EQ(broken.LastModifyingOrganization(), nullptr);
-    EXPECT_EQ(broken.OwningApplication(), nullptr);
-    AECOwnerHistoryStateEnum state = AECOwnerHistoryStateEnum::kLocked;
-    AECChangeActionEnum action = AECChangeActionEnum::kAdded;
-    EXPECT_FALSE(broken.State(state));
-    EXPECT_FALSE(broken.ChangeAction(action));
-    EXPECT_EQ(state, AECOwnerHistoryStateEnum::kLocked);
-    EXPECT_EQ(broken.CreationDate(), Time());
-    EXPECT_EQ(broken.LastModifiedDate(), Time());
-}
-
-TEST_F(OwnerHistoryTest, FirstRecordOfAnIdWinsAndRecordsWithoutIdAreSkipped) {
-    const auto& history = ReadHistory(R"(
-      <OrganizationSet>
-        <OrganizationData HistoryContextId="o1" Name="First"/>
-        <OrganizationData HistoryContextId="o1" Name="Second"/>
-        <OrganizationData Name="Anonymous"/>
-      </OrganizationSet>
-      <PersonSet><PersonData HistoryContextId="p1"/><PersonData GivenName="Nobody"/></PersonSet>
-      <OwnerHistorySet>
-        <OwnerHistoryData HistoryContextId="h1" State="kLocked"/>
-        <OwnerHistoryData HistoryContextId="h1" State="kReadWrite"/>
-        <OwnerHistoryData State="kReadOnly"/>
       </OwnerHistorySet>
       <OrganizationSet>
         <OrganizationData HistoryContextId="o1" Name="Third"/>
@@ -166,12 +138,30 @@ TEST_F(OwnerHistoryTest, FirstRecordOfAnIdWinsAndRecordsWithoutIdAreSkipped) {
     ASSERT_EQ(history.OrganizationCount(), 2u);
     EXPECT_EQ(history.OrganizationAt(0).Name(), UTF8String("First"));
     EXPECT_EQ(history.OrganizationAt(1).Name(), UTF8String("Fourth"));
-    EXPECT_EQ(history.PersonCount(), 1u);
-    ASSERT_EQ(history.OwnerHistoryCount(), 1u);
-    AECOwnerHistoryStateEnum state{};
-    ASSERT_TRUE(m_context.FindOwnerHistory("h1")->State(state));
-    EXPECT_EQ(state, AECOwnerHistoryStateEnum::kLocked);
     EXPECT_THROW(history.OrganizationAt(2), std::out_of_range);
+    EXPECT_EQ(history.PersonCount(), 1u);
+    EXPECT_EQ(history.ApplicationAt(0).Developer(), nullptr);
+    ASSERT_EQ(history.OwnerHistoryCount(), 2u);
+
+    const OwnerHistoryData& early = *m_context.FindOwnerHistory("h1");
+    EXPECT_EQ(early.OwningPerson(), nullptr);
+    EXPECT_EQ(early.LastModifyingPerson(), nullptr);
+    EXPECT_EQ(early.OwningOrganization(), nullptr);
+    AECOwnerHistoryStateEnum state{};
+    ASSERT_TRUE(early.State(state));
+    EXPECT_EQ(state, AECOwnerHistoryStateEnum::kLocked);
+
+    // An unknown id, the wrong attribute, and names and dates that do not parse.
+    const OwnerHistoryData& broken = history.OwnerHistoryAt(1);
+    EXPECT_EQ(broken.OwningOrganization(), nullptr);
+    EXPECT_EQ(broken.LastModifyingOrganization(), nullptr);
+    EXPECT_EQ(broken.OwningApplication(), nullptr);
+    AECChangeActionEnum action = AECChangeActionEnum::kAdded;
+    EXPECT_FALSE(broken.State(state));
+    EXPECT_FALSE(broken.ChangeAction(action));
+    EXPECT_EQ(state, AECOwnerHistoryStateEnum::kLocked);
+    EXPECT_EQ(broken.CreationDate(), Time());
+    EXPECT_EQ(broken.LastModifiedDate(), Time());
 }
 
 TEST_F(OwnerHistoryTest, AddressesKeepTheirKindAndFieldsAndRolesDefaultToUserDefined) {

@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <fstream>
+#include <sstream>
 #include <unistd.h>
 
 namespace Orvik::TestSupport {
@@ -36,6 +38,19 @@ std::set<std::string> TempDirectory::Tree() const {
 
 std::string TempDirectory::PathOf(const std::string& fileName) const {
     return (root_ / fileName).string();
+}
+
+std::string TempDirectory::Write(const std::string& fileName, const std::string& bytes) const {
+    const std::string path = PathOf(fileName);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    return path;
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
 }
 
 } // namespace Orvik::TestSupport

@@ -1,10 +1,8 @@
 #include "TempDirectory.h"
 
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <orvik/writer/XmlDocumentBuilder.h>
-#include <sstream>
 #include <stdexcept>
 
 namespace Orvik::Writer::Test {
@@ -124,10 +122,7 @@ TEST(XmlDocumentBuilder, WritesExactlyTheSerializedDocumentOrNamesThePath) {
     XmlDocumentBuilder builder;
     builder.TextElement("A", "line\r\nbreak");
     builder.WriteTo(directory.PathOf("doc.xml"));
-    std::ifstream file(directory.PathOf("doc.xml"), std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    EXPECT_EQ(content.str(), builder.ToString());
+    EXPECT_EQ(TestSupport::ReadFile(directory.PathOf("doc.xml")), builder.ToString());
 
     const std::string path = directory.PathOf("missing/doc.xml");
     const std::string message = MessageOf<std::runtime_error>([&] { builder.WriteTo(path); });

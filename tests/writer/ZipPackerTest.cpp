@@ -1,6 +1,5 @@
 #include "TempDirectory.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <orvik/writer/ZipPacker.h>
@@ -42,7 +41,6 @@ class ZipPackerTest : public ::testing::Test {
 protected:
     std::string Path(const std::string& name) const { return directory_.PathOf(name); }
 
-private:
     TestSupport::TempDirectory directory_;
 };
 
@@ -53,10 +51,9 @@ TEST_F(ZipPackerTest, RoundTripsBuffersFilesAndDirectoriesReplacingAnOldArchive)
 
     const std::string binary("\0\x01\xFF payload \0", 12);
     const std::string compressible(100000, 'z');
-    std::ofstream(Path("source.bin"), std::ios::binary) << binary;
     ZipPacker packer;
     packer.AddBuffer("doc.xml", compressible);
-    packer.AddFile("media/source.bin", Path("source.bin"));
+    packer.AddFile("media/source.bin", directory_.Write("source.bin", binary));
     packer.AddDirectory("empty/");
     packer.AddBuffer("zero.txt", "");
     packer.Write(Path("out.zip"));

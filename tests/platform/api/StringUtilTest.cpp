@@ -39,7 +39,7 @@ TEST(StringUtilNumbers, ParseWholeTextWithSurroundingBlanks) {
     EXPECT_EQ(StringUtil::FromUnsignedlong(u), UTF8String("18446744073709551615"));
 }
 
-TEST(StringUtilNumbers, FailuresLeaveTheTargetUnchanged) {
+TEST(StringUtilNumbers, FailuresLeaveTheTargetUnchangedAndFloatsRound) {
     const char16_t* const notNumbers[] = {u"",    u"  ",  u"abc",   u"1x",    u"1 2",
                                           u"+",   u"+-1", u"--1",   u"0x10",  u"1,5",
                                           u"inf", u"nan", u"1e999", u"\uFF11"};
@@ -64,12 +64,8 @@ TEST(StringUtilNumbers, FailuresLeaveTheTargetUnchanged) {
     float f = 7.0f;
     EXPECT_FALSE(StringUtil::ToFloat(u"1e39", f));
     EXPECT_EQ(f, 7.0f);
-}
-
-TEST(StringUtilNumbers, FloatRoundsToSinglePrecision) {
-    float f = 0;
     ASSERT_TRUE(StringUtil::ToFloat(u"0.1", f));
-    EXPECT_EQ(f, 0.1f);
+    EXPECT_EQ(f, 0.1f) << "rounded to single precision";
     EXPECT_NE(static_cast<double>(f), 0.1);
 }
 

@@ -40,7 +40,7 @@ TEST(Unicode, MalformedUtf8BecomesReplacementCharactersAndKeepsWhatFollows) {
         EXPECT_EQ(Unicode::Utf8ToUtf16(bytes), text) << ::testing::PrintToString(bytes);
 }
 
-TEST(Unicode, LoneSurrogatesBecomeReplacementCharacters) {
+TEST(Unicode, LoneSurrogatesAndWideCodePointsOutsideUnicodeAreReplaced) {
     const std::u16string loneHigh = {u'a', char16_t(0xD83D), u'b'};
     const std::u16string loneLow = {char16_t(0xDE00), u'c'};
     const std::u16string highAtEnd = {u'x', char16_t(0xD83D)};
@@ -52,9 +52,7 @@ TEST(Unicode, LoneSurrogatesBecomeReplacementCharacters) {
     EXPECT_EQ(Unicode::Utf16ToUtf8(highAtEnd), "x\xEF\xBF\xBD");
     EXPECT_EQ(Unicode::Utf16ToWide(loneLow), L"\uFFFD"
                                              L"c");
-}
 
-TEST(Unicode, WideCodePointsOutsideUnicodeAreReplaced) {
     if constexpr (sizeof(wchar_t) == 4) {
         const std::wstring wide = {L'a', static_cast<wchar_t>(0x110000),
                                    static_cast<wchar_t>(0xD800)};
@@ -76,14 +74,12 @@ TEST(Strings, ConvertLosslesslyBetweenForms) {
     EXPECT_EQ(UTF16String(static_cast<const char16_t*>(nullptr)), UTF16String());
 }
 
-TEST(Strings, TrimRemovesOnlyAsciiBlanksAtTheEnds) {
+TEST(Strings, TrimTakesOnlyAsciiBlanksAtTheEndsAndCompareIsOrdinal) {
     EXPECT_EQ(UTF8String(" \t\r\na b\n ").Trim(), UTF8String("a b"));
     EXPECT_EQ(UTF16String(u" \t x\u00A0 ").Trim(), UTF16String(u"x\u00A0"));
     EXPECT_TRUE(UTF16String(u" \t\r\n").Trim().IsEmpty());
     EXPECT_TRUE(UTF8String().Trim().IsEmpty());
-}
 
-TEST(Strings, CompareIsOrdinalAndCaseSensitive) {
     EXPECT_LT(UTF8String("B").Compare(UTF8String("a")), 0);
     EXPECT_EQ(UTF8String("id").Compare(UTF8String("id")), 0);
     EXPECT_GT(UTF8String("ab").Compare(UTF8String("a")), 0);

@@ -7,7 +7,6 @@
 #include "veld/VeldUtil.h"
 
 #include <cmath>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
@@ -33,8 +32,7 @@ std::string Layout(const BodyFileWriter& writer, bool text) {
 class BodyFileRestoreTest : public ::testing::Test {
 protected:
     Restored Restore(const std::string& bytes, bool text, bool allowInsecure = false) {
-        const std::string path = m_dir.PathOf("bodies.bin");
-        std::ofstream(path, std::ios::binary) << bytes;
+        const std::string path = m_dir.Write("bodies.bin", bytes);
         Restored out;
         VeldUtil::FilePtr file(VeldUtil::OpenVeldFile(UTF8String(path), text ? "r" : "rb"));
         EXPECT_NE(file, nullptr);
@@ -159,21 +157,20 @@ TEST_F(BodyFileRestoreTest, MalformedFilesAndBrokenGeometryAreRefusedWhole) {
     unknownKind[16] = '\x09';
     files.emplace_back(unknownKind, false);
 
-    BodyFileWriter::Ellipse flat;
-    flat.ratio = 0.0;
-    BodyFileWriter::Line still;
-    still.direction = {0, 0, 0};
-    BodyFileWriter::Nurbs shortKnots;
-    shortKnots.controlPoints = {{0, 0, 0}, {1, 0, 0}};
-    shortKnots.knots = {0, 0, 1};
-    BodyFileWriter::Nurbs zeroWeight = shortKnots;
-    zeroWeight.knots = {0, 0, 1, 1};
-    zeroWeight.rational = true;
-    zeroWeight.weights = {1.0, 0.0};
-    BodyFileWriter::Line notANumber;
-    notANumber.end = std::nan("");
-    for (const BodyFileWriter::Curve& curve :
-         {BodyFileWriter::Curve(flat), {still}, {shortKnots}, {zeroWeight}, {notANumber}}) {
+    // Geometry the kernel cannot build, each after a good edge.
+    using W = BodyFileWriter;
+    const std::vector<W::Point> two = {{0, 0, 0}, {1, 0, 0}};
+    const W::Curve broken[] = {
+        W::Ellipse{{}, {0, 0, 1}, {1, 0, 0}, 0.0, 0.0, 1.0}, // flat
+        W::Ellipse{{}, {0, 0, 1}, {1, 0, 0}, 1.5, 0.0, 1.0}, // minor axis the longer
+        W::Line{{}, {0, 0, 0}, 0.0, 1.0},                    // no direction
+        W::Line{{}, {1, 0, 0}, 2.0, 1.0},                    // ends before it starts
+        W::Line{{}, {1, 0, 0}, 0.0, std::nan("")},           // not a number
+        W::Nurbs{1, false, two, {}, {0, 0, 1}},              // too few knots
+        W::Nurbs{1, false, two, {}, {0, 1, 0, 1}},           // knots going back
+        W::Nurbs{1, true, two, {1.0, 0.0}, {0, 0, 1, 1}},    // a zero weight
+    };
+    for (const W::Curve& curve : broken) {
         BodyFileWriter writer;
         writer.AddEdge({"Good", "", BodyFileWriter::Line{}}).AddEdge({"Bad", "", curve});
         for (bool text : {true, false})

@@ -22,7 +22,7 @@ TEST(XmlBase64, KnownVectors) {
     }
 }
 
-TEST(XmlBase64, RoundTripsEveryByteValueAndLength) {
+TEST(XmlBase64, RoundTripsEveryByteValueAndLengthWithPaddingOptionalAndBlanksIgnored) {
     std::string bytes;
     for (int i = 0; i < 256; ++i) {
         bytes.push_back(static_cast<char>(i));
@@ -33,9 +33,7 @@ TEST(XmlBase64, RoundTripsEveryByteValueAndLength) {
         ASSERT_TRUE(XMLStrUtil::FromBase64(XMLStrUtil::ToBase64(slice), decoded));
         EXPECT_EQ(decoded, slice);
     }
-}
 
-TEST(XmlBase64, PaddingOptionalAndWhitespaceIgnored) {
     EXPECT_EQ(XMLStrUtil::FromBase64("Zm9vYg"), "foob");
     EXPECT_EQ(XMLStrUtil::FromBase64("Zm9vYmE"), "fooba");
     EXPECT_EQ(XMLStrUtil::FromBase64(" Zm9v\r\n\tYmFy \n"), "foobar");

@@ -23,6 +23,9 @@ using Writer::GeometryStreamWriter;
 using Writer::LittleEndianBytes;
 using Writer::StreamMesh;
 
+// Id, type code and the one u64 of payload.
+using Curve = std::tuple<std::string, std::uint64_t, std::uint64_t>;
+
 // Meshes go to the real mesh reader; a curve payload here is one u64, recorded as read.
 class RecordingReader : public XMLStreamReaderInterface {
 public:
@@ -43,7 +46,7 @@ public:
         return true;
     }
 
-    std::vector<std::tuple<std::string, std::uint64_t, std::uint64_t>> curves;
+    std::vector<Curve> curves;
 
 private:
     MeshStreamReader m_meshes;
@@ -77,9 +80,7 @@ std::string Stream(const StreamMesh& mesh, const PolygonStyles& styles = {}, boo
 class GeometryStreamWalkTest : public ::testing::Test {
 protected:
     bool Walk(const std::string& bytes, bool legacy = false, bool innerLoops = false) {
-        const std::string path = m_dir.PathOf("stream.bin");
-        std::ofstream(path, std::ios::binary) << bytes;
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(m_dir.Write("stream.bin", bytes), std::ios::binary);
         RecordingReader reader(&in, legacy, meshes, innerLoops);
         const bool read = XMLReaderUtil::ReadGeometryFromExternalFile(reader);
         curves = reader.curves;
@@ -94,12 +95,20 @@ protected:
 
     TestSupport::TempDirectory m_dir;
     MeshObjectTable meshes;
-    std::vector<std::tuple<std::string, std::uint64_t, std::uint64_t>> curves;
+    std::vector<Curve> curves;
 };
 
-TEST_F(GeometryStreamWalkTest, MeshRecordRoundTripsEveryPart) {
-    ASSERT_TRUE(Walk(Stream(Square(), {{1, {"s1", "s2", "s1"}}})));
+TEST_F(GeometryStreamWalkTest, MeshRecordRoundTripsEveryPartAndCurveRecordsInterleave) {
+    GeometryStreamWriter writer(false, false);
+    writer.AddCurveRecord("c1", 1, Word(11));
+    writer.AddMesh("m", Square());
+    writer.AddMeshStyleIds({{1, {"s1", "s2", "s1"}}});
+    writer.AddCurveRecord("c1", 4, Word(12));
+    writer.AddCurveRecord("c2", 99, Word(13) + Word(14));
+    writer.AddCurveRecord("c3", 6, Word(15));
+    ASSERT_TRUE(Walk(writer.Bytes()));
 
+    EXPECT_EQ(curves, (std::vector<Curve>{{"c1", 1, 11}, {"c1", 4, 12}, {"c3", 6, 15}}));
     const XMLPolygonMesh* mesh = Mesh("m");
     ASSERT_NE(mesh, nullptr);
     EXPECT_EQ(mesh->Id(), UTF8String("m"));
@@ -141,19 +150,6 @@ TEST_F(GeometryStreamWalkTest, FixedBytesOfSmallestStream) {
     StreamMesh one;
     one.positions = {{0, 0, 0}};
     EXPECT_EQ(Stream(one), bytes);
-}
-
-TEST_F(GeometryStreamWalkTest, CurveRecordsInterleaveWithMeshes) {
-    GeometryStreamWriter writer(false, false);
-    writer.AddCurveRecord("c1", 1, Word(11));
-    writer.AddMesh("m1", Square());
-    writer.AddCurveRecord("c1", 4, Word(12));
-    writer.AddCurveRecord("c2", 99, Word(13) + Word(14));
-    writer.AddCurveRecord("c3", 6, Word(15));
-    ASSERT_TRUE(Walk(writer.Bytes()));
-    EXPECT_NE(Mesh("m1"), nullptr);
-    using Curve = std::tuple<std::string, std::uint64_t, std::uint64_t>;
-    EXPECT_EQ(curves, (std::vector<Curve>{{"c1", 1, 11}, {"c1", 4, 12}, {"c3", 6, 15}}));
 }
 
 TEST_F(GeometryStreamWalkTest, MalformedStreamsFailKeepingOnlyEarlierRecords) {

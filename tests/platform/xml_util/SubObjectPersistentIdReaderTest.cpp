@@ -5,7 +5,6 @@
 #include "orvik/writer/LittleEndianBytes.h"
 #include "orvik/writer/SubObjectPersistentIdFileWriter.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace Orvik {
@@ -17,9 +16,8 @@ using IdMap = std::map<UTF8String, UTF8String>;
 class SubObjectPersistentIdReaderTest : public ::testing::Test {
 protected:
     bool Load(const std::string& bytes) {
-        const std::string path = m_dir.PathOf("ids.bin");
-        std::ofstream(path, std::ios::binary) << bytes;
-        return SubObjectPersistentIdReader::LoadSubObjectPersistentIds(UTF16String(path), table);
+        return SubObjectPersistentIdReader::LoadSubObjectPersistentIds(
+            UTF16String(m_dir.Write("ids.bin", bytes)), table);
     }
 
     TestSupport::TempDirectory m_dir;

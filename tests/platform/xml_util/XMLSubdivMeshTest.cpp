@@ -47,15 +47,9 @@ TEST(XMLSubdivMeshTest, IdentityStaysOnWrapperWhileGeometryComesFromCage) {
     auto mesh = MakeSubdiv();
     mesh->SetId(UTF8String("renamed"));
     mesh->SetObjectLabel(UTF16String(u"outer"));
-    mesh->SetLodId(UTF8String("lod"));
-    mesh->SetIsSingleSided(true);
     mesh->Cage().SetGeometry({Position(1, 2, 3)}, {}, {}, {});
     EXPECT_EQ(mesh->Id(), UTF8String("renamed"));
     EXPECT_EQ(mesh->Label(), UTF16String(u"outer"));
-    EXPECT_EQ(mesh->LodId(), UTF8String("lod"));
-    bool singleSided = false;
-    EXPECT_EQ(mesh->IsSingleSided(singleSided), IsValueSpecifiedEnum::kSpecified);
-    EXPECT_TRUE(singleSided);
     EXPECT_EQ(mesh->Vertices().at(0), Position(1, 2, 3));
     EXPECT_EQ(KindOf(mesh.get()), ObjectKindEnum::kSubdivMesh);
     EXPECT_EQ(KindOf(&mesh->Cage()), ObjectKindEnum::kPolygonMesh);

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,12 +19,7 @@ UTF16String U16(const fs::path& path) {
     return UTF16String(path.string());
 }
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using TestSupport::ReadFile;
 
 // The archive lies in <temp>/in, the extraction folder is <temp>/a/b/out, so that a name
 // climbing one or two levels would land in a place the test inspects.
@@ -112,16 +106,24 @@ TEST_F(ZipExtractionTest, DocumentIsTheTopLevelXmlNamedLikeTheArchiveElseTheFirs
     EXPECT_TRUE(fs::equivalent(fs::path(document.ToUTF8()), Out() / "b.XML"));
 }
 
-TEST_F(ZipExtractionTest, RefusesMissingBrokenOrDocumentlessArchives) {
+TEST_F(ZipExtractionTest, RefusesMissingBrokenOrDocumentlessArchivesAndExistingFolders) {
     ExpectRefusedLeavingNothing(Archive("missing.zip"), "cannot open");
     EXPECT_FALSE(fs::exists(Archive("missing.zip")));
 
-    std::ofstream(Archive("broken.zip"), std::ios::binary) << "PK\x03\x04 not really a zip";
-    ExpectRefusedLeavingNothing(Archive("broken.zip"), "cannot open");
+    const fs::path broken = temp_.Write("in/broken.zip", "PK\x03\x04 not really a zip");
+    ExpectRefusedLeavingNothing(broken, "cannot open");
     fs::remove(Archive("broken.zip"));
 
     ExpectRefusedLeavingNothing(Pack({{"sub/doc.xml", "<IFile/>"}, {"xml", "no extension"}}),
                                 "no XML document");
+
+    // An existing folder is neither used nor removed.
+    const fs::path archive = Pack({{"doc.xml", "<IFile/>"}});
+    fs::create_directories(Out());
+    std::ofstream(Out() / "keep.txt") << "mine";
+    EXPECT_THROW(Extract(archive), FileException);
+    EXPECT_EQ(ReadFile(Out() / "keep.txt"), "mine");
+    EXPECT_FALSE(fs::exists(Out() / "doc.xml"));
 }
 
 TEST_F(ZipExtractionTest, EveryHostileNameIsRefusedAndNothingEscapes) {
@@ -141,16 +143,6 @@ TEST_F(ZipExtractionTest, EveryHostileNameIsRefusedAndNothingEscapes) {
         EXPECT_FALSE(fs::exists(absolute));
         fs::remove(Archive());
     }
-}
-
-TEST_F(ZipExtractionTest, ExistingFolderIsNeitherUsedNorRemoved) {
-    const fs::path archive = Pack({{"doc.xml", "<IFile/>"}});
-    fs::create_directories(Out());
-    std::ofstream(Out() / "keep.txt") << "mine";
-
-    EXPECT_THROW(Extract(archive), FileException);
-    EXPECT_EQ(ReadFile(Out() / "keep.txt"), "mine");
-    EXPECT_FALSE(fs::exists(Out() / "doc.xml"));
 }
 
 TEST_F(ZipExtractionTest, EntryCountAndUnpackedSizeLimitsCountRealEntriesAndBytes) {
