@@ -24,7 +24,10 @@ public:
 
     void SetId(const UTF8String& id) { m_id = id; }
     void SetLabel(const UTF16String& label) { m_label = label; }
-    void SetChangeKey(const UTF16String& changeKey) { m_changeKey = changeKey; }
+    void SetChangeKey(const UTF16String& changeKey) {
+        m_changeKey = changeKey;
+        m_hasChangeKey = true;
+    }
     void SetVersionPersistentId(const UTF8String& id) { m_versionPersistentId = id; }
     void AddExtensionDataContent(const ExtensionDataContent& content);
     void AddExtensionDataContent(const std::vector<ExtensionDataContent>& contents);
@@ -33,6 +36,9 @@ public:
 
     const UTF8String& IdRef() const { return m_id; }
     const UTF16String& LabelRef() const { return m_label; }
+    // Set by any "ChangeKey", an empty one included.
+    bool HasChangeKey() const { return m_hasChangeKey; }
+    const UTF16String& ChangeKeyRef() const { return m_changeKey; }
 
     UTF8String IdImpl() const { return m_id; }
     UTF16String LabelImpl() const { return m_label; }
@@ -47,6 +53,7 @@ private:
     UTF8String m_id;
     UTF16String m_label;
     UTF16String m_changeKey;
+    bool m_hasChangeKey = false;
     UTF8String m_versionPersistentId;
     std::vector<ExtensionDataContent> m_extensionData;
     std::vector<Property> m_properties;

@@ -1,8 +1,8 @@
 #include "geometry/BrepElementParser.h"
 
 #include "loader/ElementReaders.h"
+#include "loader/ReadContext.h"
 #include "orvik/api/ObjectCollector.h"
-#include "producer/XMLProducerImpl.h"
 #include "xml_util/SubObjectPersistentIdReader.h"
 #include "xml_util/XMLBrep.h"
 #include "xml_util/XMLNames.h"
@@ -58,24 +58,21 @@ void ForEachChildElement(const DOMElement& parent, Visit visit) {
 }
 
 void ReadAttributes(const DOMElement& element, const BodyTable& bodies, BrepElementData& data) {
-    const AttributeMapType attributes = XMLUtils::AttributeMap(&element);
-    data.idAsRead = UTF8String(XMLUtils::LookupAttribute(attributes, "ID"));
-    data.label = XMLUtils::LookupAttribute(attributes, "Label");
-    data.visible =
-        ElementReaders::IsVisibleValue(XMLUtils::LookupAttribute(attributes, "Visibility"));
+    data.idAsRead = UTF8String(UTF16String(element.getAttribute(u"ID")));
+    data.label = UTF16String(element.getAttribute(u"Label"));
+    data.visible = ElementReaders::IsVisibleValue(UTF16String(element.getAttribute(u"Visibility")));
     data.netVisible =
-        ElementReaders::IsVisibleValue(XMLUtils::LookupAttribute(attributes, "NetVisibility"));
-    XMLUtils::GetGeometryTypeFromString(XMLUtils::LookupAttribute(attributes, "Type"),
+        ElementReaders::IsVisibleValue(UTF16String(element.getAttribute(u"NetVisibility")));
+    XMLUtils::GetGeometryTypeFromString(UTF16String(element.getAttribute(u"Type")),
                                         data.geometryType);
     data.versionPersistentId =
-        UTF8String(XMLUtils::LookupAttribute(attributes, "VersionPersistentId"));
+        UTF8String(UTF16String(element.getAttribute(u"VersionPersistentId")));
     const auto found = bodies.find(data.idAsRead);
     data.body = found != bodies.end() ? found->second.get() : nullptr;
 }
 
 // Faces and edges name their styles by sub-entity id; each "Styles" list sets them anew.
-void ReadSubEntityStyles(XMLProducerImpl& context, const DOMElement& subEntity,
-                         BrepElementData& data) {
+void ReadSubEntityStyles(ReadContext& context, const DOMElement& subEntity, BrepElementData& data) {
     UTF8String subEntityId;
     XMLUtils::GetNodeAttribute(&subEntity, u"ID", subEntityId);
     ForEachChildElement(subEntity, [&](const DOMElement& grandchild) {
@@ -98,7 +95,7 @@ void ReadUnitOrTolerance(const DOMElement& child, BrepElementData& data) {
     data.unitOrToleranceSeen = true;
 }
 
-bool ReadPresentation(XMLProducerImpl& context, const DOMElement& child, BrepElementData& data) {
+bool ReadPresentation(ReadContext& context, const DOMElement& child, BrepElementData& data) {
     if (IsNamed(child, u"Styles"))
         ElementReaders::ReadStyleRefs(&context, &child, data.styles);
     else if (IsNamed(child, u"NetStyles"))
@@ -116,7 +113,7 @@ bool ReadPresentation(XMLProducerImpl& context, const DOMElement& child, BrepEle
     return true;
 }
 
-void ReadChild(XMLProducerImpl& context, const DOMElement& child, BrepElementData& data) {
+void ReadChild(ReadContext& context, const DOMElement& child, BrepElementData& data) {
     if (ReadPresentation(context, child, data))
         return;
     if (IsNamed(child, u"ChangeKey")) {
@@ -137,7 +134,7 @@ void ReadChild(XMLProducerImpl& context, const DOMElement& child, BrepElementDat
 }
 
 // The side file's map is handed over once; without a side file the element carries its own.
-void TakePersistentIds(XMLProducerImpl& context, const DOMElement& element, BrepElementData& data) {
+void TakePersistentIds(ReadContext& context, const DOMElement& element, BrepElementData& data) {
     SubObjectIdTable& table = context.Cache().subObjectPersistentIds;
     if (table.empty()) {
         SubObjectPersistentIdReader::ReadSubObjectPersistentIdsFromXML(&element,
@@ -194,7 +191,7 @@ std::unique_ptr<XMLBrep> MakeBrep(const UTF8String& id, BrepElementData& data) {
 
 } // namespace
 
-bool BrepElementParser::ParseBrepElement(XMLProducerImpl& context, const DOMElement* element,
+bool BrepElementParser::ParseBrepElement(ReadContext& context, const DOMElement* element,
                                          const BodyTable& bodiesByDxid, UTF8String& id) {
     if (element == nullptr)
         return true;
@@ -204,10 +201,10 @@ bool BrepElementParser::ParseBrepElement(XMLProducerImpl& context, const DOMElem
                         [&](const DOMElement& child) { ReadChild(context, child, data); });
     TakePersistentIds(context, *element, data);
     ApplyUnitAndTolerance(data);
-    id = ElementReaders::ReadElementId(context, element);
-    if (context.Collector()->HasObject(id))
+    id = context.OwnId(*element);
+    if (context.Holds(id))
         return true;
-    context.Collector()->AddObject(MakeBrep(id, data));
+    context.Adopt(MakeBrep(id, data));
     return true;
 }
 

@@ -2,8 +2,8 @@
 
 #include "geometry/XMLCurve.h"
 #include "loader/ElementReaders.h"
+#include "loader/ReadContext.h"
 #include "orvik/api/ObjectCollector.h"
-#include "producer/XMLProducerImpl.h"
 #include "xml_util/XMLUtils.h"
 
 namespace Orvik {
@@ -19,7 +19,7 @@ UTF8String IdAsRead(const DOMElement& element) {
 
 // Registers a waiting stream curve read from the element; the table's entry goes either way,
 // since a curve the collector refuses is destroyed.
-bool RegisterCachedCurve(XMLProducerImpl& context, const DOMElement& element,
+bool RegisterCachedCurve(ReadContext& context, const DOMElement& element,
                          CurveTable::iterator entry, CurveTable& curvesById) {
     std::unique_ptr<IObject> object = std::move(entry->second);
     curvesById.erase(entry);
@@ -27,17 +27,16 @@ bool RegisterCachedCurve(XMLProducerImpl& context, const DOMElement& element,
     if (curve == nullptr)
         return false;
     curve->ParseCurveElement(&element, EdgeCurveTable());
-    return context.Collector()->AddObject(std::move(object));
+    return context.Adopt(std::move(object)) != nullptr;
 }
 
 } // namespace
 
-bool CurveElementReaders::ParseStreamCurveElement(XMLProducerImpl& context,
-                                                  const DOMElement& element, CurveTable& curvesById,
-                                                  UTF8String& id) {
+bool CurveElementReaders::ParseStreamCurveElement(ReadContext& context, const DOMElement& element,
+                                                  CurveTable& curvesById, UTF8String& id) {
     const UTF8String asRead = IdAsRead(element);
-    id = ElementReaders::ReadElementId(context, &element);
-    if (context.Collector()->HasObject(id))
+    id = context.OwnId(element);
+    if (context.Holds(id))
         return true;
     const auto entry = curvesById.find(asRead);
     if (entry == curvesById.end() || entry->second == nullptr)
@@ -45,20 +44,20 @@ bool CurveElementReaders::ParseStreamCurveElement(XMLProducerImpl& context,
     return RegisterCachedCurve(context, element, entry, curvesById);
 }
 
-IObject* CurveElementReaders::ReadChildCurve(XMLProducerImpl& context, const DOMElement& element,
+IObject* CurveElementReaders::ReadChildCurve(ReadContext& context, const DOMElement& element,
                                              const ExternalGeometryTables& tables) {
     if (!tables.curvesById.empty()) {
         UTF8String id;
         if (ParseStreamCurveElement(context, element, tables.curvesById, id))
-            return context.FindObject(id);
+            return context.Find(id);
     }
     if (tables.edgeCurvesByDxid.empty())
         return nullptr;
-    return AddKernelCurve(context, element, tables.edgeCurvesByDxid);
+    return ReadKernelCurve(context, element, tables.edgeCurvesByDxid);
 }
 
 CurveElementReaders::DispatchOutcome
-CurveElementReaders::DispatchCurve(XMLProducerImpl& context, const DOMElement& element,
+CurveElementReaders::DispatchCurve(ReadContext& context, const DOMElement& element,
                                    const ExternalGeometryTables& tables) {
     DispatchOutcome outcome{false, false};
     if (!tables.curvesById.empty()) {
@@ -70,21 +69,38 @@ CurveElementReaders::DispatchCurve(XMLProducerImpl& context, const DOMElement& e
         return outcome;
     // Compared as it stands: a kernel curve registered under a new id is refused below by the
     // collector instead.
-    if (context.Collector()->HasObject(IdAsRead(element)))
+    if (context.Holds(IdAsRead(element)))
         return outcome;
     // Reading the element cannot fail here; a curve the collector refuses (its new id is held
     // by the stream curve taken above) is dropped, and the element is done all the same.
-    AddKernelCurve(context, element, tables.edgeCurvesByDxid);
+    ReadKernelCurve(context, element, tables.edgeCurvesByDxid);
     return DispatchOutcome{true, true};
 }
 
-IObject* CurveElementReaders::AddKernelCurve(XMLProducerImpl& context, const DOMElement& element,
-                                             const EdgeCurveTable& edgeCurvesByDxid) {
+bool CurveElementReaders::ReadSetCurve(ReadContext& context, const DOMElement& element,
+                                       const ExternalGeometryTables& tables, UTF8String& id) {
+    bool listed = false;
+    if (!tables.curvesById.empty())
+        listed = ParseStreamCurveElement(context, element, tables.curvesById, id);
+    if (tables.edgeCurvesByDxid.empty())
+        return listed;
+    // Offered under the id the stream curve may hold already; then the collector refuses and
+    // destroys this one, and the id is listed once.
+    IObject* kernelCurve = ReadKernelCurve(context, element, tables.edgeCurvesByDxid);
+    if (!listed && kernelCurve != nullptr) {
+        id = kernelCurve->Id();
+        listed = true;
+    }
+    return listed;
+}
+
+IObject* CurveElementReaders::ReadKernelCurve(ReadContext& context, const DOMElement& element,
+                                              const EdgeCurveTable& edgeCurvesByDxid) {
     auto curve = std::make_unique<XMLCurve>(&context);
     if (!curve->ParseCurveElement(&element, edgeCurvesByDxid))
         return nullptr;
     IObject* held = curve.get();
-    return context.Collector()->AddObject(std::move(curve)) ? held : nullptr;
+    return context.Adopt(std::move(curve)) != nullptr ? held : nullptr;
 }
 
 } // namespace Orvik

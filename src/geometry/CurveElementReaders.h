@@ -8,7 +8,7 @@
 
 namespace Orvik {
 
-class XMLProducerImpl;
+class ReadContext;
 
 // The ways an "ICurve" element becomes a curve: by completing a stream curve waiting in the
 // curve table, or as a new kernel curve. The curve table is keyed by the ids of the stream
@@ -23,22 +23,23 @@ public:
 
     // True when the element's curve is registered now or an object with its id already was;
     // false when no stream curve waits for it.
-    static bool ParseStreamCurveElement(XMLProducerImpl& context,
-                                        const xercesc::DOMElement& element, CurveTable& curvesById,
-                                        UTF8String& id);
+    static bool ParseStreamCurveElement(ReadContext& context, const xercesc::DOMElement& element,
+                                        CurveTable& curvesById, UTF8String& id);
     // A curve in the "ChildSet" of an assembly or a part: the held object, or null when the
     // element yields none.
-    static IObject* ReadChildCurve(XMLProducerImpl& context, const xercesc::DOMElement& element,
+    static IObject* ReadChildCurve(ReadContext& context, const xercesc::DOMElement& element,
                                    const ExternalGeometryTables& tables);
     // A top-level "ICurve" element reached by the dispatcher.
-    static DispatchOutcome DispatchCurve(XMLProducerImpl& context,
-                                         const xercesc::DOMElement& element,
+    static DispatchOutcome DispatchCurve(ReadContext& context, const xercesc::DOMElement& element,
                                          const ExternalGeometryTables& tables);
-
-private:
-    // Null when the element cannot be read or the collector refuses the curve.
-    static IObject* AddKernelCurve(XMLProducerImpl& context, const xercesc::DOMElement& element,
-                                   const EdgeCurveTable& edgeCurvesByDxid);
+    // A curve in a set: the stream curve when one waits, and a kernel curve whenever kernel
+    // curves were read. Both are offered under one id; the collector keeps the first.
+    static bool ReadSetCurve(ReadContext& context, const xercesc::DOMElement& element,
+                             const ExternalGeometryTables& tables, UTF8String& id);
+    // A kernel curve made from the element (a sketch's curves). Null when the element cannot
+    // be read or the collector refuses the curve.
+    static IObject* ReadKernelCurve(ReadContext& context, const xercesc::DOMElement& element,
+                                    const EdgeCurveTable& edgeCurvesByDxid);
 };
 
 } // namespace Orvik

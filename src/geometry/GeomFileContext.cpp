@@ -1,19 +1,19 @@
 #include "geometry/GeomFileContext.h"
 
+#include "loader/ReadContext.h"
 #include "orvik/api/IOUtil.h"
-#include "producer/XMLProducerImpl.h"
 #include "xml_util/FsPathConverter.h"
 
 namespace Orvik {
 
-GeomFileContext::GeomFileContext(XMLProducerImpl& producer, bool legacyGeomFile)
-    : GeomFileContext(producer, producer.DocumentPath(), legacyGeomFile) {}
+GeomFileContext::GeomFileContext(ReadContext& context, bool legacyGeomFile)
+    : GeomFileContext(context, context.DocumentPath(), legacyGeomFile) {}
 
-GeomFileContext::GeomFileContext(XMLProducerImpl& producer, const UTF16String& documentPath,
+GeomFileContext::GeomFileContext(ReadContext& context, const UTF16String& documentPath,
                                  bool legacyGeomFile)
     : m_documentPath(documentPath)
     , m_hostIsBigEndian(IOUtil::IsBigEndian())
-    , m_producer(producer)
+    , m_context(context)
     , m_legacyGeomFile(legacyGeomFile) {}
 
 UTF16String GeomFileContext::ResolvePath(const UTF16String& relativePath) const {

@@ -4,20 +4,19 @@
 
 namespace Orvik {
 
-class XMLProducerImpl;
+class ReadContext;
 
 // What a side-file reader needs to know about the document it reads for; built by the loading
 // driver just before one reader runs and dropped after it.
 class GeomFileContext {
 public:
-    GeomFileContext(XMLProducerImpl& producer, bool legacyGeomFile);
-    GeomFileContext(XMLProducerImpl& producer, const UTF16String& documentPath,
-                    bool legacyGeomFile);
+    GeomFileContext(ReadContext& context, bool legacyGeomFile);
+    GeomFileContext(ReadContext& context, const UTF16String& documentPath, bool legacyGeomFile);
 
     const UTF16String& DocumentPath() const { return m_documentPath; }
     // Byte order of this host, taken once so every binary read of one file agrees.
     bool HostIsBigEndian() const { return m_hostIsBigEndian; }
-    XMLProducerImpl& Producer() const { return m_producer; }
+    ReadContext& Context() const { return m_context; }
     bool LegacyGeomFile() const { return m_legacyGeomFile; }
 
     // A side file named in the document lies beside it: the document's directory with
@@ -27,7 +26,7 @@ public:
 private:
     UTF16String m_documentPath;
     bool m_hostIsBigEndian;
-    XMLProducerImpl& m_producer;
+    ReadContext& m_context;
     bool m_legacyGeomFile;
 };
 

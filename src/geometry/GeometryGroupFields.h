@@ -9,22 +9,16 @@
 
 namespace Orvik {
 
-class XMLProducerImpl;
+class ReadContext;
 
 // The placement, units, tolerances, visibility and presentation references that geometric
 // sets, extension geometry and sketches keep alike, with the readers of their child elements.
 // Each reader answers whether the child was of its kind.
 class GeometryGroupFields {
 public:
-    // A name given here is matched whatever its letter case.
-    enum class Case { kExact, kAny };
-
-    bool ReadUnit(const xercesc::DOMElement& child);
     bool ReadTolerance(const xercesc::DOMElement& child);
     // A transform without text or equal to the identity is not kept.
     bool ReadTransform(const xercesc::DOMElement& child);
-    bool ReadStyles(XMLProducerImpl& context, const xercesc::DOMElement& child, Case match);
-    bool ReadMaterials(XMLProducerImpl& context, const xercesc::DOMElement& child, Case match);
     // Flags as the attribute reader takes them; an absent or unreadable one leaves the value.
     void ReadVisibilityFlags(const xercesc::DOMElement& element);
     // True only for exactly "1", so an absent attribute hides.

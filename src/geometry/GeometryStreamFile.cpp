@@ -18,7 +18,7 @@ bool GeometryStreamFile::ReadGeometryStreamFile(const GeomFileContext& context,
         return false;
     auto meshReader = std::make_unique<MeshStreamReader>(
         &stream, context.LegacyGeomFile(), context.HostIsBigEndian(), meshesById, hasInnerLoops);
-    XMLProducerGeomDataReader reader(std::move(meshReader), &context.Producer(), curvesById);
+    XMLProducerGeomDataReader reader(std::move(meshReader), &context.Context(), curvesById);
     return XMLReaderUtil::ReadGeometryFromExternalFile(reader);
 }
 

@@ -1,7 +1,7 @@
 #include "geometry/PlaneElementReader.h"
 
-#include "hierarchy/ElementWalk.h"
 #include "loader/ElementReaders.h"
+#include "loader/ElementWalk.h"
 
 #include <cmath>
 

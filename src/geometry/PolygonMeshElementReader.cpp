@@ -1,9 +1,9 @@
 #include "geometry/PolygonMeshElementReader.h"
 
-#include "hierarchy/ElementWalk.h"
 #include "loader/ElementReaders.h"
+#include "loader/ElementWalk.h"
+#include "loader/ReadContext.h"
 #include "orvik/api/ObjectCollector.h"
-#include "producer/XMLProducerImpl.h"
 #include "xml_util/XMLNames.h"
 #include "xml_util/XMLSubdivMesh.h"
 #include "xml_util/XMLUtils.h"
@@ -43,7 +43,7 @@ void ReadAttributes(Mesh& mesh, const DOMElement& element) {
 }
 
 template <typename Mesh>
-void ReadChild(Mesh& mesh, XMLProducerImpl& context, const DOMElement& child) {
+void ReadChild(Mesh& mesh, ReadContext& context, const DOMElement& child) {
     if (ElementWalk::IsNamed(child, u"ChangeKey")) {
         UTF16String key;
         if (ElementReaders::ReadChangeKey(&child, key))
@@ -81,24 +81,22 @@ void ReadChild(Mesh& mesh, XMLProducerImpl& context, const DOMElement& child) {
 }
 
 template <typename Mesh>
-bool Fill(std::unique_ptr<Mesh> mesh, XMLProducerImpl& context, const DOMElement& element,
+bool Fill(std::unique_ptr<Mesh> mesh, ReadContext& context, const DOMElement& element,
           UTF8String& id) {
-    UTF8String mapped = id;
-    context.MapObjectId(id, mapped);
-    id = mapped;
-    if (context.Collector()->HasObject(id))
+    id = context.ReferenceId(id);
+    if (context.Holds(id))
         return true;
     mesh->SetId(id);
     ReadAttributes(*mesh, element);
     ElementWalk::ForEachChildElement(
         element, [&](const DOMElement& child) { ReadChild(*mesh, context, child); });
-    context.Collector()->AddObject(std::move(mesh));
+    context.Adopt(std::move(mesh));
     return true;
 }
 
 } // namespace
 
-bool PolygonMeshElementReader::ParsePolygonMeshElement(XMLProducerImpl& context,
+bool PolygonMeshElementReader::ParsePolygonMeshElement(ReadContext& context,
                                                        const DOMElement* element,
                                                        MeshTable& meshesById, UTF8String& id) {
     if (element == nullptr)
@@ -121,14 +119,14 @@ bool PolygonMeshElementReader::ParsePolygonMeshElement(XMLProducerImpl& context,
 }
 
 bool PolygonMeshElementReader::FillMeshFromElement(std::unique_ptr<XMLPolygonMesh> mesh,
-                                                   XMLProducerImpl& context,
-                                                   const DOMElement& element, UTF8String& id) {
+                                                   ReadContext& context, const DOMElement& element,
+                                                   UTF8String& id) {
     return Fill(std::move(mesh), context, element, id);
 }
 
 bool PolygonMeshElementReader::FillMeshFromElement(std::unique_ptr<XMLSubdivMesh> mesh,
-                                                   XMLProducerImpl& context,
-                                                   const DOMElement& element, UTF8String& id) {
+                                                   ReadContext& context, const DOMElement& element,
+                                                   UTF8String& id) {
     return Fill(std::move(mesh), context, element, id);
 }
 

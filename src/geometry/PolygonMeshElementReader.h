@@ -9,7 +9,7 @@
 namespace Orvik {
 
 class XMLPolygonMesh;
-class XMLProducerImpl;
+class ReadContext;
 class XMLSubdivMesh;
 
 // Completes a mesh read from side files with its "IPolygonMesh" element and hands it to the
@@ -20,13 +20,13 @@ public:
 
     // The mesh is looked up by "ID" as written and leaves the table whatever the fill gives, so
     // a second element with the same id finds nothing and answers false.
-    static bool ParsePolygonMeshElement(XMLProducerImpl& context, const DOMElement* element,
+    static bool ParsePolygonMeshElement(ReadContext& context, const DOMElement* element,
                                         MeshTable& meshesById, UTF8String& id);
     // The orientation is always kPolygonMeshOrientation_Unknown, whatever the element says.
     // Nothing changes when the collector already holds the (remapped) id.
-    static bool FillMeshFromElement(std::unique_ptr<XMLPolygonMesh> mesh, XMLProducerImpl& context,
+    static bool FillMeshFromElement(std::unique_ptr<XMLPolygonMesh> mesh, ReadContext& context,
                                     const DOMElement& element, UTF8String& id);
-    static bool FillMeshFromElement(std::unique_ptr<XMLSubdivMesh> mesh, XMLProducerImpl& context,
+    static bool FillMeshFromElement(std::unique_ptr<XMLSubdivMesh> mesh, ReadContext& context,
                                     const DOMElement& element, UTF8String& id);
 };
 

@@ -1,8 +1,10 @@
 #include "geometry/VeldFileReader.h"
 
+#include "loader/ReadContext.h"
+#include "orvik/api/EventManager.h"
 #include "orvik/api/ExceptionEvent.h"
 #include "orvik/api/FileException.h"
-#include "producer/XMLProducerImpl.h"
+#include "orvik/xml/XMLProducerOptions.h"
 #include "veld/BODY_xs.h"
 #include "veld/EDGE_xs.h"
 #include "veld/ENTITY_LIST.h"
@@ -26,7 +28,7 @@ constexpr int kInsecureRefusedCode = 16;
 constexpr int kExceptionEventType = 0;
 constexpr int kProducerReporter = 2;
 
-bool WantsInsecureRestore(const XMLProducerImpl& producer) {
+bool WantsInsecureRestore(const ReadContext& producer) {
     return producer.Options() != nullptr && producer.Options()->WantRestoreInsecureVeldFiles();
 }
 
@@ -66,7 +68,7 @@ bool VeldFileReader::RestoreVeldFile(const GeomFileContext& context, const UTF16
         VeldUtil::OpenVeldFile(UTF8String(resolved), UTF8String(binary ? "rb" : "r")));
     if (file == nullptr)
         return false;
-    XMLProducerImpl& producer = context.Producer();
+    ReadContext& producer = context.Context();
     VeldHistoryUtil::SetActiveHistoryStream(producer.HistoryStream());
 
     Veld::VKI_RESTORE restore(file.get(), !binary, -1);
@@ -90,14 +92,14 @@ void VeldFileReader::ReportSecurityIssue(const GeomFileContext& context, const U
     bool refused = false;
     int flags = 0;
     restore.security_issue_found(found, refused, flags);
-    const EventManager* events = context.Producer().Events();
+    const EventManager* events = context.Context().Events();
     if (!found || events == nullptr)
         return;
     FileException error(UTF8String("The body file carries content marked insecure."));
     error.SetFileName(path);
     error.SetReporter(kProducerReporter);
-    error.SetErrorCode(WantsInsecureRestore(context.Producer()) ? kInsecureAllowedCode
-                                                                : kInsecureRefusedCode);
+    error.SetErrorCode(WantsInsecureRestore(context.Context()) ? kInsecureAllowedCode
+                                                               : kInsecureRefusedCode);
     const ExceptionEvent event(error, kExceptionEventType);
     events->RaiseExceptionEvent(event);
 }

@@ -10,7 +10,7 @@ namespace Orvik {
 // An "ICoordSys" child of an assembly or a part.
 class XMLCoordSys : public XMLHierarchyEntity<ICoordSys> {
 public:
-    explicit XMLCoordSys(XMLProducerImpl* context)
+    explicit XMLCoordSys(ReadContext* context)
         : XMLHierarchyEntity(context) {}
 
     // False only without an element.

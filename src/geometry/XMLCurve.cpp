@@ -1,9 +1,11 @@
 #include "geometry/XMLCurve.h"
 
 #include "geometry/CurveDataReader.h"
-#include "hierarchy/ElementWalk.h"
+#include "loader/CheckedIndex.h"
 #include "loader/ElementReaders.h"
-#include "producer/XMLProducerImpl.h"
+#include "loader/ElementWalk.h"
+#include "loader/EntityReader.h"
+#include "loader/ReadContext.h"
 #include "veld/Curve.h"
 #include "veld/VeldGlobalDataSaveRestore.h"
 #include "xml_util/XMLNames.h"
@@ -30,12 +32,12 @@ bool ReadVisibility(const DOMElement& element, const XMLCh* name) {
 
 } // namespace
 
-XMLCurve::XMLCurve(XMLProducerImpl* context)
+XMLCurve::XMLCurve(ReadContext* context)
     : m_context(context) {
     m_curveData.emplace_back();
 }
 
-XMLCurve::XMLCurve(XMLProducerImpl* context, std::istream* stream, std::uint32_t typeCode,
+XMLCurve::XMLCurve(ReadContext* context, std::istream* stream, std::uint32_t typeCode,
                    bool hostIsBigEndian)
     : m_context(context) {
     CurveDataReader::Result first = CurveDataReader::Read(stream, typeCode, hostIsBigEndian);
@@ -57,83 +59,54 @@ void XMLCurve::ReleaseKernelCurves() {
 }
 
 bool XMLCurve::ParseCurveElement(const DOMElement* element, const EdgeCurveTable& kernelCurves) {
-    if (element == nullptr)
+    if (element == nullptr || m_context == nullptr)
         return false;
-    ReadAttributes(*element);
-    Pending pending;
-    ElementWalk::ForEachChildElement(
-        *element, [&](const DOMElement& child) { ReadChild(child, kernelCurves, pending); });
+    // Style, net style and material lists are matched whatever their letter case.
+    constexpr unsigned kAnyCase =
+        EntityReader::kStyles | EntityReader::kNetStyles | EntityReader::kMaterials;
+    EntityReader::Targets targets;
+    targets.styles = &m_styles;
+    targets.netStyles = &m_netStyles;
+    targets.materials = &m_materials;
+    targets.lengthUnit = &m_lengthUnit;
+    targets.displayAngleUnit = &m_displayAngleUnit;
+    targets.displayLengthUnit = &m_displayLengthUnit;
+    EntityReader shared(*m_context, *this,
+                        {EntityReader::kChangeKey | EntityReader::kExtensionData |
+                             EntityReader::kUnit | EntityReader::kVersionPersistentId | kAnyCase,
+                         kAnyCase},
+                        targets);
+    shared.ReadIdentity(*element);
+    m_visible = ReadVisibility(*element, u"Visibility");
+    m_netVisible = ReadVisibility(*element, u"NetVisibility");
+    std::vector<std::unique_ptr<Veld::curve>> kernelCopies;
+    ElementWalk::ForEachChildElement(*element, [&](const DOMElement& child) {
+        if (shared.ReadChild(child))
+            return;
+        if (ElementWalk::IsNamed(child, u"VeldEntity"))
+            ReadKernelEntity(child, kernelCurves, kernelCopies);
+        else if (ElementWalk::IsNamed(child, u"Transform"))
+            ReadTransformText(child);
+        else if (ElementWalk::IsNamed(child, u"Tolerance"))
+            ElementReaders::ReadTolerance(&child, m_angularTolerance, m_linearTolerance,
+                                          m_paramTolerance);
+    });
     ReleaseKernelCurves();
-    m_kernelCurves = std::move(pending.kernelCurves);
-    if (!m_kernelCurves.empty() && m_context != nullptr)
+    m_kernelCurves = std::move(kernelCopies);
+    if (!m_kernelCurves.empty())
         m_historyStream = m_context->HistoryStream();
-    if (!pending.extensions.empty())
-        AddExtensionDataContent(pending.extensions);
     return true;
 }
 
-void XMLCurve::ReadAttributes(const DOMElement& element) {
-    if (m_context != nullptr)
-        SetId(ElementReaders::ReadElementId(*m_context, &element));
-    UTF16String label;
-    XMLUtils::GetNodeAttribute(&element, u"Label", label);
-    SetLabel(label);
-    UTF8String versionId;
-    XMLUtils::GetNodeAttribute(&element, u"VersionPersistentId", versionId);
-    SetVersionPersistentId(versionId);
-    m_visible = ReadVisibility(element, u"Visibility");
-    m_netVisible = ReadVisibility(element, u"NetVisibility");
-}
-
-void XMLCurve::ReadChild(const DOMElement& child, const EdgeCurveTable& kernelCurves,
-                         Pending& pending) {
-    if (ElementWalk::IsNamed(child, u"VeldEntity")) {
-        ReadKernelEntity(child, kernelCurves, pending);
-    } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
-        ExtensionDataContent content;
-        const UTF16String directory = m_context ? m_context->SideFileDirectory() : UTF16String();
-        if (ElementReaders::ReadExtensionData(directory, &child, content))
-            pending.extensions.push_back(content);
-    } else if (ElementWalk::IsNamed(child, u"Transform")) {
-        ReadTransformText(child);
-    } else if (ElementWalk::IsNamed(child, u"ChangeKey")) {
-        UTF16String key;
-        if (ElementReaders::ReadChangeKey(&child, key))
-            SetChangeKey(key);
-    } else if (ElementWalk::IsNamed(child, u"Unit")) {
-        ElementReaders::ReadUnit(&child, m_lengthUnit, m_displayAngleUnit, m_displayLengthUnit);
-    } else if (ElementWalk::IsNamed(child, u"Tolerance")) {
-        ElementReaders::ReadTolerance(&child, m_angularTolerance, m_linearTolerance,
-                                      m_paramTolerance);
-    } else {
-        ReadReferenceList(child);
-    }
-}
-
-bool XMLCurve::ReadReferenceList(const DOMElement& child) {
-    // These three names are matched whatever their letter case; the list is read under the
-    // name it has.
-    const XMLCh* name = child.getNodeName();
-    if (ElementWalk::IsNamedIgnoringCase(child, u"Styles"))
-        return ElementReaders::ReadIdRefs(m_context, &child, name, StyleRefNodeNameXMLCh, m_styles);
-    if (ElementWalk::IsNamedIgnoringCase(child, u"NetStyles"))
-        return ElementReaders::ReadIdRefs(m_context, &child, name, StyleRefNodeNameXMLCh,
-                                          m_netStyles);
-    if (ElementWalk::IsNamedIgnoringCase(child, u"Materials"))
-        return ElementReaders::ReadIdRefs(m_context, &child, name, MaterialRefNodeNameXMLCh,
-                                          m_materials);
-    return false;
-}
-
 void XMLCurve::ReadKernelEntity(const DOMElement& child, const EdgeCurveTable& kernelCurves,
-                                Pending& pending) {
+                                std::vector<std::unique_ptr<Veld::curve>>& copies) {
     UTF8String entityId;
     XMLUtils::GetNodeAttribute(&child, u"EntityId", entityId);
     const auto found = kernelCurves.find(entityId);
     // A copy of its own, so that each kernel curve is destroyed exactly once however often it
     // is listed.
     if (found != kernelCurves.end() && found->second != nullptr)
-        pending.kernelCurves.push_back(found->second->copy());
+        copies.push_back(found->second->copy());
 }
 
 void XMLCurve::ReadTransformText(const DOMElement& child) {
@@ -153,9 +126,7 @@ std::uint32_t XMLCurve::CurveDataCount() const {
 }
 
 const ICurveData* XMLCurve::CurveDataAt(std::uint32_t index) const {
-    if (index >= m_curveData.size())
-        throw std::out_of_range("invalid vector subscript");
-    return m_curveData[index].get();
+    return m_curveData[CheckedIndex::Of(index, m_curveData.size())].get();
 }
 
 void XMLCurve::KernelCurves(std::vector<const Veld::curve*>& curves) const {

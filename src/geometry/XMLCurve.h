@@ -13,16 +13,16 @@
 
 namespace Orvik {
 
-class XMLProducerImpl;
+class ReadContext;
 
 // An "ICurve" element. A stream curve carries the curve-data records of the geometry stream; a
 // kernel curve carries copies of the kernel curves its "VeldEntity" children name.
 class XMLCurve : public XMLEntity<VeldCurve> {
 public:
     // A kernel curve.
-    explicit XMLCurve(XMLProducerImpl* context);
+    explicit XMLCurve(ReadContext* context);
     // A stream curve: reads its first curve-data record from the stream at once.
-    XMLCurve(XMLProducerImpl* context, std::istream* stream, std::uint32_t typeCode,
+    XMLCurve(ReadContext* context, std::istream* stream, std::uint32_t typeCode,
              bool hostIsBigEndian);
     ~XMLCurve() override;
 
@@ -53,21 +53,13 @@ public:
     IsValueSpecifiedEnum DisplayLengthUnit(UnitTypeEnum& unit) const override;
 
 private:
-    void ReadAttributes(const xercesc::DOMElement& element);
-    // What the walk over the children collects before it is stored.
-    struct Pending {
-        std::vector<std::unique_ptr<Veld::curve>> kernelCurves;
-        std::vector<ExtensionDataContent> extensions;
-    };
-    void ReadChild(const xercesc::DOMElement& child, const EdgeCurveTable& kernelCurves,
-                   Pending& pending);
     static void ReadKernelEntity(const xercesc::DOMElement& child,
-                                 const EdgeCurveTable& kernelCurves, Pending& pending);
-    bool ReadReferenceList(const xercesc::DOMElement& child);
+                                 const EdgeCurveTable& kernelCurves,
+                                 std::vector<std::unique_ptr<Veld::curve>>& copies);
     void ReadTransformText(const xercesc::DOMElement& child);
     void ReleaseKernelCurves();
 
-    XMLProducerImpl* m_context;
+    ReadContext* m_context;
     // Never empty: a curve without records holds one null entry.
     std::vector<std::unique_ptr<ICurveData>> m_curveData;
     bool m_firstReadFailed = false;

@@ -11,14 +11,11 @@ namespace Orvik {
 // An "IExtensionGeometry" element: geometry grouped by id; may nest itself, not sets.
 class XMLExtensionGeometry : public XMLGeometryGroup<IExtensionGeometry> {
 public:
-    explicit XMLExtensionGeometry(XMLProducerImpl* context);
+    explicit XMLExtensionGeometry(ReadContext* context);
     ~XMLExtensionGeometry() override;
 
     // False without an element, or when it lies deeper than containers may nest.
-    bool ParseExtensionGeometryElement(const xercesc::DOMElement* element, BodyTable& bodiesByDxid,
-                                       EdgeCurveTable& edgeCurvesByDxid, MeshTable& meshesById,
-                                       CurveTable& curvesById);
-    bool Read(const xercesc::DOMElement* element, const ExternalGeometryTables& tables);
+    bool Read(const xercesc::DOMElement* element);
 
     // Extension geometry refers to no materials.
     IdSet Materials() const override { return IdSet(); }
@@ -26,7 +23,7 @@ public:
     ExtensionGeometryChildId ChildAt(std::uint64_t index) const override;
 
 private:
-    void ReadChild(const xercesc::DOMElement& child, const ExternalGeometryTables& tables);
+    void ReadChild(const xercesc::DOMElement& child);
 
     IdSet m_children;
 };

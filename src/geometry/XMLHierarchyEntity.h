@@ -9,26 +9,27 @@ namespace Orvik {
 
 // A coordinate system's or work feature's base: its framework interface answered from what
 // XMLHierachyObject keeps, and the framework's defaults where the document gives nothing.
+// Properties loaded for the object are answered like any entity's.
 template <typename Interface>
 class XMLHierarchyEntity : public Interface, public XMLHierachyObject {
 public:
-    explicit XMLHierarchyEntity(XMLProducerImpl* context)
+    explicit XMLHierarchyEntity(ReadContext* context)
         : XMLHierachyObject(context) {}
 
-    UTF8String Id() const override { return HierarchyId(); }
-    UTF16String Label() const override { return HierarchyLabel(); }
+    UTF8String Id() const override { return IdImpl(); }
+    UTF16String Label() const override { return LabelImpl(); }
     IsValueSpecifiedEnum ExtensionDataByTypeId(const UTF8String&,
                                                ExtensionDataContent&) const override {
         return IsValueSpecifiedEnum::kUnspecified;
     }
     IsValueSpecifiedEnum ChangeKey(UTF16String& out) const override {
-        return XMLHierachyObject::ChangeKey(out);
+        return HierarchyChangeKey(out);
     }
     IsValueSpecifiedEnum VersionPersistentId(UTF8String& out) const override {
-        return XMLHierachyObject::VersionPersistentId(out);
+        return VersionPersistentIdImpl(out);
     }
-    IsValueSpecifiedEnum Properties(std::vector<Property>&) const override {
-        return IsValueSpecifiedEnum::kUnspecified;
+    IsValueSpecifiedEnum Properties(std::vector<Property>& out) const override {
+        return PropertiesImpl(out);
     }
     const IDomainData* DomainData() const override { return nullptr; }
 

@@ -8,12 +8,12 @@
 
 namespace Orvik {
 
-class XMLProducerImpl;
+class ReadContext;
 
 // An "IPoint" element: one position.
 class XMLPoint : public XMLPointGeometry<IPoint> {
 public:
-    explicit XMLPoint(XMLProducerImpl* context);
+    explicit XMLPoint(ReadContext* context);
 
     // False only without an element.
     bool ParsePointElement(const xercesc::DOMElement* element);

@@ -1,9 +1,9 @@
 #include "geometry/XMLPointCloud.h"
 
 #include "geometry/GeometryAttributeReaders.h"
-#include "hierarchy/ElementWalk.h"
 #include "loader/ElementReaders.h"
-#include "producer/XMLProducerImpl.h"
+#include "loader/ElementWalk.h"
+#include "loader/ReadContext.h"
 #include "xml_util/XMLNames.h"
 #include "xml_util/XMLStrUtil.h"
 #include "xml_util/XMLUtils.h"
@@ -23,23 +23,14 @@ double ToCoordinate(const UTF8String& text) {
 
 } // namespace
 
-XMLPointCloud::XMLPointCloud(XMLProducerImpl* context)
+XMLPointCloud::XMLPointCloud(ReadContext* context)
     : XMLPointGeometry(context) {}
 
 bool XMLPointCloud::ParsePointCloudElement(const DOMElement* element) {
-    if (element == nullptr)
-        return false;
-    ReadCommonAttributes(*element);
-    ElementWalk::ForEachChildElement(*element,
-                                     [this](const DOMElement& child) { ReadChild(child); });
-    return true;
-}
-
-void XMLPointCloud::ReadChild(const DOMElement& child) {
-    if (ElementWalk::IsNamed(child, u"PointCloud"))
-        AppendCoordinates(child);
-    else
-        ReadCommonChild(child);
+    return ReadPointElement(element, {0u, 0u}, nullptr, [this](const DOMElement& child) {
+        if (ElementWalk::IsNamed(child, u"PointCloud"))
+            AppendCoordinates(child);
+    });
 }
 
 void XMLPointCloud::AppendCoordinates(const DOMElement& pointCloud) {
@@ -47,8 +38,8 @@ void XMLPointCloud::AppendCoordinates(const DOMElement& pointCloud) {
     XMLUtils::GetNodeAttribute(&pointCloud, u"PointCloudCoordinates", text);
     std::vector<UTF8String> pieces = XMLStrUtil::SplitStr(text, ' ');
     m_coordinates.reserve(m_coordinates.size() + pieces.size());
-    for (UTF8String& piece : pieces)
-        m_coordinates.push_back(std::move(piece));
+    for (const UTF8String& piece : pieces)
+        m_coordinates.push_back(ToCoordinate(piece));
 }
 
 std::uint64_t XMLPointCloud::PointCount() const {
@@ -59,9 +50,9 @@ void XMLPointCloud::PointAt(std::uint64_t index, double& x, double& y, double& z
     if (index >= PointCount())
         return;
     const std::size_t first = static_cast<std::size_t>(index) * 3;
-    x = ToCoordinate(m_coordinates[first]);
-    y = ToCoordinate(m_coordinates[first + 1]);
-    z = ToCoordinate(m_coordinates[first + 2]);
+    x = m_coordinates[first];
+    y = m_coordinates[first + 1];
+    z = m_coordinates[first + 2];
 }
 
 } // namespace Orvik

@@ -9,12 +9,12 @@
 
 namespace Orvik {
 
-class XMLProducerImpl;
+class ReadContext;
 
-// An "IPointCloud" element: coordinates kept as text, three to a point.
+// An "IPointCloud" element: coordinates, three to a point.
 class XMLPointCloud : public XMLPointGeometry<IPointCloud> {
 public:
-    explicit XMLPointCloud(XMLProducerImpl* context);
+    explicit XMLPointCloud(ReadContext* context);
 
     // False only without an element.
     bool ParsePointCloudElement(const xercesc::DOMElement* element);
@@ -25,10 +25,10 @@ public:
     void PointAt(std::uint64_t index, double& x, double& y, double& z) const override;
 
 private:
-    void ReadChild(const xercesc::DOMElement& child);
     void AppendCoordinates(const xercesc::DOMElement& pointCloud);
 
-    std::vector<UTF8String> m_coordinates;
+    // Parsed once, as read; text that is no number stands for 0.
+    std::vector<double> m_coordinates;
 };
 
 } // namespace Orvik

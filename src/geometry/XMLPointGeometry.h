@@ -1,8 +1,9 @@
 #pragma once
 
 #include "geometry/GeometryAttributeReaders.h"
-#include "hierarchy/ElementWalk.h"
 #include "loader/ElementReaders.h"
+#include "loader/ElementWalk.h"
+#include "loader/EntityReader.h"
 #include "xml_util/XMLEntity.h"
 #include "xml_util/XMLNames.h"
 #include "xml_util/XMLUtils.h"
@@ -12,14 +13,14 @@
 
 namespace Orvik {
 
-class XMLProducerImpl;
+class ReadContext;
 
 // What points and point clouds share: no tolerances, visibility that defaults to true, style
 // references under any letter case, an optional transform and the units of a "Unit" element.
 template <typename Interface>
 class XMLPointGeometry : public XMLEntity<Interface> {
 public:
-    explicit XMLPointGeometry(XMLProducerImpl* context)
+    explicit XMLPointGeometry(ReadContext* context)
         : m_context(context) {}
 
     double AngularTolerance() const override { return -1.0; }
@@ -49,12 +50,38 @@ public:
     }
 
 protected:
-    // Id (mapped when a prefix is active), label and the two visibility flags.
-    void ReadCommonAttributes(const xercesc::DOMElement& element);
-    // Transform, unit and style references; false for any other child.
-    bool ReadCommonChild(const xercesc::DOMElement& child);
+    // Id (mapped when a prefix is active), label, the two visibility flags, then the common
+    // children: transform, unit and style references in any letter case, and what the kind's
+    // policy adds; every other child goes to the kind's own reader.
+    template <typename ReadChild>
+    bool ReadPointElement(const xercesc::DOMElement* element, EntityReader::Policy policy,
+                          IdSet* materials, ReadChild readChild) {
+        if (element == nullptr || m_context == nullptr)
+            return false;
+        policy.reads |= EntityReader::kUnit | EntityReader::kStyles | EntityReader::kNetStyles;
+        policy.anyCase |= EntityReader::kStyles | EntityReader::kNetStyles;
+        EntityReader::Targets targets;
+        targets.styles = &m_styles;
+        targets.netStyles = &m_netStyles;
+        targets.materials = materials;
+        targets.lengthUnit = &m_lengthUnit;
+        targets.displayLengthUnit = &m_displayLengthUnit;
+        EntityReader shared(*m_context, *this, policy, targets);
+        shared.ReadIdentity(*element);
+        m_visible = GeometryAttributeReaders::ReadVisibility(*element, u"Visibility");
+        m_netVisible = GeometryAttributeReaders::ReadVisibility(*element, u"NetVisibility");
+        ElementWalk::ForEachChildElement(*element, [&](const xercesc::DOMElement& child) {
+            if (shared.ReadChild(child))
+                return;
+            if (ElementWalk::IsNamed(child, u"Transform"))
+                GeometryAttributeReaders::ReadTransformText(child, m_transform);
+            else
+                readChild(child);
+        });
+        return true;
+    }
 
-    XMLProducerImpl* m_context;
+    ReadContext* m_context;
 
 private:
     UnitTypeEnum m_lengthUnit = UnitTypeEnum::kUnitType_Unknown;
@@ -65,37 +92,5 @@ private:
     IdSet m_netStyles;
     std::unique_ptr<Matrix3d> m_transform;
 };
-
-template <typename Interface>
-void XMLPointGeometry<Interface>::ReadCommonAttributes(const xercesc::DOMElement& element) {
-    UTF8String id;
-    XMLUtils::GetNodeAttribute(&element, u"ID", id);
-    this->SetId(m_context != nullptr ? ElementReaders::ReadElementId(*m_context, &element) : id);
-    UTF16String label;
-    XMLUtils::GetNodeAttribute(&element, u"Label", label);
-    this->SetLabel(label);
-    m_visible = GeometryAttributeReaders::ReadVisibility(element, u"Visibility");
-    m_netVisible = GeometryAttributeReaders::ReadVisibility(element, u"NetVisibility");
-}
-
-template <typename Interface>
-bool XMLPointGeometry<Interface>::ReadCommonChild(const xercesc::DOMElement& child) {
-    if (ElementWalk::IsNamed(child, u"Transform")) {
-        GeometryAttributeReaders::ReadTransformText(child, m_transform);
-    } else if (ElementWalk::IsNamed(child, u"Unit")) {
-        UnitTypeEnum dropped = UnitTypeEnum::kUnitType_Unknown;
-        ElementReaders::ReadUnit(&child, m_lengthUnit, dropped, m_displayLengthUnit);
-    } else if (ElementWalk::IsNamedIgnoringCase(child, u"Styles")) {
-        // Read under the name it has, whatever its letter case.
-        ElementReaders::ReadIdRefs(m_context, &child, child.getNodeName(), StyleRefNodeNameXMLCh,
-                                   m_styles);
-    } else if (ElementWalk::IsNamedIgnoringCase(child, u"NetStyles")) {
-        ElementReaders::ReadIdRefs(m_context, &child, child.getNodeName(), StyleRefNodeNameXMLCh,
-                                   m_netStyles);
-    } else {
-        return false;
-    }
-    return true;
-}
 
 } // namespace Orvik

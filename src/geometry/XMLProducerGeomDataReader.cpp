@@ -18,8 +18,7 @@ std::uint32_t NarrowTypeCode(std::uint64_t typeCode) {
 } // namespace
 
 XMLProducerGeomDataReader::XMLProducerGeomDataReader(std::unique_ptr<MeshStreamReader> meshReader,
-                                                     XMLProducerImpl* producer,
-                                                     CurveTable* curvesById)
+                                                     ReadContext* producer, CurveTable* curvesById)
     : m_meshReader(std::move(meshReader))
     , m_producer(producer)
     , m_curvesById(curvesById) {}

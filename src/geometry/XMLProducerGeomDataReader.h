@@ -8,14 +8,14 @@
 
 namespace Orvik {
 
-class XMLProducerImpl;
+class ReadContext;
 
 // The reader the geometry stream walker calls: meshes go to the shared mesh reader, curves
 // become stream curves waiting in the curve table for their "ICurve" elements.
 class XMLProducerGeomDataReader : public XMLStreamReaderInterface {
 public:
-    XMLProducerGeomDataReader(std::unique_ptr<MeshStreamReader> meshReader,
-                              XMLProducerImpl* producer, CurveTable* curvesById);
+    XMLProducerGeomDataReader(std::unique_ptr<MeshStreamReader> meshReader, ReadContext* producer,
+                              CurveTable* curvesById);
     ~XMLProducerGeomDataReader() override;
     XMLProducerGeomDataReader(const XMLProducerGeomDataReader&) = delete;
     XMLProducerGeomDataReader& operator=(const XMLProducerGeomDataReader&) = delete;
@@ -34,7 +34,7 @@ private:
     bool AddCurve(const UTF8String& curveId, std::uint32_t typeCode);
 
     std::unique_ptr<MeshStreamReader> m_meshReader;
-    XMLProducerImpl* m_producer;
+    ReadContext* m_producer;
     CurveTable* m_curvesById;
 };
 

@@ -1,10 +1,8 @@
 #include "geometry/XMLSketch.h"
 
-#include "geometry/SetChildReaders.h"
-#include "geometry/SetNestingGuard.h"
-#include "hierarchy/ElementWalk.h"
 #include "loader/ElementReaders.h"
-#include "producer/XMLProducerImpl.h"
+#include "loader/ElementWalk.h"
+#include "loader/ReadContext.h"
 
 #include <xercesc/util/XMLString.hpp>
 
@@ -12,32 +10,28 @@ namespace Orvik {
 
 using xercesc::DOMElement;
 
-XMLSketch::XMLSketch(XMLProducerImpl* context)
+XMLSketch::XMLSketch(ReadContext* context)
     : XMLGeometryGroup<ISketch>(context) {}
 
 XMLSketch::~XMLSketch() = default;
 
-bool XMLSketch::ParseSketchElement(const DOMElement* element, EdgeCurveTable& edgeCurvesByDxid) {
-    if (element == nullptr)
-        return false;
-    const SetNestingGuard nesting(m_context->Registry());
-    if (nesting.TooDeep())
-        return false;
-    ReadAttributes(*element);
-    // A sketch reads kernel curves only; the other tables stay empty.
-    BodyTable noBodies;
-    MeshTable noMeshes;
-    CurveTable noStreamCurves;
-    const ExternalGeometryTables tables{noBodies, edgeCurvesByDxid, noMeshes, noStreamCurves};
-    ElementWalk::ForEachChildElement(*element,
-                                     [&](const DOMElement& child) { ReadChild(child, tables); });
-    return true;
+bool XMLSketch::Read(const DOMElement* element) {
+    const bool read = ReadGroupElement(element,
+                                       {EntityReader::kChangeKey | EntityReader::kExtensionData |
+                                            EntityReader::kStyles | EntityReader::kNetStyles |
+                                            EntityReader::kMaterials,
+                                        EntityReader::kMaterials},
+                                       [&](const DOMElement& child) { ReadChild(child); });
+    if (read)
+        ReadSketchType(*element);
+    return read;
 }
 
-void XMLSketch::ReadAttributes(const DOMElement& element) {
-    SetId(ElementReaders::ReadElementId(*m_context, &element));
-    ElementReaders::ReadLabelAndVersion(&element, *this);
+void XMLSketch::ReadVisibility(const DOMElement& element) {
     m_fields.ReadVisibilityStrict(element);
+}
+
+void XMLSketch::ReadSketchType(const DOMElement& element) {
     const XMLCh* type = element.getAttribute(u"SketchTypeEnum");
     if (xercesc::XMLString::equals(type, u"kSketchType_2D"))
         m_sketchType = kSketchType_2D;
@@ -45,24 +39,13 @@ void XMLSketch::ReadAttributes(const DOMElement& element) {
         m_sketchType = kSketchType_3D;
 }
 
-void XMLSketch::ReadChild(const DOMElement& child, const ExternalGeometryTables& tables) {
-    using Case = GeometryGroupFields::Case;
-    SetChildSources sources{*m_context, tables};
-    if (ElementWalk::IsNamed(child, u"ChildSet")) {
-        SetChildReaders::ReadChildSet(child, sources, SetChildReaders::SketchChildRows(),
-                                      m_children);
-    } else if (ElementWalk::IsNamed(child, u"CurveSet")) {
-        SetChildReaders::ReadChildSet(child, sources, SetChildReaders::SketchCurveRows(), m_curves);
-    } else if (ElementWalk::IsNamed(child, u"ChangeKey")) {
-        UTF16String key;
-        if (ElementReaders::ReadChangeKey(&child, key))
-            SetChangeKey(key);
-    } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
-        ElementReaders::AddExtensionData(m_context->SideFileDirectory(), child, *this);
-    } else if (!m_fields.ReadUnit(child) && !m_fields.ReadTransform(child) &&
-               !m_fields.ReadStyles(*m_context, child, Case::kExact)) {
-        m_fields.ReadMaterials(*m_context, child, Case::kAny);
-    }
+void XMLSketch::ReadChild(const DOMElement& child) {
+    if (ElementWalk::IsNamed(child, u"ChildSet"))
+        ReadChildSet(child, Place::kSketchPoints, m_children);
+    else if (ElementWalk::IsNamed(child, u"CurveSet"))
+        ReadChildSet(child, Place::kSketchCurves, m_curves);
+    else
+        m_fields.ReadTransform(child);
 }
 
 std::uint64_t XMLSketch::TotalCount() const {

@@ -11,11 +11,11 @@ namespace Orvik {
 // An "ISketch" element: kernel curves and points, listed curves first.
 class XMLSketch : public XMLGeometryGroup<ISketch> {
 public:
-    explicit XMLSketch(XMLProducerImpl* context);
+    explicit XMLSketch(ReadContext* context);
     ~XMLSketch() override;
 
     // False without an element, or when it lies deeper than containers may nest.
-    bool ParseSketchElement(const xercesc::DOMElement* element, EdgeCurveTable& edgeCurvesByDxid);
+    bool Read(const xercesc::DOMElement* element);
 
     std::uint32_t SketchType() const override { return m_sketchType; }
     IdSet CurveIds() const override { return m_curves; }
@@ -24,8 +24,9 @@ public:
     UTF8String IdAt(std::uint64_t index) const override;
 
 private:
-    void ReadAttributes(const xercesc::DOMElement& element);
-    void ReadChild(const xercesc::DOMElement& child, const ExternalGeometryTables& tables);
+    void ReadVisibility(const xercesc::DOMElement& element) override;
+    void ReadSketchType(const xercesc::DOMElement& element);
+    void ReadChild(const xercesc::DOMElement& child);
 
     IdSet m_curves;
     IdSet m_children;

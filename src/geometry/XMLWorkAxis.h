@@ -10,7 +10,7 @@ namespace Orvik {
 // An "IWorkAxis" element.
 class XMLWorkAxis : public XMLHierarchyEntity<IWorkAxis> {
 public:
-    explicit XMLWorkAxis(XMLProducerImpl* context)
+    explicit XMLWorkAxis(ReadContext* context)
         : XMLHierarchyEntity(context) {}
 
     // False only without an element.

@@ -1,7 +1,7 @@
 #include "geometry/XMLWorkPlane.h"
 
 #include "geometry/GeometryAttributeReaders.h"
-#include "hierarchy/ElementWalk.h"
+#include "loader/ElementWalk.h"
 
 #include <cmath>
 

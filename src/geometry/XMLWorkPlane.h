@@ -10,7 +10,7 @@ namespace Orvik {
 // An "IWorkPlane" element.
 class XMLWorkPlane : public XMLHierarchyEntity<IWorkPlane> {
 public:
-    explicit XMLWorkPlane(XMLProducerImpl* context)
+    explicit XMLWorkPlane(ReadContext* context)
         : XMLHierarchyEntity(context) {}
 
     // False only without an element.

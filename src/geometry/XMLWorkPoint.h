@@ -9,7 +9,7 @@ namespace Orvik {
 // An "IWorkPoint" element.
 class XMLWorkPoint : public XMLHierarchyEntity<IWorkPoint> {
 public:
-    explicit XMLWorkPoint(XMLProducerImpl* context)
+    explicit XMLWorkPoint(ReadContext* context)
         : XMLHierarchyEntity(context) {}
 
     // False only without an element.

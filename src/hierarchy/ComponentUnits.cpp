@@ -1,7 +1,7 @@
 #include "hierarchy/ComponentUnits.h"
 
-#include "hierarchy/ElementWalk.h"
 #include "loader/ElementReaders.h"
+#include "loader/ElementWalk.h"
 #include "xml_util/XMLStrUtil.h"
 #include "xml_util/XMLUtils.h"
 

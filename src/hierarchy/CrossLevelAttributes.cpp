@@ -1,7 +1,8 @@
 #include "hierarchy/CrossLevelAttributes.h"
 
-#include "hierarchy/ElementWalk.h"
+#include "loader/CheckedIndex.h"
 #include "loader/ElementReaders.h"
+#include "loader/ElementWalk.h"
 #include "xml_util/XMLStrUtil.h"
 #include "xml_util/XMLUtils.h"
 
@@ -15,9 +16,7 @@ using xercesc::DOMElement;
 
 template <typename Entry>
 const Entry& EntryAt(const std::vector<Entry>& entries, std::uint64_t index) {
-    if (index >= entries.size())
-        throw std::out_of_range("invalid vector subscript");
-    return entries[static_cast<std::size_t>(index)];
+    return entries[CheckedIndex::Of(index, entries.size())];
 }
 
 bool HasAttributes(const DOMElement& element) {
@@ -25,13 +24,13 @@ bool HasAttributes(const DOMElement& element) {
     return attributes != nullptr && attributes->getLength() > 0;
 }
 
-IdSet PathOf(const AttributeMapType& attributes) {
-    return ElementReaders::ParseOccurrencePath(XMLUtils::LookupAttribute(attributes, "Path"));
+IdSet PathOf(const DOMElement& entry) {
+    return ElementReaders::ParseOccurrencePath(UTF16String(entry.getAttribute(u"Path")));
 }
 
 } // namespace
 
-void CrossLevelAttributes::Read(XMLProducerImpl& context, const DOMElement& element) {
+void CrossLevelAttributes::Read(ReadContext& context, const DOMElement& element) {
     ElementWalk::ForEachChildElement(element, [&](const DOMElement& child) {
         if (ElementWalk::IsNamed(child, u"Styles"))
             ReadStyles(context, child);
@@ -42,7 +41,7 @@ void CrossLevelAttributes::Read(XMLProducerImpl& context, const DOMElement& elem
     });
 }
 
-void CrossLevelAttributes::ReadStyles(XMLProducerImpl& context, const DOMElement& styles) {
+void CrossLevelAttributes::ReadStyles(ReadContext& context, const DOMElement& styles) {
     ElementWalk::ForEachChildElement(styles, [&](const DOMElement& entry) {
         if (!ElementWalk::IsNamed(entry, u"EntityStyles"))
             return;
@@ -63,10 +62,9 @@ void CrossLevelAttributes::ReadVisibilities(const DOMElement& visibilities) {
     ElementWalk::ForEachChildElement(visibilities, [this](const DOMElement& entry) {
         if (!ElementWalk::IsNamed(entry, u"EntityVisibility") || !HasAttributes(entry))
             return;
-        const AttributeMapType attributes = XMLUtils::AttributeMap(&entry);
         const bool visible =
-            ElementReaders::IsVisibleValue(XMLUtils::LookupAttribute(attributes, "Visibility"));
-        m_visibilities.push_back({PathOf(attributes), visible});
+            ElementReaders::IsVisibleValue(UTF16String(entry.getAttribute(u"Visibility")));
+        m_visibilities.push_back({PathOf(entry), visible});
     });
 }
 
@@ -74,11 +72,10 @@ void CrossLevelAttributes::ReadTransformations(const DOMElement& transformations
     ElementWalk::ForEachChildElement(transformations, [this](const DOMElement& entry) {
         if (!ElementWalk::IsNamed(entry, u"EntityTransformation") || !HasAttributes(entry))
             return;
-        const AttributeMapType attributes = XMLUtils::AttributeMap(&entry);
         Matrix3d transform;
-        XMLStrUtil::GetTransfFromStr(
-            UTF8String(XMLUtils::LookupAttribute(attributes, "Transformation")), transform);
-        m_transformations.push_back({PathOf(attributes), transform});
+        XMLStrUtil::GetTransfFromStr(UTF8String(UTF16String(entry.getAttribute(u"Transformation"))),
+                                     transform);
+        m_transformations.push_back({PathOf(entry), transform});
     });
 }
 

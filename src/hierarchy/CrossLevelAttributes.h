@@ -9,14 +9,14 @@
 
 namespace Orvik {
 
-class XMLProducerImpl;
+class ReadContext;
 
 // Overrides an assembly sets for occurrences deeper in its hierarchy, each entry naming its
 // occurrence by a path of ids.
 class CrossLevelAttributes {
 public:
     // Several "CrossLevelAttributes" elements add to the same lists.
-    void Read(XMLProducerImpl& context, const xercesc::DOMElement& element);
+    void Read(ReadContext& context, const xercesc::DOMElement& element);
 
     std::uint64_t VisibilityCount() const { return m_visibilities.size(); }
     std::uint64_t StylesCount() const { return m_styles.size(); }
@@ -40,7 +40,7 @@ private:
         Matrix3d transform;
     };
 
-    void ReadStyles(XMLProducerImpl& context, const xercesc::DOMElement& styles);
+    void ReadStyles(ReadContext& context, const xercesc::DOMElement& styles);
     void ReadVisibilities(const xercesc::DOMElement& visibilities);
     void ReadTransformations(const xercesc::DOMElement& transformations);
 

@@ -1,11 +1,13 @@
 #include "hierarchy/XMLAssembly.h"
 
-#include "hierarchy/AssemblyChildReaders.h"
-#include "hierarchy/ElementWalk.h"
 #include "hierarchy/XMLFileProperties.h"
+#include "loader/CheckedIndex.h"
+#include "loader/ChildSetReader.h"
 #include "loader/ElementReaders.h"
+#include "loader/ElementWalk.h"
+#include "loader/EntityReader.h"
+#include "loader/ReadContext.h"
 #include "orvik/api/GeneralException.h"
-#include "producer/XMLProducerImpl.h"
 #include "xml_util/XMLNames.h"
 #include "xml_util/XMLStrUtil.h"
 #include "xml_util/XMLUtils.h"
@@ -14,71 +16,66 @@ namespace Orvik {
 
 using xercesc::DOMElement;
 
-XMLAssembly::XMLAssembly(XMLProducerImpl* context)
+XMLAssembly::XMLAssembly(ReadContext* context)
     : m_context(context) {}
 
 XMLAssembly::~XMLAssembly() = default;
 
-bool XMLAssembly::Read(const DOMElement* element, const ExternalGeometryTables& tables) {
+bool XMLAssembly::Read(const DOMElement* element) {
     if (element == nullptr || element->getAttributes() == nullptr)
         return false;
+    EntityReader shared(*m_context, *this,
+                        {EntityReader::kChangeKey | EntityReader::kExtensionData |
+                         EntityReader::kStyles | EntityReader::kMaterials |
+                         EntityReader::kVersionPersistentId},
+                        Shared());
+    shared.ReadIdentity(*element);
     ReadAttributes(*element);
-    ElementWalk::ForEachChildElement(*element,
-                                     [&](const DOMElement& child) { ReadChild(child, tables); });
+    ElementWalk::ForEachChildElement(*element, [&](const DOMElement& child) {
+        if (!shared.ReadChild(child))
+            ReadChild(child);
+    });
     m_units.Settle();
     return true;
 }
 
+EntityReader::Targets XMLAssembly::Shared() {
+    EntityReader::Targets targets;
+    targets.styles = &m_styles;
+    targets.materials = &m_materials;
+    return targets;
+}
+
 void XMLAssembly::ReadAttributes(const DOMElement& element) {
-    SetId(ElementReaders::ReadElementId(*m_context, &element));
-    ElementReaders::ReadLabelAndVersion(&element, *this);
     int single = 0;
     m_isSingleUnderRoot =
         XMLStrUtil::XMLStrToInt(element.getAttribute(u"IsSingleUnderRoot"), single) && single == 1;
 }
 
-void XMLAssembly::ReadChild(const DOMElement& child, const ExternalGeometryTables& tables) {
+void XMLAssembly::ReadChild(const DOMElement& child) {
     if (m_units.ReadChild(child))
         return;
     if (ElementWalk::IsNamed(child, u"ChildSet")) {
-        ReadChildSet(child, tables);
-    } else if (ElementWalk::IsNamed(child, u"ChangeKey")) {
-        UTF16String key;
-        if (ElementReaders::ReadChangeKey(&child, key))
-            SetChangeKey(key);
+        ReadChildSet(child);
     } else if (ElementWalk::IsNamed(child, u"AttributeSet")) {
         AttributeSetReader::ReadAttributeSet(*m_context, &child, m_sets,
                                              m_context->Cache().ambrelAssets);
-    } else if (ElementWalk::IsNamed(child, u"Styles")) {
-        ElementReaders::ReadStyleRefs(m_context, &child, m_styles);
-    } else if (ElementWalk::IsNamed(child, u"Materials")) {
-        ElementReaders::ReadIdRefs(m_context, &child, u"Materials", MaterialRefNodeNameXMLCh,
-                                   m_materials);
     } else if (ElementWalk::IsNamed(child, u"CrossLevelAttributes")) {
         m_crossLevel.Read(*m_context, child);
     } else if (ElementWalk::IsNamed(child, u"FileProperties")) {
         m_properties = std::make_unique<XMLFileProperties>(child);
-    } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
-        ElementReaders::AddExtensionData(m_context->SideFileDirectory(), child, *this);
     }
 }
 
-void XMLAssembly::ReadChildSet(const DOMElement& childSet, const ExternalGeometryTables& tables) {
-    const AssemblyChildSource source{*m_context, tables};
-    ElementWalk::ForEachChildElement(childSet, [&](const DOMElement& entry) {
-        const AssemblyChildReaders::Row* row = AssemblyChildReaders::Find(entry.getNodeName());
-        // An entry without an id names nothing: it is skipped.
-        if (row == nullptr || row->read == nullptr || !entry.hasAttribute(u"ID"))
-            return;
-        if (IObject* child = row->read(entry, source))
+void XMLAssembly::ReadChildSet(const DOMElement& childSet) {
+    ChildSetReader::Read(childSet, Place::kAssembly, *m_context, [this](const UTF8String& id) {
+        if (IObject* child = m_context->Find(id))
             m_children.push_back(AssemblyChildId::Create(child));
     });
 }
 
 AssemblyChildId XMLAssembly::ChildAt(std::uint64_t index) const {
-    if (index >= m_children.size())
-        throw GeneralException(UTF8String("Invalid index to child of XMLAssembly."));
-    return m_children[static_cast<std::size_t>(index)];
+    return m_children[CheckedIndex::OfChild(index, m_children.size(), "XMLAssembly")];
 }
 
 IsValueSpecifiedEnum XMLAssembly::LengthUnit(UnitTypeEnum& unit) const {

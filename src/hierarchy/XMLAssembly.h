@@ -4,6 +4,7 @@
 #include "hierarchy/CrossLevelAttributes.h"
 #include "hierarchy/XMLAttributeSetsEntity.h"
 #include "loader/AttributeSetReader.h"
+#include "loader/EntityReader.h"
 #include "loader/SideDataCache.h"
 #include "orvik/api/IAssembly.h"
 
@@ -13,17 +14,17 @@
 
 namespace Orvik {
 
-class XMLProducerImpl;
+class ReadContext;
 
 // One "IAssembly" element: a component whose children it creates from its "ChildSet".
 class XMLAssembly : public XMLAttributeSetsEntity<IAssembly> {
 public:
-    explicit XMLAssembly(XMLProducerImpl* context);
+    explicit XMLAssembly(ReadContext* context);
     ~XMLAssembly() override;
 
     // False only for a null element or one without attributes. The tables go to the readers
     // of the children.
-    bool Read(const xercesc::DOMElement* element, const ExternalGeometryTables& tables);
+    bool Read(const xercesc::DOMElement* element);
 
     const Orvik::FileProperties* FileProperties() const override { return m_properties.get(); }
     IdSet Styles() const override { return m_styles; }
@@ -52,11 +53,12 @@ public:
     IsValueSpecifiedEnum DisplayLengthUnit(UnitTypeEnum& unit) const override;
 
 private:
+    EntityReader::Targets Shared();
     void ReadAttributes(const xercesc::DOMElement& element);
-    void ReadChild(const xercesc::DOMElement& child, const ExternalGeometryTables& tables);
-    void ReadChildSet(const xercesc::DOMElement& childSet, const ExternalGeometryTables& tables);
+    void ReadChild(const xercesc::DOMElement& child);
+    void ReadChildSet(const xercesc::DOMElement& childSet);
 
-    XMLProducerImpl* m_context;
+    ReadContext* m_context;
     std::vector<AssemblyChildId> m_children;
     ComponentUnits m_units{ComponentUnits::NameMatch::kIgnoreCase};
     IdSet m_styles;

@@ -1,12 +1,13 @@
 #include "hierarchy/XMLFile.h"
 
 #include "hierarchy/XMLFileProperties.h"
-#include "loader/Dispatcher.h"
+#include "loader/CheckedIndex.h"
 #include "loader/ElementReaders.h"
+#include "loader/EntityReader.h"
+#include "loader/ReadContext.h"
 #include "orvik/api/FileProperties.h"
 #include "orvik/api/GeneralException.h"
 #include "orvik/api/ObjectCollector.h"
-#include "producer/XMLProducerImpl.h"
 #include "xml_util/XMLUtils.h"
 
 #include <xercesc/util/XMLString.hpp>
@@ -31,7 +32,7 @@ void ForEachChildElement(const DOMElement& parent, Visit visit) {
 
 } // namespace
 
-XMLFile::XMLFile(const UTF16String&, XMLProducerImpl* context)
+XMLFile::XMLFile(const UTF16String&, ReadContext* context)
     : m_context(context) {}
 
 XMLFile::~XMLFile() = default;
@@ -39,35 +40,30 @@ XMLFile::~XMLFile() = default;
 bool XMLFile::Read(const DOMElement* element) {
     if (element == nullptr || element->getAttributes() == nullptr)
         return false;
+    EntityReader shared(*m_context, *this,
+                        {EntityReader::kChangeKey | EntityReader::kExtensionData |
+                         EntityReader::kVersionPersistentId},
+                        {});
+    shared.ReadIdentity(*element);
     ReadAttributes(*element);
-    ForEachChildElement(*element, [this](const DOMElement& child) { ReadChild(child); });
+    ForEachChildElement(*element, [&](const DOMElement& child) {
+        if (!shared.ReadChild(child))
+            ReadChild(child);
+    });
     return true;
 }
 
 void XMLFile::ReadAttributes(const DOMElement& element) {
-    const AttributeMapType attributes = XMLUtils::AttributeMap(&element);
-    UTF8String id(XMLUtils::LookupAttribute(attributes, "ID"));
-    m_context->MapObjectId(id, id);
-    SetId(id);
-    m_fullPath = XMLUtils::LookupAttribute(attributes, "FileFullPath");
-    const UTF16String modified = XMLUtils::LookupAttribute(attributes, "LastModificationTime");
+    m_fullPath = UTF16String(element.getAttribute(u"FileFullPath"));
+    const UTF16String modified(element.getAttribute(u"LastModificationTime"));
     if (!modified.IsEmpty())
         m_hasLastModification = m_lastModification.FromString(UTF8String(modified));
-    if (attributes.count(UTF8String("Label")))
-        SetLabel(XMLUtils::LookupAttribute(attributes, "Label"));
-    XMLUtils::GetNodeAttribute(&element, "IsRoot", m_isRoot);
-    if (attributes.count(UTF8String("VersionPersistentId")))
-        SetVersionPersistentId(
-            UTF8String(XMLUtils::LookupAttribute(attributes, "VersionPersistentId")));
+    XMLUtils::GetNodeAttribute(&element, u"IsRoot", m_isRoot);
 }
 
 void XMLFile::ReadChild(const DOMElement& child) {
     if (IsNamed(child, u"ChildSet")) {
         ReadChildSet(child);
-    } else if (IsNamed(child, u"ChangeKey")) {
-        UTF16String key;
-        if (ElementReaders::ReadChangeKey(&child, key))
-            SetChangeKey(key);
     } else if (IsNamed(child, u"Unit")) {
         UnitTypeEnum length = UnitTypeEnum::kUnitType_Unknown;
         UnitTypeEnum angle = UnitTypeEnum::kUnitType_Unknown;
@@ -79,28 +75,25 @@ void XMLFile::ReadChild(const DOMElement& child) {
                                              m_context->Cache().ambrelAssets);
     } else if (IsNamed(child, u"FileProperties")) {
         m_properties = std::make_unique<XMLFileProperties>(child);
-    } else if (IsNamed(child, u"ExtensionData")) {
-        ElementReaders::AddExtensionData(m_context->SideFileDirectory(), child, *this);
     } else if (IsNamed(child, u"RefFiles")) {
         ReadRefFiles(child);
     }
 }
 
 void XMLFile::ReadChildSet(const DOMElement& childSet) {
-    ForEachChildElement(childSet, [this](const DOMElement& child) {
+    ForEachChildElement(childSet, [this](const DOMElement& entry) {
         UTF8String asRead;
         // A child entry without an id names nothing: it is skipped.
-        if (!XMLUtils::GetNodeAttribute(&child, "ID", asRead))
-            return;
-        UTF8String kept = asRead;
-        m_context->MapObjectId(asRead, kept);
-        if (m_context->Collector()->HasObject(kept)) {
-            m_childIds.push_back(kept);
+        if (!XMLUtils::GetNodeAttribute(&entry, "ID", asRead)) {
+            m_context->Report(DiagnosticCode::kMissingId, DiagnosticSeverity::kWarning, &entry,
+                              UTF8String("a child without \"ID\" is skipped"));
             return;
         }
-        const UTF8String& registered = m_context->HasIdPrefix() ? asRead : kept;
-        if (Dispatcher::DispatchById(m_context->Registry(), registered))
-            m_childIds.push_back(kept);
+        // A child whose element failed to read is dropped; one that names no element at all
+        // is kept, and answers an empty child.
+        const ReferenceOutcome child = m_context->Require(entry, asRead);
+        if (child.dispatched)
+            m_childIds.push_back(child.id);
     });
 }
 
@@ -119,9 +112,8 @@ const Orvik::FileProperties* XMLFile::FileProperties() const {
 }
 
 FileChildId XMLFile::ChildAt(std::uint64_t index) const {
-    if (index >= m_childIds.size())
-        throw GeneralException(UTF8String("Invalid index to child of XMLFile."));
-    return FileChildId::Create(m_context->FindObject(m_childIds[index]));
+    const std::size_t at = CheckedIndex::OfChild(index, m_childIds.size(), "XMLFile");
+    return FileChildId::Create(m_context->Find(m_childIds[at]));
 }
 
 IsValueSpecifiedEnum XMLFile::FullPath(UTF16String& path) const {

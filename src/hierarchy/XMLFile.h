@@ -11,12 +11,12 @@
 
 namespace Orvik {
 
-class XMLProducerImpl;
+class ReadContext;
 
 // One "IFile" element: the top of the hierarchy, with its children by id.
 class XMLFile : public XMLAttributeSetsEntity<IFile> {
 public:
-    XMLFile(const UTF16String& path, XMLProducerImpl* context);
+    XMLFile(const UTF16String& path, ReadContext* context);
     ~XMLFile() override;
 
     // False only for a null element or one without attributes.
@@ -42,7 +42,7 @@ private:
     void ReadChildSet(const xercesc::DOMElement& childSet);
     void ReadRefFiles(const xercesc::DOMElement& refFiles);
 
-    XMLProducerImpl* m_context;
+    ReadContext* m_context;
     std::unique_ptr<Orvik::FileProperties> m_properties;
     UTF16String m_fullPath;
     Time m_lastModification;

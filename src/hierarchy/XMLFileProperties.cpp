@@ -1,6 +1,6 @@
 #include "hierarchy/XMLFileProperties.h"
 
-#include "hierarchy/ElementWalk.h"
+#include "loader/ElementWalk.h"
 #include "orvik/api/NumericConverter.h"
 #include "xml_util/XMLStrUtil.h"
 #include "xml_util/XMLUtils.h"
@@ -59,13 +59,12 @@ std::optional<Variant> TypedValue(CustomKind kind, const UTF16String& text) {
 }
 
 std::optional<CustomProperty> ReadCustomProperty(const DOMElement& element) {
-    const AttributeMapType attributes = XMLUtils::AttributeMap(&element);
-    const CustomKind kind = KindOfType(XMLUtils::LookupAttribute(attributes, "Type"));
-    std::optional<Variant> value = TypedValue(kind, XMLUtils::LookupAttribute(attributes, "Value"));
+    const CustomKind kind = KindOfType(UTF16String(element.getAttribute(u"Type")));
+    std::optional<Variant> value = TypedValue(kind, UTF16String(element.getAttribute(u"Value")));
     if (!value)
         return std::nullopt;
     CustomProperty property;
-    property.SetProperty(XMLUtils::LookupAttribute(attributes, "Key"), *value);
+    property.SetProperty(UTF16String(element.getAttribute(u"Key")), *value);
     return property;
 }
 

@@ -1,13 +1,10 @@
 #include "hierarchy/XMLInstance.h"
 
-#include "hierarchy/ElementWalk.h"
-#include "loader/Dispatcher.h"
 #include "loader/ElementReaders.h"
-#include "loader/ElementRegistry.h"
+#include "loader/ElementWalk.h"
+#include "loader/ReadContext.h"
 #include "orvik/api/IComponent.h"
 #include "orvik/api/IFile.h"
-#include "orvik/api/ObjectCollector.h"
-#include "producer/XMLProducerImpl.h"
 #include "xml_util/XMLNames.h"
 #include "xml_util/XMLStrUtil.h"
 
@@ -47,13 +44,11 @@ bool IsOne(const DOMElement& element, const XMLCh* name) {
     return ElementReaders::IsVisibleValue(AttributeText(element, name));
 }
 
-UTF8String MappedId(XMLProducerImpl& context, const UTF8String& id) {
-    UTF8String mapped = id;
-    context.MapObjectId(id, mapped);
-    return mapped;
+UTF8String MappedId(ReadContext& context, const UTF8String& id) {
+    return context.ReferenceId(id);
 }
 
-void ReadAttributes(const DOMElement& element, XMLProducerImpl& context, InstanceDraft& draft) {
+void ReadAttributes(const DOMElement& element, ReadContext& context, InstanceDraft& draft) {
     draft.id = MappedId(context, UTF8String(AttributeText(element, u"ID")));
     draft.label = AttributeText(element, u"Label");
     draft.netVisible = IsOne(element, u"NetVisibility");
@@ -61,37 +56,28 @@ void ReadAttributes(const DOMElement& element, XMLProducerImpl& context, Instanc
     draft.versionPersistentId = UTF8String(AttributeText(element, u"VersionPersistentId"));
 }
 
-// The placed object may come later in the document: it is made now, through the registry.
-// An element still being read (a placement cycle) is not made, so the instance is not either.
-void EnsurePlacedObject(ElementRegistry& registry, const UTF8String& asRead,
-                        const UTF8String& mapped) {
-    XMLProducerImpl& context = *registry.Context();
-    if (!context.Collector()->HasObject(mapped))
-        Dispatcher::DispatchById(registry, asRead);
-}
-
-void ReadPlacement(const DOMElement& child, ElementRegistry& registry, InstanceDraft& draft) {
+// The placed object may come later in the document: it is made now. An element still being
+// read (a placement cycle) is not made, so the instance is not either.
+void ReadPlacement(const DOMElement& child, ReadContext& context, InstanceDraft& draft) {
     // A reference without an id names nothing and leaves an earlier one in place.
     if (!child.hasAttribute(u"ID"))
         return;
     const UTF8String asRead(AttributeText(child, u"ID"));
-    draft.placedId = MappedId(*registry.Context(), asRead);
-    EnsurePlacedObject(registry, asRead, draft.placedId);
+    draft.placedId = context.Require(child, asRead).id;
     draft.transform = Matrix3d();
     XMLStrUtil::GetTransfFromStr(UTF8String(AttributeText(child, u"Transformation")),
                                  draft.transform);
 }
 
-void ReadExtension(const DOMElement& child, XMLProducerImpl& context, InstanceDraft& draft) {
+void ReadExtension(const DOMElement& child, ReadContext& context, InstanceDraft& draft) {
     ExtensionDataContent content;
     if (ElementReaders::ReadExtensionData(context.SideFileDirectory(), &child, content))
         draft.extensions.push_back(std::move(content));
 }
 
-void ReadChild(const DOMElement& child, ElementRegistry& registry, InstanceDraft& draft) {
-    XMLProducerImpl& context = *registry.Context();
+void ReadChild(const DOMElement& child, ReadContext& context, InstanceDraft& draft) {
     if (ElementWalk::IsNamed(child, u"Child"))
-        ReadPlacement(child, registry, draft);
+        ReadPlacement(child, context, draft);
     else if (ElementWalk::IsNamed(child, u"ChangeKey"))
         ElementReaders::ReadChangeKey(&child, draft.changeKey);
     else if (ElementWalk::IsNamed(child, u"Unit"))
@@ -133,16 +119,15 @@ XMLInstance::XMLInstance(const UTF8String& id, const UTF16String& label,
 
 XMLInstance::~XMLInstance() = default;
 
-XMLInstance* XMLInstance::ReadInstance(const DOMElement& element, ElementRegistry& registry) {
-    XMLProducerImpl* context = registry.Context();
-    if (context == nullptr || !element.hasAttribute(u"ID"))
+XMLInstance* XMLInstance::ReadInstance(const DOMElement& element, ReadContext& context) {
+    if (!element.hasAttribute(u"ID"))
         return nullptr;
     InstanceDraft draft;
-    ReadAttributes(element, *context, draft);
+    ReadAttributes(element, context, draft);
     ElementWalk::ForEachChildElement(
-        element, [&](const DOMElement& child) { ReadChild(child, registry, draft); });
+        element, [&](const DOMElement& child) { ReadChild(child, context, draft); });
 
-    const InstanceChildId child = PlaceableChild(context->FindObject(draft.placedId));
+    const InstanceChildId child = PlaceableChild(context.Find(draft.placedId));
     if (child.IsEmpty())
         return nullptr;
     auto instance = std::make_unique<XMLInstance>(draft.id, draft.label, child, draft.transform);
@@ -162,7 +147,7 @@ XMLInstance* XMLInstance::ReadInstance(const DOMElement& element, ElementRegistr
 
     XMLInstance* held = instance.get();
     // A refused instance (its id is held already) is destroyed by the collector.
-    return context->Collector()->AddObject(std::move(instance)) ? held : nullptr;
+    return context.Adopt(std::move(instance)) != nullptr ? held : nullptr;
 }
 
 IsValueSpecifiedEnum XMLInstance::KeyframeAnimationChannels(IdSet& out) const {

@@ -8,7 +8,7 @@
 
 namespace Orvik {
 
-class ElementRegistry;
+class ReadContext;
 
 // One "IInstance" element: a placement of a component or a file. Made only once the whole
 // element has been read and the placed object exists.
@@ -18,9 +18,9 @@ public:
                 const Matrix3d& transform);
     ~XMLInstance() override;
 
-    // Reads the element, creating the placed object through the registry when it is not made
+    // Reads the element, creating the placed object from its element when it is not made
     // yet, and adds the instance to the collector. Null when no instance was made.
-    static XMLInstance* ReadInstance(const xercesc::DOMElement& element, ElementRegistry& registry);
+    static XMLInstance* ReadInstance(const xercesc::DOMElement& element, ReadContext& context);
 
     const Matrix3d& Transform() const override { return m_transform; }
     InstanceChildId InstanceChild() const override { return m_child; }

@@ -1,11 +1,13 @@
 #include "hierarchy/XMLPart.h"
 
 #include "hierarchy/ComponentUnits.h"
-#include "hierarchy/ElementWalk.h"
-#include "hierarchy/PartChildReaders.h"
 #include "hierarchy/XMLFileProperties.h"
+#include "loader/CheckedIndex.h"
+#include "loader/ChildSetReader.h"
 #include "loader/ElementReaders.h"
-#include "producer/XMLProducerImpl.h"
+#include "loader/ElementWalk.h"
+#include "loader/EntityReader.h"
+#include "loader/ReadContext.h"
 #include "xml_util/XMLNames.h"
 #include "xml_util/XMLStrUtil.h"
 
@@ -28,19 +30,25 @@ bool IsOneInteger(const XMLCh* text) {
 
 } // namespace
 
-XMLPart::XMLPart(XMLProducerImpl* context)
+XMLPart::XMLPart(ReadContext* context)
     : m_context(context) {}
 
 XMLPart::~XMLPart() = default;
 
-bool XMLPart::Read(const DOMElement* element, const ExternalGeometryTables& tables) {
+bool XMLPart::Read(const DOMElement* element) {
     if (element == nullptr || element->getAttributes() == nullptr)
         return false;
+    EntityReader shared(*m_context, *this,
+                        {EntityReader::kChangeKey | EntityReader::kExtensionData |
+                         EntityReader::kStyles | EntityReader::kMaterials |
+                         EntityReader::kVersionPersistentId},
+                        Shared());
+    shared.ReadIdentity(*element);
     ReadAttributes(*element);
     ComponentUnits units(ComponentUnits::NameMatch::kExact);
     ElementWalk::ForEachChildElement(*element, [&](const DOMElement& child) {
-        if (!units.ReadChild(child))
-            ReadChild(child, tables);
+        if (!units.ReadChild(child) && !shared.ReadChild(child))
+            ReadChild(child);
     });
     units.Settle();
     m_lengthUnit = units.Length();
@@ -49,32 +57,28 @@ bool XMLPart::Read(const DOMElement* element, const ExternalGeometryTables& tabl
     return true;
 }
 
-void XMLPart::ReadAttributes(const DOMElement& element) {
-    m_isSingleUnderRoot = IsOneInteger(element.getAttribute(u"IsSingleUnderRoot"));
-    SetId(ElementReaders::ReadElementId(*m_context, &element));
-    ElementReaders::ReadLabelAndVersion(&element, *this);
+EntityReader::Targets XMLPart::Shared() {
+    EntityReader::Targets targets;
+    targets.styles = &m_styles;
+    targets.materials = &m_materials;
+    return targets;
 }
 
-void XMLPart::ReadChild(const DOMElement& child, const ExternalGeometryTables& tables) {
+void XMLPart::ReadAttributes(const DOMElement& element) {
+    m_isSingleUnderRoot = IsOneInteger(element.getAttribute(u"IsSingleUnderRoot"));
+}
+
+void XMLPart::ReadChild(const DOMElement& child) {
     if (ElementWalk::IsNamed(child, u"ChildSet")) {
-        PartChildSources sources{*m_context, tables};
-        PartChildReaders::ReadChildSet(child, sources, PartChildReaders::Rows(), m_children);
-    } else if (ElementWalk::IsNamed(child, u"ChangeKey")) {
-        UTF16String key;
-        if (ElementReaders::ReadChangeKey(&child, key))
-            SetChangeKey(key);
+        ChildSetReader::Read(child, Place::kPart, *m_context, [this](const UTF8String& id) {
+            if (IObject* object = m_context->Find(id))
+                m_children.push_back(PartChildId::Create(object));
+        });
     } else if (ElementWalk::IsNamed(child, u"AttributeSet")) {
         AttributeSetReader::ReadAttributeSet(*m_context, &child, m_sets,
                                              m_context->Cache().ambrelAssets);
-    } else if (ElementWalk::IsNamed(child, u"Styles")) {
-        ElementReaders::ReadStyleRefs(m_context, &child, m_styles);
-    } else if (ElementWalk::IsNamed(child, u"Materials")) {
-        ElementReaders::ReadIdRefs(m_context, &child, u"Materials", MaterialRefNodeNameXMLCh,
-                                   m_materials);
     } else if (ElementWalk::IsNamed(child, u"FileProperties")) {
         m_properties = std::make_unique<XMLFileProperties>(child);
-    } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
-        ElementReaders::AddExtensionData(m_context->SideFileDirectory(), child, *this);
     }
 }
 
@@ -83,9 +87,7 @@ const Orvik::FileProperties* XMLPart::FileProperties() const {
 }
 
 PartChildId XMLPart::ChildAt(std::uint64_t index) const {
-    if (index >= m_children.size())
-        throw std::out_of_range("invalid vector subscript");
-    return m_children[index];
+    return m_children[CheckedIndex::Of(index, m_children.size())];
 }
 
 IsValueSpecifiedEnum XMLPart::LengthUnit(UnitTypeEnum& unit) const {

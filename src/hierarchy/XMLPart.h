@@ -2,6 +2,7 @@
 
 #include "hierarchy/XMLAttributeSetsEntity.h"
 #include "loader/AttributeSetReader.h"
+#include "loader/EntityReader.h"
 #include "loader/SideDataCache.h"
 #include "orvik/api/IPart.h"
 
@@ -11,17 +12,17 @@
 
 namespace Orvik {
 
-class XMLProducerImpl;
+class ReadContext;
 
 // One "IPart" element: a leaf component holding geometry, with its children by typed id.
 class XMLPart : public XMLAttributeSetsEntity<IPart> {
 public:
-    explicit XMLPart(XMLProducerImpl* context);
+    explicit XMLPart(ReadContext* context);
     ~XMLPart() override;
 
     // False only for a null element or one without attributes; children that fail to read
     // are left out as their kind says.
-    bool Read(const xercesc::DOMElement* element, const ExternalGeometryTables& tables);
+    bool Read(const xercesc::DOMElement* element);
 
     const Orvik::FileProperties* FileProperties() const override;
     IdSet Styles() const override { return m_styles; }
@@ -35,10 +36,11 @@ public:
     IsValueSpecifiedEnum DisplayLengthUnit(UnitTypeEnum& unit) const override;
 
 private:
+    EntityReader::Targets Shared();
     void ReadAttributes(const xercesc::DOMElement& element);
-    void ReadChild(const xercesc::DOMElement& child, const ExternalGeometryTables& tables);
+    void ReadChild(const xercesc::DOMElement& child);
 
-    XMLProducerImpl* m_context;
+    ReadContext* m_context;
     UnitTypeEnum m_lengthUnit = UnitTypeEnum::kUnitType_Unknown;
     UnitTypeEnum m_displayAngleUnit = UnitTypeEnum::kUnitType_Unknown;
     UnitTypeEnum m_displayLengthUnit = UnitTypeEnum::kUnitType_Unknown;

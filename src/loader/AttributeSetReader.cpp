@@ -1,7 +1,7 @@
 #include "loader/AttributeSetReader.h"
 
+#include "loader/ReadContext.h"
 #include "orvik/api/ObjectCollector.h"
-#include "producer/XMLProducerImpl.h"
 #include "xml_util/XMLUtils.h"
 
 #include <array>
@@ -16,10 +16,10 @@ using xercesc::DOMNode;
 using IdList = AttributeSetReader::IdList;
 
 // Creates and reads the object of one inline set child; null while the kind is not loaded yet.
-using InlineObjectReader = void (*)(XMLProducerImpl& context, const DOMElement& child,
+using InlineObjectReader = void (*)(ReadContext& context, const DOMElement& child,
                                     const UTF8String& id);
 
-bool ReadInlineSet(XMLProducerImpl& context, const DOMElement* set, IdList& ids,
+bool ReadInlineSet(ReadContext& context, const DOMElement* set, IdList& ids,
                    InlineObjectReader readObject) {
     if (set == nullptr)
         return false;
@@ -31,23 +31,23 @@ bool ReadInlineSet(XMLProducerImpl& context, const DOMElement* set, IdList& ids,
         // A child without an id names nothing; it is passed over.
         if (!XMLUtils::GetNodeAttribute(&child, "ID", id))
             continue;
-        context.MapObjectId(id, id);
+        id = context.ReferenceId(id);
         ids.push_back(id);
-        if (readObject && !context.Collector()->HasObject(id))
+        if (readObject && !context.Holds(id))
             readObject(context, child, id);
     }
     return true;
 }
 
-bool LightSet(XMLProducerImpl& context, const DOMElement& set, AmbrelAssetTable&, IdList& ids) {
+bool LightSet(ReadContext& context, const DOMElement& set, AmbrelAssetTable&, IdList& ids) {
     return AttributeSetReader::ReadLightSet(context, &set, ids);
 }
 
-bool MaterialSet(XMLProducerImpl& context, const DOMElement& set, AmbrelAssetTable&, IdList& ids) {
+bool MaterialSet(ReadContext& context, const DOMElement& set, AmbrelAssetTable&, IdList& ids) {
     return AttributeSetReader::ReadMaterialSet(context, &set, ids);
 }
 
-bool AnimationSet(XMLProducerImpl& context, const DOMElement& set, AmbrelAssetTable&, IdList& ids) {
+bool AnimationSet(ReadContext& context, const DOMElement& set, AmbrelAssetTable&, IdList& ids) {
     return AttributeSetReader::ReadAnimationSet(context, &set, ids);
 }
 
@@ -76,7 +76,7 @@ const std::array<SetRow, 10>& SetRows() {
     return rows;
 }
 
-void ReadWalk(XMLProducerImpl& context, const DOMElement& element, int walk, AttributeSets& sets,
+void ReadWalk(ReadContext& context, const DOMElement& element, int walk, AttributeSets& sets,
               AmbrelAssetTable& assets) {
     for (const DOMNode* node = element.getFirstChild(); node; node = node->getNextSibling()) {
         if (node->getNodeType() != DOMNode::ELEMENT_NODE)
@@ -95,7 +95,7 @@ void ReadWalk(XMLProducerImpl& context, const DOMElement& element, int walk, Att
 
 } // namespace
 
-bool AttributeSetReader::ReadAttributeSet(XMLProducerImpl& context, const DOMElement* element,
+bool AttributeSetReader::ReadAttributeSet(ReadContext& context, const DOMElement* element,
                                           AttributeSets& sets, AmbrelAssetTable& assets) {
     if (element == nullptr)
         return false;
@@ -104,17 +104,15 @@ bool AttributeSetReader::ReadAttributeSet(XMLProducerImpl& context, const DOMEle
     return true;
 }
 
-bool AttributeSetReader::ReadLightSet(XMLProducerImpl& context, const DOMElement* set,
-                                      IdList& ids) {
+bool AttributeSetReader::ReadLightSet(ReadContext& context, const DOMElement* set, IdList& ids) {
     return ReadInlineSet(context, set, ids, nullptr);
 }
 
-bool AttributeSetReader::ReadMaterialSet(XMLProducerImpl& context, const DOMElement* set,
-                                         IdList& ids) {
+bool AttributeSetReader::ReadMaterialSet(ReadContext& context, const DOMElement* set, IdList& ids) {
     return ReadInlineSet(context, set, ids, nullptr);
 }
 
-bool AttributeSetReader::ReadAnimationSet(XMLProducerImpl& context, const DOMElement* set,
+bool AttributeSetReader::ReadAnimationSet(ReadContext& context, const DOMElement* set,
                                           IdList& ids) {
     return ReadInlineSet(context, set, ids, nullptr);
 }

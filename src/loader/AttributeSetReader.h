@@ -9,7 +9,7 @@
 
 namespace Orvik {
 
-class XMLProducerImpl;
+class ReadContext;
 
 // The ten attribute id sets of a file, assembly or part.
 struct AttributeSets {
@@ -30,19 +30,17 @@ class AttributeSetReader {
 public:
     using IdList = std::vector<UTF8String>;
     // A set reader: the context, the set element and, for styles, the render asset table.
-    using SetReader = bool (*)(XMLProducerImpl& context, const xercesc::DOMElement& set,
+    using SetReader = bool (*)(ReadContext& context, const xercesc::DOMElement& set,
                                AmbrelAssetTable& assets, IdList& ids);
 
     // False only for a null element.
-    static bool ReadAttributeSet(XMLProducerImpl& context, const xercesc::DOMElement* element,
+    static bool ReadAttributeSet(ReadContext& context, const xercesc::DOMElement* element,
                                  AttributeSets& sets, AmbrelAssetTable& assets);
 
     // The inline sets: every child's id is listed, and objects not held yet are created.
-    static bool ReadLightSet(XMLProducerImpl& context, const xercesc::DOMElement* set, IdList& ids);
-    static bool ReadMaterialSet(XMLProducerImpl& context, const xercesc::DOMElement* set,
-                                IdList& ids);
-    static bool ReadAnimationSet(XMLProducerImpl& context, const xercesc::DOMElement* set,
-                                 IdList& ids);
+    static bool ReadLightSet(ReadContext& context, const xercesc::DOMElement* set, IdList& ids);
+    static bool ReadMaterialSet(ReadContext& context, const xercesc::DOMElement* set, IdList& ids);
+    static bool ReadAnimationSet(ReadContext& context, const xercesc::DOMElement* set, IdList& ids);
 };
 
 } // namespace Orvik

@@ -1,86 +1,84 @@
 #include "loader/Dispatcher.h"
 
-#include "loader/DispatchTable.h"
-#include "orvik/api/ObjectCollector.h"
-#include "producer/XMLProducerImpl.h"
+#include "loader/KindTable.h"
+#include "loader/ReadContext.h"
 
 namespace Orvik {
 namespace {
 
-class DepthGuard {
-public:
-    explicit DepthGuard(unsigned& depth)
-        : m_depth(++depth) {}
-    ~DepthGuard() { --m_depth; }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
-    bool TooDeep() const { return m_depth > Dispatcher::kMaxDispatchDepth; }
+using State = ElementRegistry::State;
 
-private:
-    unsigned& m_depth;
-};
-
-bool DispatchHandled(const DispatchRow& row, ElementRegistry& registry,
-                     ElementRegistry::Entry& entry) {
-    const HandlerResult outcome = row.handle(*entry.element, registry);
-    entry.state =
-        outcome.consumed ? ElementRegistry::State::kConsumed : ElementRegistry::State::kPending;
-    return outcome.result;
+void ReportFailure(ReadContext& context, const ElementRegistry::Entry& entry) {
+    context.Report(DiagnosticCode::kReadFailed, DiagnosticSeverity::kWarning, entry.element,
+                   UTF8String("the element could not be read; no object was made of it"));
 }
 
-bool DispatchCreated(const DispatchRow& row, ElementRegistry& registry,
-                     ElementRegistry::Entry& entry) {
-    XMLProducerImpl& context = *registry.Context();
+bool DispatchTaken(const KindRow& row, ReadContext& context, ElementRegistry::Entry& entry) {
+    const TakeOutcome outcome = row.take(*entry.element, context, Place::kTopLevel);
+    entry.state = outcome.consumed ? State::kConsumed : State::kPending;
+    return outcome.read;
+}
+
+bool DispatchCreated(const KindRow& row, ReadContext& context, ElementRegistry::Entry& entry) {
     std::unique_ptr<IObject> object = row.create(context);
-    const bool read = row.read(*object, *entry.element, registry);
-    if (read || row.onFailure == FailurePolicy::kKeep) {
-        IObject* held = object.get();
-        entry.state = ElementRegistry::State::kConsumed;
+    const bool read = row.read(*object, *entry.element, context);
+    if (!read)
+        ReportFailure(context, entry);
+    if (read || row.topLevelFailure == FailurePolicy::kKeep) {
+        entry.state = State::kConsumed;
         // A refused newcomer (its id is held already) is destroyed by the collector.
-        if (context.Collector()->AddObject(std::move(object)) && row.afterAdd)
-            row.afterAdd(*held, registry);
+        IObject* held = context.Adopt(std::move(object));
+        if (held != nullptr && row.afterAdd != nullptr)
+            row.afterAdd(*held, context);
         return true;
     }
     object.reset();
-    if (row.onFailure == FailurePolicy::kDestroyAndConsume) {
-        entry.state = ElementRegistry::State::kConsumed;
+    if (row.topLevelFailure == FailurePolicy::kDestroyAndConsume) {
+        entry.state = State::kConsumed;
         return true;
     }
-    entry.state = ElementRegistry::State::kPending;
+    entry.state = State::kPending;
     return false;
 }
 
 } // namespace
 
-bool Dispatcher::Dispatch(ElementRegistry& registry, ElementRegistry::Entry& entry) {
-    if (entry.element == nullptr || entry.state != ElementRegistry::State::kPending)
+NestingGuard::NestingGuard(ElementRegistry& registry)
+    : m_depth(++registry.NestingDepth()) {}
+
+NestingGuard::~NestingGuard() {
+    --m_depth;
+}
+
+bool Dispatcher::Dispatch(ReadContext& context, ElementRegistry::Entry& entry) {
+    if (entry.element == nullptr || entry.state != State::kPending)
         return false;
-    const DispatchRow* row = DispatchTable::Find(entry.element->getNodeName());
-    if (row == nullptr || (row->create == nullptr && row->handle == nullptr))
+    const KindRow& row = *entry.kind;
+    if (!row.Loaded())
         return true;
-    const DepthGuard depth(registry.DispatchDepth());
+    const NestingGuard depth(context.Registry());
     // Too deep to read now: the entry stays pending and the loading pass reads it later, so
     // the parent keeps the id.
     if (depth.TooDeep())
         return true;
-    if (row->requiresId && !entry.element->hasAttribute(u"ID")) {
-        entry.state = ElementRegistry::State::kConsumed;
+    // Recorded when the element was registered.
+    if (row.topLevelNeedsId && !entry.element->hasAttribute(u"ID")) {
+        entry.state = State::kConsumed;
         return true;
     }
-    entry.state = ElementRegistry::State::kReading;
-    return row->handle ? DispatchHandled(*row, registry, entry)
-                       : DispatchCreated(*row, registry, entry);
+    entry.state = State::kReading;
+    return row.take ? DispatchTaken(row, context, entry) : DispatchCreated(row, context, entry);
 }
 
-bool Dispatcher::DispatchById(ElementRegistry& registry, const UTF8String& id) {
-    ElementRegistry::Entry* entry = registry.Find(id);
-    return entry == nullptr || Dispatch(registry, *entry);
+bool Dispatcher::DispatchById(ReadContext& context, const UTF8String& id) {
+    ElementRegistry::Entry* entry = context.Registry().Find(id);
+    return entry == nullptr || Dispatch(context, *entry);
 }
 
-void Dispatcher::DispatchAll(ElementRegistry& registry) {
-    for (auto& [id, entry] : registry.Elements())
-        if (entry.state == ElementRegistry::State::kPending)
-            Dispatch(registry, entry);
+void Dispatcher::DispatchAll(ReadContext& context) {
+    for (auto& [id, entry] : context.Registry().Elements())
+        if (entry.state == State::kPending)
+            Dispatch(context, entry);
 }
 
 } // namespace Orvik

@@ -1,6 +1,6 @@
 #include "loader/ElementReaders.h"
 
-#include "producer/XMLProducerImpl.h"
+#include "loader/ReadContext.h"
 #include "xml_util/XMLChName.h"
 #include "xml_util/XMLNames.h"
 #include "xml_util/XMLObject.h"
@@ -41,25 +41,25 @@ bool IsNamed(const DOMNode* node, const XMLCh* name) {
            xercesc::XMLString::equals(node->getNodeName(), name);
 }
 
-UTF16String Lookup(const AttributeMapType& attributes, const char* name) {
-    return XMLUtils::LookupAttribute(attributes, UTF8String(name));
+// Read straight from the element: an absent attribute is empty text.
+UTF16String Lookup(const DOMElement& attributes, const XMLCh* name) {
+    return UTF16String(attributes.getAttribute(name));
 }
 
-bool HasAttribute(const AttributeMapType& attributes, const char* name) {
-    return attributes.count(UTF8String(name)) != 0;
+bool HasAttribute(const DOMElement& attributes, const XMLCh* name) {
+    return attributes.hasAttribute(name);
 }
 
-bool ConvertUnit(const AttributeMapType& attributes, const char* name, UnitTypeEnum& unit) {
+bool ConvertUnit(const DOMElement& attributes, const XMLCh* name, UnitTypeEnum& unit) {
     return XMLStrUtil::StringToUnitType(UTF8String(Lookup(attributes, name)), unit);
 }
 
-bool ConvertDouble(const AttributeMapType& attributes, const char* name, double& value) {
-    return XMLStrUtil::XMLStrToDouble(Lookup(attributes, name), value);
+bool ConvertDouble(const DOMElement& attributes, const XMLCh* name, double& value) {
+    return XMLStrUtil::XMLStrToDouble(attributes.getAttribute(name), value);
 }
 
 // Later tolerances are converted only while every earlier step converted.
-bool ConvertIfStillGood(bool good, const AttributeMapType& attributes, const char* name,
-                        double& value) {
+bool ConvertIfStillGood(bool good, const DOMElement& attributes, const XMLCh* name, double& value) {
     return good && ConvertDouble(attributes, name, value);
 }
 
@@ -74,25 +74,25 @@ std::string ExtensionDataBytes(const UTF8String& typeId, const UTF16String& cont
     return XMLStrUtil::NeedBase64Code(typeId) ? XMLStrUtil::FromBase64(text) : text;
 }
 
-void ReadExtensionObjectPath(const AttributeMapType& attributes, ExtensionDataContent& content) {
-    const IdSet path = ElementReaders::ParseOccurrencePath(Lookup(attributes, "OccurrencePath"));
-    const bool isOccurrencePath = Lookup(attributes, "Type").Value() == kOccurrencePathType;
+void ReadExtensionObjectPath(const DOMElement& attributes, ExtensionDataContent& content) {
+    const IdSet path = ElementReaders::ParseOccurrencePath(Lookup(attributes, u"OccurrencePath"));
+    const bool isOccurrencePath = Lookup(attributes, u"Type").Value() == kOccurrencePathType;
     content.SetObjectPath(path, isOccurrencePath ? kOccurrencePathKind : kOtherPathKind);
 }
 
-void ReadExtensionLengthUnit(const AttributeMapType& attributes, ExtensionDataContent& content) {
-    if (!HasAttribute(attributes, "LengthUnit")) {
+void ReadExtensionLengthUnit(const DOMElement& attributes, ExtensionDataContent& content) {
+    if (!HasAttribute(attributes, u"LengthUnit")) {
         return;
     }
     // An unknown name still marks the unit as given, as unknown.
     UnitTypeEnum unit = UnitTypeEnum::kUnitType_Unknown;
-    ConvertUnit(attributes, "LengthUnit", unit);
+    ConvertUnit(attributes, u"LengthUnit", unit);
     content.SetLengthUnit(unit);
 }
 
-void ReadExtensionTransform(const AttributeMapType& attributes, ExtensionDataContent& content) {
-    if (HasAttribute(attributes, "Transformation")) {
-        content.SetTransform(TransformFromText(UTF8String(Lookup(attributes, "Transformation"))));
+void ReadExtensionTransform(const DOMElement& attributes, ExtensionDataContent& content) {
+    if (HasAttribute(attributes, u"Transformation")) {
+        content.SetTransform(TransformFromText(UTF8String(Lookup(attributes, u"Transformation"))));
     }
 }
 
@@ -106,16 +106,8 @@ void ReadExtensionFileRefs(const UTF16String& sideFileDirectory, const DOMElemen
     }
 }
 
-UTF8String MappedId(XMLProducerImpl& context, const UTF8String& id) {
-    UTF8String mapped = id;
-    if (context.HasIdPrefix()) {
-        context.MapObjectId(id, mapped);
-    }
-    return mapped;
-}
-
 // Shared by every reference list: each reference child names one object by "ID".
-void CollectReferenceIds(XMLProducerImpl* context, const DOMElement* list, const XMLCh* refName,
+void CollectReferenceIds(ReadContext* context, const DOMElement* list, const XMLCh* refName,
                          IdSet& ids) {
     for (const DOMNode* child = list->getFirstChild(); child != nullptr;
          child = child->getNextSibling()) {
@@ -128,17 +120,11 @@ void CollectReferenceIds(XMLProducerImpl* context, const DOMElement* list, const
             continue;
         }
         // A reference may come before the element it names; both receive the same new id.
-        ids.AddWithUniquenessCheck(context != nullptr ? MappedId(*context, id) : id);
+        ids.AddWithUniquenessCheck(context != nullptr ? context->ReferenceId(id) : id);
     }
 }
 
 } // namespace
-
-UTF8String ElementReaders::ReadElementId(XMLProducerImpl& context, const DOMElement* element) {
-    UTF8String id;
-    XMLUtils::GetNodeAttribute(element, kIdAttribute.CStr(), id);
-    return MappedId(context, id);
-}
 
 void ElementReaders::ReadLabelAndVersion(const DOMElement* element, XMLObject& object) {
     UTF16String label;
@@ -169,12 +155,12 @@ bool ElementReaders::ReadUnit(const DOMElement* element, UnitTypeEnum& length,
     if (!IsNamed(element, kUnitElement)) {
         return false;
     }
-    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
-    ConvertUnit(attributes, "LengthUnit", length);
-    if (!Lookup(attributes, "DisplayAngleUnit").IsEmpty()) {
-        ConvertUnit(attributes, "DisplayAngleUnit", displayAngle);
+    const DOMElement& attributes = *element;
+    ConvertUnit(attributes, u"LengthUnit", length);
+    if (!Lookup(attributes, u"DisplayAngleUnit").IsEmpty()) {
+        ConvertUnit(attributes, u"DisplayAngleUnit", displayAngle);
     }
-    return ConvertUnit(attributes, "DisplayLengthUnit", displayLength);
+    return ConvertUnit(attributes, u"DisplayLengthUnit", displayLength);
 }
 
 bool ElementReaders::ReadTolerance(const DOMElement* element, double& angular, double& linear,
@@ -182,10 +168,10 @@ bool ElementReaders::ReadTolerance(const DOMElement* element, double& angular, d
     if (!IsNamed(element, kToleranceElement)) {
         return false;
     }
-    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
-    bool good = ConvertDouble(attributes, "AngularTolerance", angular);
-    good = ConvertIfStillGood(good, attributes, "LinearTolerance", linear);
-    return ConvertIfStillGood(good, attributes, "ParamTolerance", parametric);
+    const DOMElement& attributes = *element;
+    bool good = ConvertDouble(attributes, u"AngularTolerance", angular);
+    good = ConvertIfStillGood(good, attributes, u"LinearTolerance", linear);
+    return ConvertIfStillGood(good, attributes, u"ParamTolerance", parametric);
 }
 
 bool ElementReaders::ReadUnitAndTolerance(const DOMElement* element, UnitTypeEnum& unit,
@@ -193,16 +179,16 @@ bool ElementReaders::ReadUnitAndTolerance(const DOMElement* element, UnitTypeEnu
     if (!IsNamed(element, kUnitAndToleranceElement)) {
         return false;
     }
-    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
-    bool good = ConvertUnit(attributes, "LengthUnit", unit);
+    const DOMElement& attributes = *element;
+    bool good = ConvertUnit(attributes, u"LengthUnit", unit);
     if (angular != nullptr) {
-        good = ConvertDouble(attributes, "AngularTolerance", *angular);
+        good = ConvertDouble(attributes, u"AngularTolerance", *angular);
     }
     if (linear != nullptr) {
-        good = ConvertIfStillGood(good, attributes, "LinearTolerance", *linear);
+        good = ConvertIfStillGood(good, attributes, u"LinearTolerance", *linear);
     }
     if (parametric != nullptr) {
-        good = ConvertIfStillGood(good, attributes, "ParamTolerance", *parametric);
+        good = ConvertIfStillGood(good, attributes, u"ParamTolerance", *parametric);
     }
     return true;
 }
@@ -219,10 +205,10 @@ bool ElementReaders::ReadExtensionData(const UTF16String& sideFileDirectory,
     if (!IsNamed(element, kExtensionDataElement)) {
         return false;
     }
-    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
-    const UTF8String typeId(Lookup(attributes, "TypeId"));
+    const DOMElement& attributes = *element;
+    const UTF8String typeId(Lookup(attributes, u"TypeId"));
     content.SetTypeId(typeId);
-    content.SetData(ExtensionDataBytes(typeId, Lookup(attributes, "Content")));
+    content.SetData(ExtensionDataBytes(typeId, Lookup(attributes, u"Content")));
     ReadExtensionObjectPath(attributes, content);
     ReadExtensionLengthUnit(attributes, content);
     ReadExtensionTransform(attributes, content);
@@ -230,8 +216,7 @@ bool ElementReaders::ReadExtensionData(const UTF16String& sideFileDirectory,
     return true;
 }
 
-bool ElementReaders::ReadStyleRefs(XMLProducerImpl* context, const DOMElement* element,
-                                   IdSet& ids) {
+bool ElementReaders::ReadStyleRefs(ReadContext* context, const DOMElement* element, IdSet& ids) {
     if (context == nullptr ||
         !(IsNamed(element, kStylesElement) || IsNamed(element, kNetStylesElement))) {
         return false;
@@ -240,7 +225,7 @@ bool ElementReaders::ReadStyleRefs(XMLProducerImpl* context, const DOMElement* e
     return !ids.IsEmpty();
 }
 
-bool ElementReaders::ReadIdRefs(XMLProducerImpl* context, const DOMElement* element,
+bool ElementReaders::ReadIdRefs(ReadContext* context, const DOMElement* element,
                                 const XMLCh* listName, const XMLCh* refName, IdSet& ids) {
     if (listName == nullptr || refName == nullptr || !IsNamed(element, listName)) {
         return false;
@@ -249,47 +234,44 @@ bool ElementReaders::ReadIdRefs(XMLProducerImpl* context, const DOMElement* elem
     return !ids.IsEmpty();
 }
 
-bool ElementReaders::ResolveElementRef(XMLProducerImpl* context, const DOMElement* element,
-                                       UTF8String& finalId) {
-    if (context == nullptr || element == nullptr) {
-        return false;
-    }
-    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
-    return context->ResolveObjectId(UTF8String(Lookup(attributes, "ID")), finalId);
-}
-
 bool ElementReaders::ReadXYZ(const DOMElement* element, double& x, double& y, double& z) {
     if (element == nullptr) {
         return false;
     }
-    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
-    bool good = ConvertDouble(attributes, "X", x);
-    good = ConvertIfStillGood(good, attributes, "Y", y);
-    return ConvertIfStillGood(good, attributes, "Z", z);
+    const DOMElement& attributes = *element;
+    bool good = ConvertDouble(attributes, u"X", x);
+    good = ConvertIfStillGood(good, attributes, u"Y", y);
+    return ConvertIfStillGood(good, attributes, u"Z", z);
 }
 
 void ElementReaders::ReadXYZLoose(const DOMElement* element, double& x, double& y, double& z) {
-    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
-    ConvertDouble(attributes, "X", x);
-    ConvertDouble(attributes, "Y", y);
-    ConvertDouble(attributes, "Z", z);
+    if (element == nullptr)
+        return;
+    const DOMElement& attributes = *element;
+    ConvertDouble(attributes, u"X", x);
+    ConvertDouble(attributes, u"Y", y);
+    ConvertDouble(attributes, u"Z", z);
 }
 
 void ElementReaders::ReadXYLoose(const DOMElement* element, double& x, double& y) {
-    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
-    ConvertDouble(attributes, "X", x);
-    ConvertDouble(attributes, "Y", y);
+    if (element == nullptr)
+        return;
+    const DOMElement& attributes = *element;
+    ConvertDouble(attributes, u"X", x);
+    ConvertDouble(attributes, u"Y", y);
 }
 
 bool ElementReaders::ReadPresentXY(const DOMElement* element, double& x, double& y) {
-    const AttributeMapType attributes = XMLUtils::AttributeMap(element);
-    const bool hasX = HasAttribute(attributes, "X");
-    const bool hasY = HasAttribute(attributes, "Y");
+    if (element == nullptr)
+        return false;
+    const DOMElement& attributes = *element;
+    const bool hasX = HasAttribute(attributes, u"X");
+    const bool hasY = HasAttribute(attributes, u"Y");
     if (hasX) {
-        ConvertDouble(attributes, "X", x);
+        ConvertDouble(attributes, u"X", x);
     }
     if (hasY) {
-        ConvertDouble(attributes, "Y", y);
+        ConvertDouble(attributes, u"Y", y);
     }
     return hasX && hasY;
 }

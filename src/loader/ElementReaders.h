@@ -12,7 +12,7 @@
 namespace Orvik {
 
 class XMLObject;
-class XMLProducerImpl;
+class ReadContext;
 
 // Readers of the attributes and child elements that every entity element shares. They hold no
 // state and raise nothing of their own: a null or misnamed element or a failed conversion shows
@@ -21,8 +21,6 @@ class ElementReaders {
 public:
     using DOMElement = xercesc::DOMElement;
 
-    // Empty when absent; under an id prefix the new id the element is known by.
-    static UTF8String ReadElementId(XMLProducerImpl& context, const DOMElement* element);
     static void ReadLabelAndVersion(const DOMElement* element, XMLObject& object);
     static bool IsVisibleValue(const UTF16String& value);
 
@@ -42,12 +40,10 @@ public:
     static void AddExtensionData(const UTF16String& sideFileDirectory, const DOMElement& element,
                                  XMLObject& object);
 
-    static bool ReadStyleRefs(XMLProducerImpl* context, const DOMElement* element, IdSet& ids);
+    static bool ReadStyleRefs(ReadContext* context, const DOMElement* element, IdSet& ids);
     // Without a context the ids are taken as they stand.
-    static bool ReadIdRefs(XMLProducerImpl* context, const DOMElement* element,
-                           const XMLCh* listName, const XMLCh* refName, IdSet& ids);
-    static bool ResolveElementRef(XMLProducerImpl* context, const DOMElement* element,
-                                  UTF8String& finalId);
+    static bool ReadIdRefs(ReadContext* context, const DOMElement* element, const XMLCh* listName,
+                           const XMLCh* refName, IdSet& ids);
 
     static bool ReadXYZ(const DOMElement* element, double& x, double& y, double& z);
     static void ReadXYZLoose(const DOMElement* element, double& x, double& y, double& z);

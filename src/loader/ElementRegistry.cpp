@@ -1,13 +1,16 @@
 #include "loader/ElementRegistry.h"
 
-#include "xml_util/XMLUtils.h"
+#include "orvik/api/UTF16String.h"
 
 namespace Orvik {
 
-void ElementRegistry::Register(const xercesc::DOMElement* element) {
-    UTF8String id;
-    XMLUtils::GetNodeAttribute(element, "ID", id);
-    m_index[id] = Entry{element, State::kPending};
+const xercesc::DOMElement* ElementRegistry::Register(const xercesc::DOMElement& element,
+                                                     const KindRow& kind) {
+    const UTF8String id(UTF16String(element.getAttribute(u"ID")));
+    Entry& entry = m_index[id];
+    const xercesc::DOMElement* replaced = entry.element;
+    entry = Entry{&element, &kind, State::kPending};
+    return replaced;
 }
 
 ElementRegistry::Entry* ElementRegistry::Find(const UTF8String& id) {
@@ -17,10 +20,9 @@ ElementRegistry::Entry* ElementRegistry::Find(const UTF8String& id) {
 
 void ElementRegistry::Clear() {
     m_files.clear();
-    m_rootFound = false;
+    m_markedRoot = nullptr;
     m_index.clear();
-    m_context = nullptr;
-    m_dispatchDepth = 0;
+    m_nestingDepth = 0;
 }
 
 } // namespace Orvik

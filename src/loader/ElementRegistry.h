@@ -8,8 +8,8 @@
 
 namespace Orvik {
 
+struct KindRow;
 class XMLFile;
-class XMLProducerImpl;
 
 // The top-level entity elements still to be turned into objects, by id, and the files
 // created so far.
@@ -18,36 +18,36 @@ public:
     enum class State { kPending, kReading, kConsumed };
     struct Entry {
         const xercesc::DOMElement* element = nullptr;
+        // Looked up once, when the element is registered.
+        const KindRow* kind = nullptr;
         State state = State::kPending;
     };
     using Index = std::map<UTF8String, Entry>;
 
     // Indexes the element under its "ID" (empty when absent); the last element of an id wins.
-    void Register(const xercesc::DOMElement* element);
+    // Answers the element it replaced, if any.
+    const xercesc::DOMElement* Register(const xercesc::DOMElement& element, const KindRow& kind);
     // Null when the id has no entry.
     Entry* Find(const UTF8String& id);
     Index& Elements() { return m_index; }
 
     void AddFile(XMLFile* file) { m_files.push_back(file); }
     const std::vector<XMLFile*>& Files() const { return m_files; }
-    bool RootFound() const { return m_rootFound; }
-    void SetRootFound() { m_rootFound = true; }
+    // The last file read that was marked root; null when none was.
+    XMLFile* MarkedRoot() const { return m_markedRoot; }
+    void SetMarkedRoot(XMLFile* file) { m_markedRoot = file; }
 
-    void SetContext(XMLProducerImpl* context) { m_context = context; }
-    XMLProducerImpl* Context() const { return m_context; }
-
-    // Nested dispatches (a child reached by id while its parent is read) are bounded so a
-    // deep or hostile document cannot exhaust the stack.
-    unsigned& DispatchDepth() { return m_dispatchDepth; }
+    // Nested dispatches (a child reached by id while its parent is read) and nested sets are
+    // bounded so a deep or hostile document cannot exhaust the stack.
+    unsigned& NestingDepth() { return m_nestingDepth; }
 
     void Clear();
 
 private:
     std::vector<XMLFile*> m_files;
-    bool m_rootFound = false;
+    XMLFile* m_markedRoot = nullptr;
     Index m_index;
-    XMLProducerImpl* m_context = nullptr;
-    unsigned m_dispatchDepth = 0;
+    unsigned m_nestingDepth = 0;
 };
 
 } // namespace Orvik

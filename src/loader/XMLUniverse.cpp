@@ -1,12 +1,13 @@
 #include "loader/XMLUniverse.h"
 
 #include "aec/XMLAECDomainProjectContext.h"
+#include "loader/CheckedIndex.h"
 #include "loader/CustomDataReader.h"
 #include "loader/DomainProjectContextReader.h"
+#include "loader/ReadContext.h"
 #include "loader/XMLDomainProjectContext.h"
 #include "orvik/api/StringUtil.h"
 #include "orvik/api/Vector.h"
-#include "producer/XMLProducerImpl.h"
 #include "xml_util/XMLChName.h"
 #include "xml_util/XMLStrUtil.h"
 #include "xml_util/XMLUtils.h"
@@ -63,7 +64,7 @@ bool ParseVector(const DOMNode* element, Vector& vector) {
 
 } // namespace
 
-XMLUniverse::XMLUniverse(XMLProducerImpl& context)
+XMLUniverse::XMLUniverse(ReadContext& context)
     : m_propertyDatabase(std::make_unique<Orvik::PropertyDatabase>())
     , m_documentPath(context.DocumentPath()) {}
 
@@ -181,9 +182,7 @@ std::uint64_t XMLUniverse::CustomDataCount() const {
 }
 
 bool XMLUniverse::CustomDataAt(std::uint64_t index, UTF8String& key, Variant& value) const {
-    if (index >= m_customDataKeys.size())
-        throw std::out_of_range("invalid vector subscript");
-    key = m_customDataKeys[static_cast<std::size_t>(index)];
+    key = m_customDataKeys[CheckedIndex::Of(index, m_customDataKeys.size())];
     const auto found = m_customDataValues.find(key);
     if (found == m_customDataValues.end())
         return false;

@@ -17,7 +17,7 @@
 
 namespace Orvik {
 
-class XMLProducerImpl;
+class ReadContext;
 
 // The document-wide settings of the "IUniverse" element.
 class XMLUniverse : public IUniverse {
@@ -25,7 +25,7 @@ public:
     using DOMElement = xercesc::DOMElement;
     using DOMNode = xercesc::DOMNode;
 
-    explicit XMLUniverse(XMLProducerImpl& context);
+    explicit XMLUniverse(ReadContext& context);
     ~XMLUniverse() override;
     XMLUniverse(const XMLUniverse&) = delete;
     XMLUniverse& operator=(const XMLUniverse&) = delete;

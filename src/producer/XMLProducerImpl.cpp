@@ -1,7 +1,6 @@
 #include "producer/XMLProducerImpl.h"
 
 #include "hierarchy/XMLFileQueryResult.h"
-#include "loader/DocumentLoader.h"
 #include "orvik/api/AssertOption.h"
 #include "orvik/api/ExceptionEvent.h"
 #include "orvik/api/FileException.h"
@@ -9,6 +8,7 @@
 #include "orvik/api/IOUtil.h"
 #include "orvik/api/LocaleHelper.h"
 #include "orvik/api/StringUtil.h"
+#include "producer/DocumentLoader.h"
 #include "xml_util/PropertyReader.h"
 #include "xml_util/XMLNames.h"
 #include "xml_util/XMLObject.h"
@@ -50,7 +50,11 @@ XMLProducerImpl::XMLProducerImpl(const UTF16String& path, XMLProducerOptions* op
     : m_documentPath(path)
     , m_givenPath(path)
     , m_collector(std::make_unique<ObjectCollector>())
-    , m_options(options) {}
+    , m_options(options)
+    , m_readContext(ReadContext::Parts{*m_collector, m_ids, m_registry, m_cache, m_diagnostics,
+                                       m_styleNames, options}) {
+    m_readContext.SetDocument(m_documentPath, SideFileDirectory());
+}
 
 XMLProducerImpl::~XMLProducerImpl() {
     Release();
@@ -84,7 +88,14 @@ void XMLProducerImpl::BeginProcess(const IdSet& ids, const FilterOptions* filter
         throw error;
     }
     SelectSubdivMeshes(ids, filter);
-    DocumentLoader::LoadDocument(*Parser(), *this);
+    m_readContext.SetEvents(events);
+    m_readContext.SetDocument(m_documentPath, SideFileDirectory());
+    LoadedDocument loaded =
+        DocumentLoader::LoadDocument(Parser()->getDocument(), m_readContext, m_wantSubdivMeshes);
+    m_universe = std::move(loaded.universe);
+    m_rootId = std::move(loaded.rootId);
+    if (!loaded.propertyFileName.IsEmpty())
+        m_propertyFileName = loaded.propertyFileName;
     LoadProperties();
 }
 
@@ -134,13 +145,12 @@ RootId XMLProducerImpl::RootObjectId() const {
 
 IObject* XMLProducerImpl::Load(const UTF8String& id) const {
     RunAssertionHook();
-    return m_collector ? m_collector->QueryObject(id) : nullptr;
+    return m_collector->QueryObject(id);
 }
 
 void XMLProducerImpl::Dispose(const UTF8String& id) {
     RunAssertionHook();
-    if (m_collector)
-        m_collector->Dispose(id);
+    m_collector->Dispose(id);
 }
 
 void XMLProducerImpl::EndProcess() {
@@ -150,59 +160,13 @@ void XMLProducerImpl::EndProcess() {
 }
 
 void XMLProducerImpl::SetNewObjectIdPrefix(const UTF8String& prefix) {
-    m_idMap = std::make_unique<std::map<UTF8String, UTF8String>>();
-    m_idPrefixActive = true;
-    m_idPrefix = prefix;
+    m_ids.SetPrefix(prefix);
 }
 
 UTF16String XMLProducerImpl::SideFileDirectory() const {
     if (m_zipExtracted)
         return m_zipDirectory;
     return StringUtil::ExtractBranchPath(m_documentPath);
-}
-
-bool XMLProducerImpl::MapObjectId(const UTF8String& elementId, UTF8String& newId) {
-    if (!m_idPrefixActive || !m_idMap)
-        return false;
-    const auto found = m_idMap->find(elementId);
-    if (found != m_idMap->end()) {
-        newId = found->second;
-        return true;
-    }
-    ++m_idCounter;
-    char number[16];
-    std::snprintf(number, sizeof number, "%lu", static_cast<unsigned long>(m_idCounter));
-    // The caller may pass one string as both arguments: store before writing the answer.
-    const UTF8String mapped = m_idPrefix + UTF8String(number);
-    m_idMap->emplace(elementId, mapped);
-    newId = mapped;
-    return true;
-}
-
-bool XMLProducerImpl::ResolveObjectId(const UTF8String& referenceId, UTF8String& finalId) const {
-    if (!m_collector)
-        return false;
-    finalId = referenceId;
-    if (!m_idPrefixActive)
-        return m_collector->HasObject(referenceId);
-    if (!m_idMap)
-        return false;
-    const auto found = m_idMap->find(referenceId);
-    if (found == m_idMap->end())
-        return false;
-    finalId = found->second;
-    return m_collector->HasObject(finalId);
-}
-
-HistoryStreamHandle XMLProducerImpl::HistoryStream() {
-    if (!m_historyStream)
-        m_historyStream = VeldHistoryUtil::CreateHistoryStream();
-    return m_historyStream;
-}
-
-void XMLProducerImpl::SetPropertyFileName(const UTF16String& name) {
-    if (!name.IsEmpty())
-        m_propertyFileName = name;
 }
 
 bool XMLProducerImpl::Initialize() {
@@ -274,11 +238,8 @@ bool XMLProducerImpl::ParseDocument() {
 
 void XMLProducerImpl::Release() {
     m_rootId.reset();
-    if (m_collector) {
-        m_collector->Destroy();
-        m_collector.reset();
-    }
-    m_idMap.reset();
+    // The collector stays, empty: the read context refers to it.
+    m_collector->Destroy();
     m_queryResult.reset();
     m_cache.Clear();
     m_registry.Clear();
@@ -289,7 +250,7 @@ void XMLProducerImpl::Release() {
         m_platformInitialized = false;
     }
     if (m_initialized) {
-        VeldHistoryUtil::Clear(m_historyStream);
+        m_readContext.ClearHistoryStream();
         m_initialized = false;
     }
 }

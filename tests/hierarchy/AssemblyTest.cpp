@@ -1,5 +1,4 @@
 #include "LoaderFixture.h"
-#include "hierarchy/AssemblyChildReaders.h"
 #include "hierarchy/XMLAssembly.h"
 
 #include <stdexcept>
@@ -12,7 +11,7 @@ using Builder = Writer::XmlDocumentBuilder;
 class AssemblyTest : public LoaderFixture {
 protected:
     static XMLAssembly& AssemblyOf(XMLProducerImpl& context, const char* id) {
-        auto* assembly = dynamic_cast<XMLAssembly*>(context.FindObject(UTF8String(id)));
+        auto* assembly = dynamic_cast<XMLAssembly*>(context.Context().Find(UTF8String(id)));
         EXPECT_NE(assembly, nullptr) << id;
         return *assembly;
     }
@@ -265,22 +264,6 @@ TEST_F(AssemblyTest, WithoutAMarkedRootTheFirstFileWithASingleAssemblyBecomesRoo
         AssemblyOfChildren(b, "a3", {}, "1");
     });
     EXPECT_EQ(context.RootObjectId().Id(), UTF8String("f2"));
-}
-
-TEST_F(AssemblyTest, CreatedChildrenAreKeptOnlyWhenReadAndNew) {
-    XMLProducerImpl& context = Load([](Builder&) {});
-    auto make = [&](const char* id) {
-        auto assembly = std::make_unique<XMLAssembly>(&context);
-        assembly->SetId(UTF8String(id));
-        return assembly;
-    };
-    EXPECT_EQ(AssemblyChildReaders::KeepIfRead(context, make("x"), false), nullptr);
-    EXPECT_FALSE(context.Collector()->HasObject(UTF8String("x")));
-    IObject* kept = AssemblyChildReaders::KeepIfRead(context, make("x"), true);
-    ASSERT_NE(kept, nullptr);
-    EXPECT_EQ(kept, context.FindObject(UTF8String("x")));
-    EXPECT_EQ(AssemblyChildReaders::KeepIfRead(context, make("x"), true), nullptr);
-    EXPECT_EQ(context.Collector()->Size(), 1u);
 }
 
 } // namespace

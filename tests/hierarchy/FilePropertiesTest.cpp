@@ -16,7 +16,7 @@ protected:
             body(b);
             b.Close().Close();
         });
-        const IFile* file = dynamic_cast<const IFile*>(context.FindObject(UTF8String("f")));
+        const IFile* file = dynamic_cast<const IFile*>(context.Context().Find(UTF8String("f")));
         return file ? file->FileProperties() : nullptr;
     }
 
@@ -127,9 +127,9 @@ TEST_F(FilePropertiesTest, FilesWithoutPropertiesAnswerNullAndALaterElementRepla
         b.Open("FileProperties").TextElement("Author", "new").Close();
         b.Close();
     });
-    const auto* bare = static_cast<XMLFile*>(context.FindObject(UTF8String("bare")));
+    const auto* bare = static_cast<XMLFile*>(context.Context().Find(UTF8String("bare")));
     EXPECT_EQ(bare->FileProperties(), nullptr);
-    const auto* twice = static_cast<XMLFile*>(context.FindObject(UTF8String("twice")));
+    const auto* twice = static_cast<XMLFile*>(context.Context().Find(UTF8String("twice")));
     ASSERT_NE(twice->FileProperties(), nullptr);
     UTF16String text;
     EXPECT_EQ(twice->FileProperties()->Title(text), IsValueSpecifiedEnum::kUnspecified);

@@ -7,7 +7,7 @@ namespace {
 class FileTest : public LoaderFixture {
 protected:
     XMLFile& FileOf(XMLProducerImpl& context, const char* id) {
-        auto* file = dynamic_cast<XMLFile*>(context.FindObject(UTF8String(id)));
+        auto* file = dynamic_cast<XMLFile*>(context.Context().Find(UTF8String(id)));
         EXPECT_NE(file, nullptr) << id;
         return *file;
     }
@@ -49,7 +49,7 @@ TEST_F(FileTest, FilesAndChildEntriesWithoutIdAreSkipped) {
         File(b, "f2", nullptr);
     });
     EXPECT_EQ(context.Collector()->Size(), 2u);
-    EXPECT_EQ(context.Registry().Files().size(), 2u);
+    EXPECT_EQ(context.Context().Registry().Files().size(), 2u);
     const XMLFile& file = FileOf(context, "f");
     ASSERT_EQ(file.ChildCount(), 1u);
     EXPECT_EQ(file.ChildAt(0).Id(), UTF8String("f2"));

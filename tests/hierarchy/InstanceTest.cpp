@@ -1,6 +1,6 @@
 #include "LoaderFixture.h"
-#include "hierarchy/ElementWalk.h"
 #include "hierarchy/XMLInstance.h"
+#include "loader/ElementWalk.h"
 
 #include <string>
 #include <xercesc/dom/DOMDocument.hpp>
@@ -13,7 +13,7 @@ using Builder = Writer::XmlDocumentBuilder;
 class InstanceTest : public LoaderFixture {
 protected:
     IInstance* InstanceOf(const std::string& id) const {
-        return dynamic_cast<IInstance*>(m_context->FindObject(UTF8String(id)));
+        return dynamic_cast<IInstance*>(m_context->Context().Find(UTF8String(id)));
     }
 
     static void Instance(Builder& b, const std::string& id, const std::string& placed,
@@ -133,7 +133,7 @@ TEST_F(InstanceTest, NoInstanceWithoutAPlaceableObject) {
     });
     EXPECT_EQ(InstanceCount(), 1u);
     EXPECT_NE(InstanceOf("a-valid"), nullptr);
-    auto* assembly = dynamic_cast<IAssembly*>(m_context->FindObject(UTF8String("asm")));
+    auto* assembly = dynamic_cast<IAssembly*>(m_context->Context().Find(UTF8String("asm")));
     ASSERT_NE(assembly, nullptr);
     EXPECT_EQ(assembly->ChildCount(), 0u);
 }
@@ -163,8 +163,8 @@ TEST_F(InstanceTest, IdPrefixRenamesTheInstanceAndThePlacedId) {
         "N");
     UTF8String instanceId;
     UTF8String partId;
-    ASSERT_TRUE(m_context->ResolveObjectId(UTF8String("a-instance"), instanceId));
-    ASSERT_TRUE(m_context->ResolveObjectId(UTF8String("z-part"), partId));
+    ASSERT_TRUE(m_context->Context().ResolveHeld(UTF8String("a-instance"), instanceId));
+    ASSERT_TRUE(m_context->Context().ResolveHeld(UTF8String("z-part"), partId));
     EXPECT_EQ(instanceId.Value().rfind("N", 0), 0u);
     IInstance* instance = InstanceOf(instanceId.Value());
     ASSERT_NE(instance, nullptr);
@@ -206,7 +206,7 @@ TEST_F(InstanceTest, InstanceWhoseIdIsHeldAlreadyIsRefused) {
                                              element = &top;
                                      });
     ASSERT_NE(element, nullptr);
-    EXPECT_EQ(XMLInstance::ReadInstance(*element, m_context->Registry()), nullptr);
+    EXPECT_EQ(XMLInstance::ReadInstance(*element, m_context->Context()), nullptr);
     EXPECT_EQ(InstanceCount(), 1u);
 }
 

@@ -12,7 +12,7 @@ using Builder = Writer::XmlDocumentBuilder;
 class PartTest : public LoaderFixture {
 protected:
     XMLPart* PartOf(const std::string& id) {
-        return dynamic_cast<XMLPart*>(m_context->FindObject(UTF8String(id)));
+        return dynamic_cast<XMLPart*>(m_context->Context().Find(UTF8String(id)));
     }
 
     struct Units {

@@ -215,7 +215,7 @@ TEST_F(CustomDataTest, IdSetItemKeepsRepeatsInDocumentOrder) {
 }
 
 TEST_F(CustomDataTest, ReaderNeedsUniverseAndElement) {
-    XMLUniverse universe(m_context);
+    XMLUniverse universe(m_context.Context());
     EXPECT_FALSE(CustomDataReader::ReadCustomData(&universe, nullptr));
     const auto* element = ParseUniverseElement([](XmlDocumentBuilder&) {});
     EXPECT_FALSE(CustomDataReader::ReadCustomData(nullptr, element));

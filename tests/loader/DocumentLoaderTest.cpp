@@ -9,7 +9,7 @@ namespace {
 
 std::vector<std::string> FileIds(XMLProducerImpl& context) {
     std::vector<std::string> ids;
-    for (const XMLFile* file : context.Registry().Files())
+    for (const XMLFile* file : context.Context().Registry().Files())
         ids.push_back(file->Id().Value());
     return ids;
 }
@@ -29,7 +29,7 @@ TEST_F(DocumentLoaderTest, EntitiesBecomeObjectsInAscendingIdOrderWhateverTheDoc
 TEST_F(DocumentLoaderTest, ASingleUnmarkedFileBecomesTheRoot) {
     XMLProducerImpl& context = Load([](auto& b) { File(b, "only", nullptr); });
     EXPECT_EQ(context.RootObjectId().Id(), UTF8String("only"));
-    EXPECT_TRUE(static_cast<XMLFile*>(context.FindObject(UTF8String("only")))->IsRoot());
+    EXPECT_TRUE(static_cast<XMLFile*>(context.Context().Find(UTF8String("only")))->IsRoot());
 }
 
 TEST_F(DocumentLoaderTest, SeveralUnmarkedFilesWithoutSingleComponentsGiveNoRoot) {
@@ -56,7 +56,7 @@ TEST_F(DocumentLoaderTest, ChildReachedByIdIsCreatedOnceWhileItsParentIsRead) {
     // The child was created while its parent read its child set, before the parent itself.
     EXPECT_EQ(FileIds(context), (std::vector<std::string>{"z-child", "a-parent"}));
     EXPECT_EQ(context.Collector()->Size(), 2u);
-    auto* parent = static_cast<XMLFile*>(context.FindObject(UTF8String("a-parent")));
+    auto* parent = static_cast<XMLFile*>(context.Context().Find(UTF8String("a-parent")));
     ASSERT_EQ(parent->ChildCount(), 1u);
     EXPECT_EQ(parent->ChildAt(0).Id(), UTF8String("z-child"));
     EXPECT_EQ(parent->ChildAt(0).Kind(), ObjectKindEnum::kFile);
@@ -70,8 +70,8 @@ TEST_F(DocumentLoaderTest, ReferenceCyclesEndInsteadOfRecursing) {
     });
     EXPECT_EQ(context.Collector()->Size(), 3u);
     // "b" could not take "a" while "a" was being read: the cycle is cut there.
-    EXPECT_EQ(static_cast<XMLFile*>(context.FindObject(UTF8String("b")))->ChildCount(), 0u);
-    EXPECT_EQ(static_cast<XMLFile*>(context.FindObject(UTF8String("a")))->ChildCount(), 1u);
+    EXPECT_EQ(static_cast<XMLFile*>(context.Context().Find(UTF8String("b")))->ChildCount(), 0u);
+    EXPECT_EQ(static_cast<XMLFile*>(context.Context().Find(UTF8String("a")))->ChildCount(), 1u);
 }
 
 TEST_F(DocumentLoaderTest, DeepChainsOfReferencesAreBoundedNotFatal) {
@@ -91,7 +91,7 @@ TEST_F(DocumentLoaderTest, DeepChainsOfReferencesAreBoundedNotFatal) {
     for (int i = 0; i + 1 < depth; i += 97) {
         char id[16];
         std::snprintf(id, sizeof id, "f%05d", i);
-        EXPECT_EQ(static_cast<XMLFile*>(context.FindObject(UTF8String(id)))->ChildCount(), 1u);
+        EXPECT_EQ(static_cast<XMLFile*>(context.Context().Find(UTF8String(id)))->ChildCount(), 1u);
     }
 }
 
@@ -101,12 +101,13 @@ TEST_F(DocumentLoaderTest, ElementsOfKindsWithoutReadersAndUnknownNamesAreLeftAl
         b.Element("IAnnotationCallout", {{"ID", "unknown-kind"}});
         b.Element("IMystery", {{"ID", "mystery"}});
     });
-    auto* file = static_cast<XMLFile*>(context.FindObject(UTF8String("f")));
+    auto* file = static_cast<XMLFile*>(context.Context().Find(UTF8String("f")));
     EXPECT_EQ(file->ChildCount(), 2u);
     EXPECT_EQ(file->ChildAt(0).Kind(), ObjectKindEnum::kUnknown) << "no object behind the id";
-    EXPECT_EQ(context.Registry().Find(UTF8String("mystery")), nullptr) << "never registered";
-    ASSERT_NE(context.Registry().Find(UTF8String("unknown-kind")), nullptr);
-    EXPECT_EQ(context.Registry().Find(UTF8String("unknown-kind"))->state,
+    EXPECT_EQ(context.Context().Registry().Find(UTF8String("mystery")), nullptr)
+        << "never registered";
+    ASSERT_NE(context.Context().Registry().Find(UTF8String("unknown-kind")), nullptr);
+    EXPECT_EQ(context.Context().Registry().Find(UTF8String("unknown-kind"))->state,
               ElementRegistry::State::kPending);
 }
 
@@ -114,11 +115,11 @@ TEST_F(DocumentLoaderTest, SectionFlagsMustBeExactlyTrue) {
     XMLProducerImpl& context = Load([](auto& b) {
         b.Element("AnimationInfo", {{"GenerateAnimation", "true"}, {"Path", "lower.anim"}});
     });
-    EXPECT_TRUE(context.AnimationFilePath().IsEmpty());
+    EXPECT_TRUE(context.Context().AnimationFilePath().IsEmpty());
     XMLProducerImpl& second = Load([](auto& b) {
         b.Element("AnimationInfo", {{"GenerateAnimation", "True"}, {"Path", "keys.anim"}});
     });
-    EXPECT_EQ(second.AnimationFilePath().ToUTF8(), m_dir.PathOf("keys.anim"));
+    EXPECT_EQ(second.Context().AnimationFilePath().ToUTF8(), m_dir.PathOf("keys.anim"));
 }
 
 TEST_F(DocumentLoaderTest, IdPrefixRenamesFilesChildrenAndAttributeSets) {
@@ -140,7 +141,7 @@ TEST_F(DocumentLoaderTest, IdPrefixRenamesFilesChildrenAndAttributeSets) {
     // "other" sorts first, so it is met first and numbered first.
     const UTF8String rootId = context.RootObjectId().Id();
     EXPECT_EQ(rootId, UTF8String("P2"));
-    auto* root = static_cast<XMLFile*>(context.FindObject(rootId));
+    auto* root = static_cast<XMLFile*>(context.Context().Find(rootId));
     ASSERT_NE(root, nullptr);
     EXPECT_EQ(root->ChildAt(0).Id(), UTF8String("P1"));
     EXPECT_EQ(root->MaterialSet(), (IdSet{UTF8String("P3")}));

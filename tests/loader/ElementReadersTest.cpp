@@ -135,14 +135,13 @@ TEST(VisibilityValueTest, OnlyTheExactOneIsVisible) {
 
 TEST_F(ElementReadersTest, ElementIdIsMappedOnlyUnderPrefix) {
     const DOMElement* element = Parse(R"(<IPart ID="7"/>)");
-    EXPECT_EQ(ElementReaders::ReadElementId(m_context, element), UTF8String("7"));
-    EXPECT_TRUE(ElementReaders::ReadElementId(m_context, Parse("<IPart/>")).IsEmpty());
+    EXPECT_EQ(m_context.Context().OwnId(*element), UTF8String("7"));
+    EXPECT_TRUE(m_context.Context().OwnId(*Parse("<IPart/>")).IsEmpty());
 
     m_context.SetNewObjectIdPrefix(UTF8String("P"));
-    EXPECT_EQ(ElementReaders::ReadElementId(m_context, element), UTF8String("P1"));
-    EXPECT_EQ(ElementReaders::ReadElementId(m_context, element), UTF8String("P1"));
-    EXPECT_EQ(ElementReaders::ReadElementId(m_context, Parse(R"(<IPart ID="8"/>)")),
-              UTF8String("P2"));
+    EXPECT_EQ(m_context.Context().OwnId(*element), UTF8String("P1"));
+    EXPECT_EQ(m_context.Context().OwnId(*element), UTF8String("P1"));
+    EXPECT_EQ(m_context.Context().OwnId(*Parse(R"(<IPart ID="8"/>)")), UTF8String("P2"));
 }
 
 TEST_F(ElementReadersTest, LabelAndVersionAreSetOnlyWhenPresent) {
@@ -364,11 +363,12 @@ TEST_F(ElementReadersTest, TransformStartsFromIdentity) {
 TEST_F(ElementReadersTest, StyleRefsSkipEmptyIdsAndOtherChildren) {
     IdSet ids;
     EXPECT_FALSE(ElementReaders::ReadStyleRefs(
-        &m_context, Parse(R"(<Styles><StyleRef ID=""/><StyleRef/><Style ID="3"/></Styles>)"), ids));
+        &m_context.Context(),
+        Parse(R"(<Styles><StyleRef ID=""/><StyleRef/><Style ID="3"/></Styles>)"), ids));
     EXPECT_TRUE(ids.IsEmpty());
 
     EXPECT_TRUE(ElementReaders::ReadStyleRefs(
-        &m_context,
+        &m_context.Context(),
         Parse(
             R"(<NetStyles><StyleRef ID="12"/>text<StyleRef ID="15"/><StyleRef ID="12"/></NetStyles>)"),
         ids));
@@ -376,7 +376,7 @@ TEST_F(ElementReadersTest, StyleRefsSkipEmptyIdsAndOtherChildren) {
 
     const DOMElement* lowerCase = Parse(R"(<styles><StyleRef ID="1"/></styles>)");
     IdSet other;
-    EXPECT_FALSE(ElementReaders::ReadStyleRefs(&m_context, lowerCase, other));
+    EXPECT_FALSE(ElementReaders::ReadStyleRefs(&m_context.Context(), lowerCase, other));
     EXPECT_FALSE(ElementReaders::ReadStyleRefs(
         nullptr, Parse(R"(<Styles><StyleRef ID="1"/></Styles>)"), other));
     EXPECT_TRUE(other.IsEmpty());
@@ -385,22 +385,21 @@ TEST_F(ElementReadersTest, StyleRefsSkipEmptyIdsAndOtherChildren) {
 TEST_F(ElementReadersTest, PrefixedReferenceToAnUnmetElementSharesItsNewId) {
     m_context.SetNewObjectIdPrefix(UTF8String("P"));
     const DOMElement* first = Parse(R"(<IPart ID="first"/>)");
-    EXPECT_EQ(ElementReaders::ReadElementId(m_context, first), UTF8String("P1"));
+    EXPECT_EQ(m_context.Context().OwnId(*first), UTF8String("P1"));
 
     IdSet styles;
     EXPECT_TRUE(ElementReaders::ReadStyleRefs(
-        &m_context, Parse(R"(<Styles><StyleRef ID="later"/><StyleRef ID="first"/></Styles>)"),
-        styles));
+        &m_context.Context(),
+        Parse(R"(<Styles><StyleRef ID="later"/><StyleRef ID="first"/></Styles>)"), styles));
     EXPECT_EQ(Ids(styles), (std::vector<std::string>{"P2", "P1"}));
 
-    EXPECT_EQ(ElementReaders::ReadElementId(m_context, Parse(R"(<IRenderStyle ID="later"/>)")),
-              UTF8String("P2"));
+    EXPECT_EQ(m_context.Context().OwnId(*Parse(R"(<IRenderStyle ID="later"/>)")), UTF8String("P2"));
 }
 
 TEST_F(ElementReadersTest, IdRefsKeepEachIdOnceAndNeedTheListName) {
     IdSet materials;
     EXPECT_TRUE(ElementReaders::ReadIdRefs(
-        &m_context,
+        &m_context.Context(),
         Parse(R"(<Materials><MaterialRef ID="m1"/><MaterialRef ID="m2"/><MaterialRef ID="m1"/>
                    <AnimationRef ID="a1"/></Materials>)"),
         kMaterials, MaterialRefNodeNameXMLCh, materials));
@@ -408,34 +407,35 @@ TEST_F(ElementReadersTest, IdRefsKeepEachIdOnceAndNeedTheListName) {
 
     IdSet animations;
     const DOMElement* list = Parse(R"(<Animations><AnimationRef ID="a1"/></Animations>)");
-    EXPECT_FALSE(ElementReaders::ReadIdRefs(&m_context, list, kMaterials, MaterialRefNodeNameXMLCh,
-                                            animations));
-    EXPECT_FALSE(ElementReaders::ReadIdRefs(&m_context, list, kAnimations, MaterialRefNodeNameXMLCh,
-                                            animations));
+    EXPECT_FALSE(ElementReaders::ReadIdRefs(&m_context.Context(), list, kMaterials,
+                                            MaterialRefNodeNameXMLCh, animations));
+    EXPECT_FALSE(ElementReaders::ReadIdRefs(&m_context.Context(), list, kAnimations,
+                                            MaterialRefNodeNameXMLCh, animations));
     EXPECT_TRUE(animations.IsEmpty());
 
     m_context.SetNewObjectIdPrefix(UTF8String("Q"));
-    EXPECT_TRUE(ElementReaders::ReadIdRefs(&m_context, list, kAnimations, AnimationRefNodeNameXMLCh,
-                                           animations));
+    EXPECT_TRUE(ElementReaders::ReadIdRefs(&m_context.Context(), list, kAnimations,
+                                           AnimationRefNodeNameXMLCh, animations));
     EXPECT_EQ(Ids(animations), (std::vector<std::string>{"Q1"}));
 }
 
-TEST_F(ElementReadersTest, ElementRefResolvesThroughTheCollector) {
-    const DOMElement* ref = Parse(R"(<CameraRef ID="c1"/>)");
+TEST_F(ElementReadersTest, HeldReferencesResolveThroughTheMapWithoutGivingNewIds) {
+    ReadContext& context = m_context.Context();
     UTF8String finalId;
-    EXPECT_FALSE(ElementReaders::ResolveElementRef(&m_context, ref, finalId));
-    m_context.Collector()->AddObject(std::make_unique<PlainObject>(UTF8String("c1")));
-    EXPECT_TRUE(ElementReaders::ResolveElementRef(&m_context, ref, finalId));
+    EXPECT_FALSE(context.ResolveHeld(UTF8String("c1"), finalId));
+    context.Adopt(std::make_unique<PlainObject>(UTF8String("c1")));
+    EXPECT_TRUE(context.ResolveHeld(UTF8String("c1"), finalId));
     EXPECT_EQ(finalId, UTF8String("c1"));
-    EXPECT_FALSE(ElementReaders::ResolveElementRef(nullptr, ref, finalId));
 
     m_context.SetNewObjectIdPrefix(UTF8String("P"));
-    EXPECT_FALSE(ElementReaders::ResolveElementRef(&m_context, ref, finalId)) << "not mapped yet";
-    const UTF8String mapped =
-        ElementReaders::ReadElementId(m_context, Parse(R"(<ICamera ID="c1"/>)"));
-    m_context.Collector()->AddObject(std::make_unique<PlainObject>(mapped));
-    EXPECT_TRUE(ElementReaders::ResolveElementRef(&m_context, ref, finalId));
-    EXPECT_EQ(finalId, UTF8String("P1"));
+    EXPECT_FALSE(context.ResolveHeld(UTF8String("c1"), finalId)) << "not mapped yet";
+    EXPECT_EQ(context.ReferenceId(UTF8String("other")), UTF8String("P1")) << "none was given";
+    const UTF8String mapped = context.OwnId(*Parse(R"(<ICamera ID="c1"/>)"));
+    EXPECT_EQ(mapped, UTF8String("P2"));
+    EXPECT_FALSE(context.ResolveHeld(UTF8String("c1"), finalId)) << "no object yet";
+    context.Adopt(std::make_unique<PlainObject>(mapped));
+    EXPECT_TRUE(context.ResolveHeld(UTF8String("c1"), finalId));
+    EXPECT_EQ(finalId, mapped);
 }
 
 TEST_F(ElementReadersTest, StrictXYZStopsAtTheFirstBadCoordinate) {

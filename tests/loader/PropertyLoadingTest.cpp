@@ -17,7 +17,7 @@ protected:
 
     static std::vector<Property> PropertiesOf(XMLProducerImpl& context, const char* id) {
         std::vector<Property> properties;
-        context.FindObject(UTF8String(id))->Properties(properties);
+        context.Context().Find(UTF8String(id))->Properties(properties);
         return properties;
     }
 };

@@ -47,7 +47,7 @@ protected:
     }
 
     std::unique_ptr<XMLUniverse> ReadUniverse(const Body& body) {
-        auto universe = std::make_unique<XMLUniverse>(m_context);
+        auto universe = std::make_unique<XMLUniverse>(m_context.Context());
         EXPECT_TRUE(universe->ReadUniverse(ParseUniverseElement(body)));
         return universe;
     }

@@ -1,4 +1,4 @@
-#include "producer/StyleNameTables.h"
+#include "loader/StyleNameTables.h"
 
 namespace Orvik {
 namespace {

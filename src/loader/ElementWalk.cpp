@@ -1,4 +1,4 @@
-#include "hierarchy/ElementWalk.h"
+#include "loader/ElementWalk.h"
 
 #include <xercesc/util/XMLString.hpp>
 

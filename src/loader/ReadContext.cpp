@@ -1,0 +1,82 @@
+#include "loader/ReadContext.h"
+
+#include "loader/Dispatcher.h"
+#include "loader/ElementRegistry.h"
+#include "orvik/api/ObjectCollector.h"
+
+namespace Orvik {
+
+ReadContext::ReadContext(const Parts& parts)
+    : m_collector(parts.collector)
+    , m_ids(parts.ids)
+    , m_registry(parts.registry)
+    , m_cache(parts.cache)
+    , m_diagnostics(parts.diagnostics)
+    , m_styleNames(parts.styleNames)
+    , m_options(parts.options) {}
+
+void ReadContext::SetDocument(const UTF16String& documentPath,
+                              const UTF16String& sideFileDirectory) {
+    m_documentPath = documentPath;
+    m_sideFileDirectory = sideFileDirectory;
+}
+
+UTF8String ReadContext::OwnId(const xercesc::DOMElement& element) {
+    return m_ids.Map(UTF8String(UTF16String(element.getAttribute(u"ID"))));
+}
+
+UTF8String ReadContext::ReferenceId(const UTF8String& documentId) {
+    return m_ids.Map(documentId);
+}
+
+ReferenceOutcome ReadContext::Require(const xercesc::DOMElement& reference,
+                                      const UTF8String& documentId) {
+    ReferenceOutcome outcome;
+    outcome.id = m_ids.Map(documentId);
+    outcome.object = m_collector.QueryObject(outcome.id);
+    if (outcome.object != nullptr)
+        return outcome;
+    // The registry knows elements by the id they are written with.
+    outcome.dispatched = Dispatcher::DispatchById(*this, documentId);
+    outcome.object = m_collector.QueryObject(outcome.id);
+    if (outcome.object == nullptr && outcome.dispatched) {
+        const ElementRegistry::Entry* entry = m_registry.Find(documentId);
+        outcome.deferred = entry != nullptr && entry->state == ElementRegistry::State::kPending;
+    }
+    if (outcome.object == nullptr && !outcome.deferred)
+        Report(DiagnosticCode::kUnresolvedReference, DiagnosticSeverity::kWarning, &reference,
+               UTF8String("no object was made for the id \"" + documentId.Value() + "\""));
+    return outcome;
+}
+
+bool ReadContext::ResolveHeld(const UTF8String& documentId, UTF8String& finalId) const {
+    finalId = documentId;
+    if (m_ids.Active() && !m_ids.Find(documentId, finalId))
+        return false;
+    return m_collector.HasObject(finalId);
+}
+
+IObject* ReadContext::Find(const UTF8String& id) const {
+    return m_collector.QueryObject(id);
+}
+
+bool ReadContext::Holds(const UTF8String& id) const {
+    return m_collector.HasObject(id);
+}
+
+IObject* ReadContext::Adopt(std::unique_ptr<IObject> object) {
+    IObject* held = object.get();
+    return m_collector.AddObject(std::move(object)) ? held : nullptr;
+}
+
+HistoryStreamHandle ReadContext::HistoryStream() {
+    if (!m_historyStream)
+        m_historyStream = VeldHistoryUtil::CreateHistoryStream();
+    return m_historyStream;
+}
+
+void ReadContext::ClearHistoryStream() {
+    VeldHistoryUtil::Clear(m_historyStream);
+}
+
+} // namespace Orvik

@@ -1,0 +1,77 @@
+#include "LoaderFixture.h"
+#include "loader/LoadDiagnostics.h"
+
+#include <string>
+#include <vector>
+
+namespace Orvik::Test {
+namespace {
+
+struct Seen {
+    std::string code;
+    std::string element;
+    std::string id;
+    std::string path;
+};
+
+std::vector<Seen> SeenIn(const XMLProducerImpl& producer) {
+    std::vector<Seen> seen;
+    for (const XMLLoadDiagnostic& entry : producer.Diagnostics().Entries())
+        seen.push_back({DiagnosticCodeName(entry.code), entry.element.Value(), entry.id.Value(),
+                        entry.path.Value()});
+    return seen;
+}
+
+using DiagnosticsTest = LoaderFixture;
+
+// What was left out is told once, with where it stands, and the load is what it was.
+TEST_F(DiagnosticsTest, EachSkipIsRecordedOnceWithItsPath) {
+    XMLProducerImpl& producer = Load([](Writer::XmlDocumentBuilder& b) {
+        b.Element("MeshInfo", {{"GenerateMesh", "True"}, {"Path", "missing.stream"}});
+        b.Open("IFile").Attribute("ID", "f").Attribute("IsRoot", "True");
+        b.Open("ChildSet").Element("Child", {{"ID", "a1"}}).Close();
+        b.Close();
+        b.Open("IAssembly").Attribute("ID", "a1");
+        b.Open("ChildSet");
+        b.Element("Child", {{"ID", "p1"}});
+        b.Element("Child", {{"ID", "nowhere"}});
+        b.Close();
+        b.Close();
+        b.Element("IPart", {{"ID", "p1"}});
+        b.Element("IPart");
+    });
+    const std::vector<Seen> seen = SeenIn(producer);
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].code, "side-file-unreadable");
+    EXPECT_EQ(seen[0].path, "XMLDocument/MeshInfo");
+    EXPECT_EQ(seen[1].code, "missing-id");
+    EXPECT_EQ(seen[1].path, "XMLDocument/IPart[2]");
+    EXPECT_EQ(seen[2].code, "unresolved-reference");
+    EXPECT_EQ(seen[2].element, "Child");
+    EXPECT_EQ(seen[2].id, "nowhere");
+    EXPECT_EQ(seen[2].path, "XMLDocument/IAssembly[@ID='a1']/ChildSet/Child[@ID='nowhere']");
+    auto* assembly = dynamic_cast<IAssembly*>(producer.Context().Find(UTF8String("a1")));
+    ASSERT_NE(assembly, nullptr);
+    EXPECT_EQ(assembly->ChildCount(), 1u);
+    EXPECT_EQ(producer.RootObjectId().Id(), UTF8String("f"));
+}
+
+TEST_F(DiagnosticsTest, ACleanDocumentRecordsNothing) {
+    XMLProducerImpl& producer = Load([](Writer::XmlDocumentBuilder& b) { File(b, "f", "True"); });
+    EXPECT_TRUE(producer.Diagnostics().Entries().empty());
+}
+
+TEST_F(DiagnosticsTest, PastTheCapEntriesAreCountedNotKept) {
+    XMLProducerImpl& producer = Load([](Writer::XmlDocumentBuilder& b) {
+        File(b, "f", "True");
+        for (std::size_t i = 0; i < LoadDiagnostics::kMaxEntries + 10; ++i)
+            b.Element("IPart");
+    });
+    const auto& entries = producer.Diagnostics().Entries();
+    ASSERT_EQ(entries.size(), LoadDiagnostics::kMaxEntries);
+    EXPECT_EQ(entries.back().code, DiagnosticCode::kLimitReached);
+    EXPECT_EQ(entries.back().message.Value(), "11 further diagnostics were dropped");
+}
+
+} // namespace
+} // namespace Orvik::Test
