@@ -21,7 +21,6 @@ namespace {
 using ::testing::AllOf;
 using ::testing::HasSubstr;
 
-// What each kind answers is checked through the property file round trip.
 TEST(Variant, WrongKindThrowsNamingBothKinds) {
     EXPECT_TRUE(Variant().IsEmpty());
     try {

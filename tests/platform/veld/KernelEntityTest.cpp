@@ -66,7 +66,7 @@ TEST(EntityListTest, TakeHandsOverOnlyMatchingEntitiesAndFreesTheRest) {
     EXPECT_TRUE(VeldUtil::EntityDxid(nullptr).IsEmpty());
 }
 
-TEST(VeldHistoryTest, SeparateStreamFilesEntitiesInOrderGiven) {
+TEST(VeldHistoryTest, SeparateStreamsFileEntitiesInOrderAndTheGuardRestoresTheActiveOne) {
     BODY first("A");
     BODY second("B");
     ENTITY* bodies[] = {&first, nullptr, &second};
@@ -77,9 +77,7 @@ TEST(VeldHistoryTest, SeparateStreamFilesEntitiesInOrderGiven) {
     VeldHistoryUtil::Clear(stream);
     EXPECT_TRUE(stream->Entities().empty());
     VeldHistoryUtil::Clear(nullptr);
-}
 
-TEST(VeldHistoryTest, GlobalDataGuardPutsTheActiveStreamBack) {
     const auto outer = VeldHistoryUtil::CreateHistoryStream();
     VeldHistoryUtil::SetActiveHistoryStream(outer);
     {

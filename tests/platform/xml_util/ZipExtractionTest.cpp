@@ -129,12 +129,21 @@ TEST_F(ZipExtractionTest, RefusesMissingBrokenOrDocumentlessArchivesAndExistingF
 TEST_F(ZipExtractionTest, EveryHostileNameIsRefusedAndNothingEscapes) {
     const std::string absolute =
         (temp_.Root().parent_path() / (temp_.Root().filename().string() + "-abs.txt")).string();
-    for (const std::string& hostile :
-         {std::string("../evil.txt"), std::string("side/../../evil.txt"),
-          std::string("../../evil.txt"), std::string("..\\evil.txt"),
-          std::string("side\\..\\..\\..\\evil.txt"), absolute, std::string("\\evil.txt"),
-          std::string("C:evil.txt"), std::string("C:\\evil.txt"), std::string("CON.xml"),
-          std::string("side/aux"), std::string("lpt1.txt"), std::string("Com9")}) {
+    const std::string names[] = {// climbing out, absolute, drive-relative, and device names
+                                 "../evil.txt",
+                                 "side/../../evil.txt",
+                                 "../../evil.txt",
+                                 "..\\evil.txt",
+                                 "side\\..\\..\\..\\evil.txt",
+                                 absolute,
+                                 "\\evil.txt",
+                                 "C:evil.txt",
+                                 "C:\\evil.txt",
+                                 "CON.xml",
+                                 "side/aux",
+                                 "lpt1.txt",
+                                 "Com9"};
+    for (const std::string& hostile : names) {
         SCOPED_TRACE(hostile);
         ExpectRefusedLeavingNothing(Pack({{"doc.xml", "<IFile/>"},
                                           {"side/ok.bin", "written before the hostile entry"},
