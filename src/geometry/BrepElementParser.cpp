@@ -1,6 +1,7 @@
 #include "geometry/BrepElementParser.h"
 
 #include "loader/ElementReaders.h"
+#include "loader/ElementWalk.h"
 #include "loader/ReadContext.h"
 #include "orvik/api/ObjectCollector.h"
 #include "xml_util/SubObjectPersistentIdReader.h"
@@ -45,18 +46,6 @@ struct BrepElementData {
     const DOMElement* unitAndTolerance = nullptr;
 };
 
-bool IsNamed(const DOMNode& node, const XMLCh* name) {
-    return xercesc::XMLString::equals(node.getNodeName(), name);
-}
-
-template <typename Visit>
-void ForEachChildElement(const DOMElement& parent, Visit visit) {
-    for (const DOMNode* node = parent.getFirstChild(); node != nullptr;
-         node = node->getNextSibling())
-        if (node->getNodeType() == DOMNode::ELEMENT_NODE)
-            visit(static_cast<const DOMElement&>(*node));
-}
-
 void ReadAttributes(const DOMElement& element, const BodyTable& bodies, BrepElementData& data) {
     data.idAsRead = UTF8String(UTF16String(element.getAttribute(u"ID")));
     data.label = UTF16String(element.getAttribute(u"Label"));
@@ -75,8 +64,8 @@ void ReadAttributes(const DOMElement& element, const BodyTable& bodies, BrepElem
 void ReadSubEntityStyles(ReadContext& context, const DOMElement& subEntity, BrepElementData& data) {
     UTF8String subEntityId;
     XMLUtils::GetNodeAttribute(&subEntity, u"ID", subEntityId);
-    ForEachChildElement(subEntity, [&](const DOMElement& grandchild) {
-        if (!IsNamed(grandchild, u"Styles"))
+    ElementWalk::ForEachChildElement(subEntity, [&](const DOMElement& grandchild) {
+        if (!ElementWalk::IsNamed(grandchild, u"Styles"))
             return;
         IdSet styles;
         ElementReaders::ReadStyleRefs(&context, &grandchild, styles);
@@ -85,7 +74,7 @@ void ReadSubEntityStyles(ReadContext& context, const DOMElement& subEntity, Brep
 }
 
 void ReadUnitOrTolerance(const DOMElement& child, BrepElementData& data) {
-    if (IsNamed(child, u"Unit")) {
+    if (ElementWalk::IsNamed(child, u"Unit")) {
         UnitTypeEnum lengthUnit = UnitTypeEnum::kUnitType_Unknown;
         ElementReaders::ReadUnit(&child, lengthUnit, data.displayAngleUnit, data.displayLengthUnit);
     } else {
@@ -96,17 +85,17 @@ void ReadUnitOrTolerance(const DOMElement& child, BrepElementData& data) {
 }
 
 bool ReadPresentation(ReadContext& context, const DOMElement& child, BrepElementData& data) {
-    if (IsNamed(child, u"Styles"))
+    if (ElementWalk::IsNamed(child, u"Styles"))
         ElementReaders::ReadStyleRefs(&context, &child, data.styles);
-    else if (IsNamed(child, u"NetStyles"))
+    else if (ElementWalk::IsNamed(child, u"NetStyles"))
         ElementReaders::ReadStyleRefs(&context, &child, data.netStyles);
-    else if (IsNamed(child, u"Materials"))
+    else if (ElementWalk::IsNamed(child, u"Materials"))
         ElementReaders::ReadIdRefs(&context, &child, u"Materials", MaterialRefNodeNameXMLCh,
                                    data.materials);
-    else if (IsNamed(child, u"Animations"))
+    else if (ElementWalk::IsNamed(child, u"Animations"))
         ElementReaders::ReadIdRefs(&context, &child, u"Animations", AnimationRefNodeNameXMLCh,
                                    data.animations);
-    else if (IsNamed(child, u"Transform"))
+    else if (ElementWalk::IsNamed(child, u"Transform"))
         ElementReaders::ReadTransform(&child, data.transform);
     else
         return false;
@@ -116,19 +105,20 @@ bool ReadPresentation(ReadContext& context, const DOMElement& child, BrepElement
 void ReadChild(ReadContext& context, const DOMElement& child, BrepElementData& data) {
     if (ReadPresentation(context, child, data))
         return;
-    if (IsNamed(child, u"ChangeKey")) {
+    if (ElementWalk::IsNamed(child, u"ChangeKey")) {
         data.hasChangeKey = ElementReaders::ReadChangeKey(&child, data.changeKey);
-    } else if (IsNamed(child, u"Unit") || IsNamed(child, u"Tolerance")) {
+    } else if (ElementWalk::IsNamed(child, u"Unit") || ElementWalk::IsNamed(child, u"Tolerance")) {
         ReadUnitOrTolerance(child, data);
-    } else if (IsNamed(child, u"ExtensionData")) {
+    } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
         ExtensionDataContent content;
         ElementReaders::ReadExtensionData(context.SideFileDirectory(), &child, content);
         data.extensionData.push_back(content);
-    } else if (IsNamed(child, u"UnitAndTolerance")) {
+    } else if (ElementWalk::IsNamed(child, u"UnitAndTolerance")) {
         // Only a document without the separate elements uses the combined one.
         if (!data.unitOrToleranceSeen && data.unitAndTolerance == nullptr)
             data.unitAndTolerance = &child;
-    } else if ((IsNamed(child, u"Face") || IsNamed(child, u"Edge")) && data.body != nullptr) {
+    } else if ((ElementWalk::IsNamed(child, u"Face") || ElementWalk::IsNamed(child, u"Edge")) &&
+               data.body != nullptr) {
         ReadSubEntityStyles(context, child, data);
     }
 }
@@ -197,8 +187,8 @@ bool BrepElementParser::ParseBrepElement(ReadContext& context, const DOMElement*
         return true;
     BrepElementData data;
     ReadAttributes(*element, bodiesByDxid, data);
-    ForEachChildElement(*element,
-                        [&](const DOMElement& child) { ReadChild(context, child, data); });
+    ElementWalk::ForEachChildElement(
+        *element, [&](const DOMElement& child) { ReadChild(context, child, data); });
     TakePersistentIds(context, *element, data);
     ApplyUnitAndTolerance(data);
     id = context.OwnId(*element);

@@ -3,6 +3,7 @@
 #include "hierarchy/XMLFileProperties.h"
 #include "loader/CheckedIndex.h"
 #include "loader/ElementReaders.h"
+#include "loader/ElementWalk.h"
 #include "loader/EntityReader.h"
 #include "loader/ReadContext.h"
 #include "orvik/api/FileProperties.h"
@@ -18,17 +19,6 @@ namespace {
 using xercesc::DOMElement;
 using xercesc::DOMNode;
 using xercesc::XMLString;
-
-bool IsNamed(const DOMNode& node, const XMLCh* name) {
-    return XMLString::equals(node.getNodeName(), name);
-}
-
-template <typename Visit>
-void ForEachChildElement(const DOMElement& parent, Visit visit) {
-    for (const DOMNode* node = parent.getFirstChild(); node; node = node->getNextSibling())
-        if (node->getNodeType() == DOMNode::ELEMENT_NODE)
-            visit(static_cast<const DOMElement&>(*node));
-}
 
 } // namespace
 
@@ -46,7 +36,7 @@ bool XMLFile::Read(const DOMElement* element) {
                         {});
     shared.ReadIdentity(*element);
     ReadAttributes(*element);
-    ForEachChildElement(*element, [&](const DOMElement& child) {
+    ElementWalk::ForEachChildElement(*element, [&](const DOMElement& child) {
         if (!shared.ReadChild(child))
             ReadChild(child);
     });
@@ -62,26 +52,26 @@ void XMLFile::ReadAttributes(const DOMElement& element) {
 }
 
 void XMLFile::ReadChild(const DOMElement& child) {
-    if (IsNamed(child, u"ChildSet")) {
+    if (ElementWalk::IsNamed(child, u"ChildSet")) {
         ReadChildSet(child);
-    } else if (IsNamed(child, u"Unit")) {
+    } else if (ElementWalk::IsNamed(child, u"Unit")) {
         UnitTypeEnum length = UnitTypeEnum::kUnitType_Unknown;
         UnitTypeEnum angle = UnitTypeEnum::kUnitType_Unknown;
         UnitTypeEnum display = UnitTypeEnum::kUnitType_Unknown;
         ElementReaders::ReadUnit(&child, length, angle, display);
         SetDisplayLengthUnit(display);
-    } else if (IsNamed(child, u"AttributeSet")) {
+    } else if (ElementWalk::IsNamed(child, u"AttributeSet")) {
         AttributeSetReader::ReadAttributeSet(*m_context, &child, m_sets,
                                              m_context->Cache().ambrelAssets);
-    } else if (IsNamed(child, u"FileProperties")) {
+    } else if (ElementWalk::IsNamed(child, u"FileProperties")) {
         m_properties = std::make_unique<XMLFileProperties>(child);
-    } else if (IsNamed(child, u"RefFiles")) {
+    } else if (ElementWalk::IsNamed(child, u"RefFiles")) {
         ReadRefFiles(child);
     }
 }
 
 void XMLFile::ReadChildSet(const DOMElement& childSet) {
-    ForEachChildElement(childSet, [this](const DOMElement& entry) {
+    ElementWalk::ForEachChildElement(childSet, [this](const DOMElement& entry) {
         UTF8String asRead;
         // A child entry without an id names nothing: it is skipped.
         if (!XMLUtils::GetNodeAttribute(&entry, "ID", asRead)) {
@@ -98,7 +88,7 @@ void XMLFile::ReadChildSet(const DOMElement& childSet) {
 }
 
 void XMLFile::ReadRefFiles(const DOMElement& refFiles) {
-    ForEachChildElement(refFiles, [this](const DOMElement& entry) {
+    ElementWalk::ForEachChildElement(refFiles, [this](const DOMElement& entry) {
         UTF8String id;
         UTF16String path;
         if (XMLUtils::GetNodeAttribute(&entry, "RefId", id) &&

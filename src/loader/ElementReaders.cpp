@@ -28,8 +28,6 @@ constexpr XMLChName kStylesElement{"Styles"};
 constexpr XMLChName kNetStylesElement{"NetStyles"};
 
 constexpr XMLChName kIdAttribute{"ID"};
-constexpr XMLChName kLabelAttribute{"Label"};
-constexpr XMLChName kVersionPersistentIdAttribute{"VersionPersistentId"};
 
 // The misspelling is the document's own; any other spelling is a plain object path.
 constexpr std::u16string_view kOccurrencePathType = u"kObjectPathTypeEnum_OccurancePath";
@@ -125,18 +123,6 @@ void CollectReferenceIds(ReadContext* context, const DOMElement* list, const XML
 }
 
 } // namespace
-
-void ElementReaders::ReadLabelAndVersion(const DOMElement* element, XMLObject& object) {
-    UTF16String label;
-    if (XMLUtils::GetNodeAttribute(element, kLabelAttribute.CStr(), label)) {
-        object.SetLabel(label);
-    }
-    UTF8String versionPersistentId;
-    if (XMLUtils::GetNodeAttribute(element, kVersionPersistentIdAttribute.CStr(),
-                                   versionPersistentId)) {
-        object.SetVersionPersistentId(versionPersistentId);
-    }
-}
 
 bool ElementReaders::IsVisibleValue(const UTF16String& value) {
     return value.Value() == u"1";

@@ -21,7 +21,6 @@ class ElementReaders {
 public:
     using DOMElement = xercesc::DOMElement;
 
-    static void ReadLabelAndVersion(const DOMElement* element, XMLObject& object);
     static bool IsVisibleValue(const UTF16String& value);
 
     static bool ReadChangeKey(const DOMElement* element, UTF16String& key);

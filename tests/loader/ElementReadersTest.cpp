@@ -144,20 +144,6 @@ TEST_F(ElementReadersTest, ElementIdIsMappedOnlyUnderPrefix) {
     EXPECT_EQ(m_context.Context().OwnId(*Parse(R"(<IPart ID="8"/>)")), UTF8String("P2"));
 }
 
-TEST_F(ElementReadersTest, LabelAndVersionAreSetOnlyWhenPresent) {
-    XMLObject object(UTF8String("1"), UTF16String(u"kept"));
-    ElementReaders::ReadLabelAndVersion(Parse("<IPart/>"), object);
-    UTF8String version;
-    EXPECT_EQ(object.LabelRef(), UTF16String(u"kept"));
-    EXPECT_EQ(object.VersionPersistentIdImpl(version), IsValueSpecifiedEnum::kUnspecified);
-
-    ElementReaders::ReadLabelAndVersion(
-        Parse(R"(<IPart Label="Br&#xFC;cke" VersionPersistentId="v-3"/>)"), object);
-    EXPECT_EQ(object.LabelRef(), UTF16String(u"Br\u00fccke"));
-    EXPECT_EQ(object.VersionPersistentIdImpl(version), IsValueSpecifiedEnum::kSpecified);
-    EXPECT_EQ(version, UTF8String("v-3"));
-}
-
 TEST_F(ElementReadersTest, ChangeKeyIsTheWholeTextOfAChangeKeyElement) {
     UTF16String key(u"before");
     EXPECT_TRUE(ElementReaders::ReadChangeKey(Parse("<ChangeKey> k<b>1</b>2 </ChangeKey>"), key));
