@@ -6,7 +6,7 @@
 namespace Orvik {
 namespace {
 
-TEST(XmlBase64, KnownVectors) {
+TEST(XmlBase64, KnownVectorsAndEveryAlphabetEntry) {
     const std::pair<const char*, const char*> vectors[] = {
         {"", ""},
         {"f", "Zg=="},
@@ -20,6 +20,16 @@ TEST(XmlBase64, KnownVectors) {
         EXPECT_EQ(XMLStrUtil::ToBase64(plain), encoded);
         EXPECT_EQ(XMLStrUtil::FromBase64(encoded), plain);
     }
+
+    // The values 0 to 63 packed as sextets must give the whole alphabet in order.
+    std::string sextets;
+    for (int i = 0; i < 64; i += 4)
+        sextets += {static_cast<char>(i << 2 | (i + 1) >> 4),
+                    static_cast<char>(((i + 1) & 15) << 4 | (i + 2) >> 2),
+                    static_cast<char>(((i + 2) & 3) << 6 | (i + 3))};
+    const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    EXPECT_EQ(XMLStrUtil::ToBase64(sextets), alphabet);
+    EXPECT_EQ(XMLStrUtil::FromBase64(alphabet), sextets);
 }
 
 TEST(XmlBase64, RoundTripsEveryByteValueAndLengthWithPaddingOptionalAndBlanksIgnored) {
