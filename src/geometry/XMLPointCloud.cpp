@@ -13,12 +13,13 @@ namespace {
 
 using xercesc::DOMElement;
 
-// A string that is not a number answers 0.
-double ToCoordinate(const UTF8String& text) {
-    double value = 0.0;
-    if (!XMLStrUtil::XMLStrToDouble(UTF16String(text), value))
-        value = 0.0;
-    return value;
+// A string that is not a number stands for 0.
+bool ToCoordinate(const UTF8String& text, double& value) {
+    value = 0.0;
+    if (XMLStrUtil::XMLStrToDouble(UTF16String(text), value))
+        return true;
+    value = 0.0;
+    return false;
 }
 
 } // namespace
@@ -38,8 +39,16 @@ void XMLPointCloud::AppendCoordinates(const DOMElement& pointCloud) {
     XMLUtils::GetNodeAttribute(&pointCloud, u"PointCloudCoordinates", text);
     std::vector<UTF8String> pieces = XMLStrUtil::SplitStr(text, ' ');
     m_coordinates.reserve(m_coordinates.size() + pieces.size());
-    for (const UTF8String& piece : pieces)
-        m_coordinates.push_back(ToCoordinate(piece));
+    std::size_t unreadable = 0;
+    for (const UTF8String& piece : pieces) {
+        double value = 0.0;
+        unreadable += ToCoordinate(piece, value) ? 0 : 1;
+        m_coordinates.push_back(value);
+    }
+    if (unreadable != 0)
+        m_context->Report(
+            DiagnosticCode::kUnparsableValue, DiagnosticSeverity::kInfo, &pointCloud,
+            UTF8String(std::to_string(unreadable) + " coordinates are no numbers and stand for 0"));
 }
 
 std::uint64_t XMLPointCloud::PointCount() const {

@@ -5,6 +5,7 @@
 #include "loader/ReadContext.h"
 #include "xml_util/XMLNames.h"
 #include "xml_util/XMLObject.h"
+#include "xml_util/XMLStrUtil.h"
 #include "xml_util/XMLUtils.h"
 
 namespace Orvik {
@@ -46,6 +47,15 @@ void EntityReader::ReadUnit(const DOMElement& child) {
     UnitTypeEnum& displayTarget =
         m_targets.displayLengthUnit ? *m_targets.displayLengthUnit : displayLength;
     ElementReaders::ReadUnit(&child, lengthTarget, angleTarget, displayTarget);
+    for (const XMLCh* name : {u"LengthUnit", u"DisplayAngleUnit", u"DisplayLengthUnit"}) {
+        const XMLCh* text = child.getAttribute(name);
+        UnitTypeEnum unknown = UnitTypeEnum::kUnitType_Unknown;
+        if (text != nullptr && *text != 0 &&
+            !XMLStrUtil::StringToUnitType(UTF8String(UTF16String(text)), unknown))
+            m_context.Report(DiagnosticCode::kUnparsableValue, DiagnosticSeverity::kInfo, &child,
+                             UTF8String("\"" + UTF16String(text).ToUTF8() +
+                                        "\" names no unit; the unit stays as it was"));
+    }
 }
 
 bool EntityReader::ReadChild(const DOMElement& child) {

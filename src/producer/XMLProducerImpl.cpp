@@ -44,6 +44,18 @@ UTF8String DescribeCurrentException() {
     }
 }
 
+// The reasons are our own texts: a limit, a refused zip entry, or anything else that failed.
+DiagnosticCode CodeOfFailure(const UTF8String& reason) {
+    const std::string& text = reason.Value();
+    if (text.find("limit") != std::string::npos || text.find("deeper than") != std::string::npos ||
+        text.find("entity expansions") != std::string::npos)
+        return DiagnosticCode::kLimitReached;
+    if (text.find("refused") != std::string::npos ||
+        text.find("outside the extraction folder") != std::string::npos)
+        return DiagnosticCode::kZipEntryRefused;
+    return DiagnosticCode::kReadFailed;
+}
+
 } // namespace
 
 XMLProducerImpl::XMLProducerImpl(const UTF16String& path, XMLProducerOptions* options)
@@ -173,6 +185,17 @@ bool XMLProducerImpl::Initialize() {
     if (m_initialized)
         return true;
     m_diagnostics.Clear();
+    if (!ReadDocument()) {
+        m_diagnostics.Record(
+            CodeOfFailure(m_failureReason), DiagnosticSeverity::kError,
+            UTF8String("the document could not be read: " + m_failureReason.Value()));
+        return false;
+    }
+    m_initialized = true;
+    return true;
+}
+
+bool XMLProducerImpl::ReadDocument() {
     if (!ExtractZipDocument())
         return false;
     LocaleHelper classicLocale{UTF8String()};
@@ -186,10 +209,7 @@ bool XMLProducerImpl::Initialize() {
         }
         m_platformInitialized = true;
     }
-    if (!ParseDocument())
-        return false;
-    m_initialized = true;
-    return true;
+    return ParseDocument();
 }
 
 bool XMLProducerImpl::ExtractZipDocument() {

@@ -59,6 +59,8 @@ public:
 
 private:
     bool Initialize();
+    // Extracts a zipped document and parses it; false with the reason kept.
+    bool ReadDocument();
     bool ExtractZipDocument();
     bool ParseDocument();
     void Release();

@@ -73,5 +73,41 @@ TEST_F(DiagnosticsTest, PastTheCapEntriesAreCountedNotKept) {
     EXPECT_EQ(entries.back().message.Value(), "11 further diagnostics were dropped");
 }
 
+TEST_F(DiagnosticsTest, ValuesThatDoNotParseAreRecordedAndLeaveTheDefault) {
+    XMLProducerImpl& producer = Load([](Writer::XmlDocumentBuilder& b) {
+        b.Open("IWorkPoint").Attribute("ID", "w");
+        b.Element("Unit", {{"LengthUnit", "Furlong"}, {"DisplayLengthUnit", "kUnitType_Inch"}});
+        b.Close();
+        b.Open("IPointCloud").Attribute("ID", "c");
+        b.Element("PointCloud", {{"PointCloudCoordinates", "1 x 3"}});
+        b.Close();
+    });
+    const std::vector<Seen> seen = SeenIn(producer);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].code, "unparsable-value");
+    EXPECT_EQ(seen[0].path, "XMLDocument/IPointCloud[@ID='c']/PointCloud");
+    EXPECT_EQ(seen[1].code, "unparsable-value");
+    EXPECT_EQ(seen[1].path, "XMLDocument/IWorkPoint[@ID='w']/Unit");
+    auto* cloud = dynamic_cast<IPointCloud*>(producer.Context().Find(UTF8String("c")));
+    ASSERT_NE(cloud, nullptr);
+    double x = -1.0, y = -1.0, z = -1.0;
+    cloud->PointAt(0, x, y, z);
+    EXPECT_EQ(y, 0.0);
+    EXPECT_EQ(z, 3.0);
+}
+
+TEST_F(DiagnosticsTest, ADocumentTooDeepToReadIsRecordedAsALimit) {
+    Writer::XmlDocumentBuilder builder;
+    for (int depth = 0; depth < 1100; ++depth)
+        builder.Open("Group");
+    for (int depth = 0; depth < 1100; ++depth)
+        builder.Close();
+    builder.WriteTo(m_dir.PathOf("deep.xml"));
+    XMLProducerImpl producer(UTF16String(m_dir.PathOf("deep.xml")), &m_options);
+    EXPECT_THROW(producer.BeginProcess(IdSet(), &m_filter, nullptr), FileException);
+    ASSERT_EQ(producer.Diagnostics().Entries().size(), 1u);
+    EXPECT_EQ(producer.Diagnostics().Entries()[0].code, DiagnosticCode::kLimitReached);
+}
+
 } // namespace
 } // namespace Orvik::Test

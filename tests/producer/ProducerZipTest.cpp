@@ -106,6 +106,8 @@ TEST_F(ProducerZipTest, EscapingEntryFailsTheDocumentAndWritesNothingOutside) {
         << events.records[0].message;
     EXPECT_FALSE(fs::exists(fs::temp_directory_path() / "escaped.txt"));
     EXPECT_FALSE(fs::exists(m_dir.Root() / "escaped.txt"));
+    ASSERT_EQ(producer.Diagnostics().size(), 1u);
+    EXPECT_EQ(producer.Diagnostics()[0].code, DiagnosticCode::kZipEntryRefused);
 }
 
 TEST_F(ProducerZipTest, SideFilesOfAPlainDocumentLieBesideIt) {
