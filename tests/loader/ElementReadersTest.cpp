@@ -1,5 +1,8 @@
 #include "loader/ElementReaders.h"
 
+#include "DomParser.h"
+#include "IdLists.h"
+#include "PlainObject.h"
 #include "orvik/xml/XMLProducerOptions.h"
 #include "producer/XMLProducerImpl.h"
 #include "xml_util/XMLChName.h"
@@ -10,43 +13,16 @@
 #include <memory>
 #include <string>
 #include <vector>
-#include <xercesc/dom/DOMDocument.hpp>
-#include <xercesc/framework/MemBufInputSource.hpp>
-#include <xercesc/parsers/XercesDOMParser.hpp>
-#include <xercesc/util/PlatformUtils.hpp>
 
 namespace Orvik::Test {
 namespace {
 
+using TestSupport::Ids;
+using TestSupport::PlainObject;
 using xercesc::DOMElement;
 
 constexpr XMLChName kMaterials{"Materials"};
 constexpr XMLChName kAnimations{"Animations"};
-
-class PlainObject : public IObject {
-public:
-    explicit PlainObject(UTF8String id)
-        : m_id(std::move(id)) {}
-    UTF8String Id() const override { return m_id; }
-    UTF16String Label() const override { return UTF16String(); }
-    IsValueSpecifiedEnum ExtensionDataByTypeId(const UTF8String&,
-                                               ExtensionDataContent&) const override {
-        return IsValueSpecifiedEnum::kUnspecified;
-    }
-    IsValueSpecifiedEnum ChangeKey(UTF16String&) const override {
-        return IsValueSpecifiedEnum::kUnspecified;
-    }
-    IsValueSpecifiedEnum VersionPersistentId(UTF8String&) const override {
-        return IsValueSpecifiedEnum::kUnspecified;
-    }
-    IsValueSpecifiedEnum Properties(std::vector<Property>&) const override {
-        return IsValueSpecifiedEnum::kUnspecified;
-    }
-    const IDomainData* DomainData() const override { return nullptr; }
-
-private:
-    UTF8String m_id;
-};
 
 struct PointTarget {
     void SetXY(double newX, double newY) {
@@ -59,45 +35,14 @@ struct PointTarget {
     int calls = 0;
 };
 
-std::vector<std::string> Ids(const IdSet& ids) {
-    std::vector<std::string> values;
-    for (const UTF8String& id : ids) {
-        values.push_back(id.Value());
-    }
-    return values;
-}
-
 IdSet Path(const char16_t* text) {
     return ElementReaders::ParseOccurrencePath(UTF16String(text));
 }
 
-class ElementReadersTest : public ::testing::Test {
+class ElementReadersTest : public TestSupport::XercesTest {
 protected:
-    void SetUp() override { xercesc::XMLPlatformUtils::Initialize(); }
-    void TearDown() override {
-        m_parsers.clear();
-        xercesc::XMLPlatformUtils::Terminate();
-    }
-
-    // The document element of the text; it stays valid until the test ends.
-    const DOMElement* Parse(const std::string& xml) {
-        auto parser = std::make_unique<xercesc::XercesDOMParser>();
-        parser->setDoNamespaces(false);
-        parser->setLoadExternalDTD(false);
-        xercesc::MemBufInputSource source(reinterpret_cast<const XMLByte*>(xml.data()), xml.size(),
-                                          "test");
-        parser->parse(source);
-        const xercesc::DOMDocument* document = parser->getDocument();
-        EXPECT_EQ(parser->getErrorCount(), 0u) << xml;
-        m_parsers.push_back(std::move(parser));
-        return document ? document->getDocumentElement() : nullptr;
-    }
-
     XMLProducerOptions m_options;
     XMLProducerImpl m_context{UTF16String("unused.xml"), &m_options};
-
-private:
-    std::vector<std::unique_ptr<xercesc::XercesDOMParser>> m_parsers;
 };
 
 TEST(OccurrencePathTest, BracketedIdsInOrderWithRepeatsKeptOnce) {
