@@ -8,161 +8,148 @@ namespace {
 constexpr DataReturnCodeEnum kOk = DataReturnCodeEnum::kSuccess;
 
 template <typename Object, typename Operation>
-JsonValue Xyz(const Object& object, Operation operation) {
+Json Xyz(const Object& object, Operation operation) {
     double x = 0.0, y = 0.0, z = 0.0;
     if ((object.*operation)(x, y, z) != kOk)
         return nullptr;
     return ValueFormatter::Xyz(Position(x, y, z));
 }
 
-JsonValue Range(const Interval& range) {
-    JsonValue value = JsonValue::Array();
-    value.Append(range.Low());
-    value.Append(range.High());
-    return value;
+Json Pair(double first, double second) {
+    return Json{ValueFormatter::Number(first), ValueFormatter::Number(second)};
 }
 
 } // namespace
 
-JsonValue CurveDataDescriber::Describe(const ICurveData* data) {
+Json CurveDataDescriber::Describe(const ICurveData* data) {
     if (data == nullptr)
         return nullptr;
-    JsonValue fields = JsonValue::Object();
+    Json fields = Json::object();
     const bool known = DescribeStraight(*data, fields) || DescribeRay(*data, fields) ||
                        DescribeEllipse(*data, fields) || DescribePolyline(*data, fields) ||
                        DescribeNurbs(*data, fields) || DescribeComposite(*data, fields);
     if (!known)
-        fields.Set("interface", "ICurveData");
+        fields["interface"] = "ICurveData";
     DescribeCommon(*data, fields);
     return fields;
 }
 
-void CurveDataDescriber::DescribeCommon(const ICurveData& data, JsonValue& fields) {
+void CurveDataDescriber::DescribeCommon(const ICurveData& data, Json& fields) {
     Interval range;
     if (data.ParameterRange(range) == kOk)
-        fields.Set("ParameterRange", Range(range));
+        fields["ParameterRange"] = Pair(range.Low(), range.High());
     bool flag = false;
     if (data.IsClosed(flag) == kOk)
-        fields.Set("IsClosed", flag);
+        fields["IsClosed"] = flag;
     if (data.IsPeriodic(flag) == kOk)
-        fields.Set("IsPeriodic", flag);
+        fields["IsPeriodic"] = flag;
 }
 
-bool CurveDataDescriber::DescribeStraight(const ICurveData& data, JsonValue& fields) {
+bool CurveDataDescriber::DescribeStraight(const ICurveData& data, Json& fields) {
     const auto* line = dynamic_cast<const IStraightData*>(&data);
     if (line == nullptr)
         return false;
-    fields.Set("interface", "IStraightData");
-    fields.Set("Root", Xyz(*line, &IStraightData::Root));
-    fields.Set("Direction", Xyz(*line, &IStraightData::Direction));
+    fields["interface"] = "IStraightData";
+    fields["Root"] = Xyz(*line, &IStraightData::Root);
+    fields["Direction"] = Xyz(*line, &IStraightData::Direction);
     return true;
 }
 
-bool CurveDataDescriber::DescribeRay(const ICurveData& data, JsonValue& fields) {
+bool CurveDataDescriber::DescribeRay(const ICurveData& data, Json& fields) {
     const auto* ray = dynamic_cast<const IRayData*>(&data);
     if (ray == nullptr)
         return false;
-    fields.Set("interface", "IRayData");
-    fields.Set("Origin", Xyz(*ray, &IRayData::Origin));
-    fields.Set("Direction", Xyz(*ray, &IRayData::Direction));
+    fields["interface"] = "IRayData";
+    fields["Origin"] = Xyz(*ray, &IRayData::Origin);
+    fields["Direction"] = Xyz(*ray, &IRayData::Direction);
     return true;
 }
 
-bool CurveDataDescriber::DescribeEllipse(const ICurveData& data, JsonValue& fields) {
+bool CurveDataDescriber::DescribeEllipse(const ICurveData& data, Json& fields) {
     const auto* ellipse = dynamic_cast<const IEllipseData*>(&data);
     if (ellipse == nullptr)
         return false;
-    fields.Set("interface", "IEllipseData");
-    fields.Set("Center", Xyz(*ellipse, &IEllipseData::Center));
-    fields.Set("MajorAxis", Xyz(*ellipse, &IEllipseData::MajorAxis));
-    fields.Set("Normal", Xyz(*ellipse, &IEllipseData::Normal));
+    fields["interface"] = "IEllipseData";
+    fields["Center"] = Xyz(*ellipse, &IEllipseData::Center);
+    fields["MajorAxis"] = Xyz(*ellipse, &IEllipseData::MajorAxis);
+    fields["Normal"] = Xyz(*ellipse, &IEllipseData::Normal);
     double ratio = 0.0;
     if (ellipse->Ratio(ratio) == kOk)
-        fields.Set("Ratio", ratio);
+        fields["Ratio"] = ValueFormatter::Number(ratio);
     return true;
 }
 
-bool CurveDataDescriber::DescribePolyline(const ICurveData& data, JsonValue& fields) {
+bool CurveDataDescriber::DescribePolyline(const ICurveData& data, Json& fields) {
     const auto* polyline = dynamic_cast<const IPolyLineData*>(&data);
     if (polyline == nullptr)
         return false;
-    fields.Set("interface", "IPolyLineData");
+    fields["interface"] = "IPolyLineData";
     std::uint32_t count = 0;
     polyline->PointCount(count);
-    fields.Set("PointCount", count);
-    JsonValue points = JsonValue::Array();
-    for (std::uint32_t i = 0; i < count; ++i) {
+    fields["PointCount"] = count;
+    fields["PointAt"] = ValueFormatter::Indexed(count, [&](std::uint64_t i) {
         double x = 0.0, y = 0.0, z = 0.0;
-        polyline->PointAt(i, x, y, z);
-        points.Append(ValueFormatter::Xyz(Position(x, y, z)));
-    }
-    fields.Set("PointAt", std::move(points));
+        polyline->PointAt(static_cast<std::uint32_t>(i), x, y, z);
+        return ValueFormatter::Xyz(Position(x, y, z));
+    });
     return true;
 }
 
-bool CurveDataDescriber::DescribeNurbs(const ICurveData& data, JsonValue& fields) {
+bool CurveDataDescriber::DescribeNurbs(const ICurveData& data, Json& fields) {
     const auto* nurbs = dynamic_cast<const INurbsCurveData*>(&data);
     if (nurbs == nullptr)
         return false;
-    fields.Set("interface", "INurbsCurveData");
+    fields["interface"] = "INurbsCurveData";
     std::uint32_t degree = 0, knotCount = 0, pointCount = 0;
     bool rational = false;
     nurbs->Degree(degree);
     nurbs->KnotCount(knotCount);
     nurbs->ControlPointCount(pointCount);
     nurbs->IsRational(rational);
-    fields.Set("Degree", degree);
-    fields.Set("IsRational", rational);
-    JsonValue knots = JsonValue::Array();
-    for (std::uint32_t i = 0; i < knotCount; ++i) {
+    fields["Degree"] = degree;
+    fields["IsRational"] = rational;
+    fields["KnotAt"] = ValueFormatter::Indexed(knotCount, [&](std::uint64_t i) {
         double knot = 0.0;
-        nurbs->KnotAt(i, knot);
-        knots.Append(knot);
-    }
-    fields.Set("KnotAt", std::move(knots));
-    JsonValue points = JsonValue::Array();
-    for (std::uint32_t i = 0; i < pointCount; ++i) {
+        nurbs->KnotAt(static_cast<std::uint32_t>(i), knot);
+        return ValueFormatter::Number(knot);
+    });
+    fields["ControlPointAt"] = ValueFormatter::Indexed(pointCount, [&](std::uint64_t i) {
         double x = 0.0, y = 0.0, z = 0.0, weight = 1.0;
-        nurbs->ControlPointAt(i, x, y, z, weight);
-        JsonValue point = ValueFormatter::Xyz(Position(x, y, z));
-        point.Set("w", weight);
-        points.Append(std::move(point));
-    }
-    fields.Set("ControlPointAt", std::move(points));
+        nurbs->ControlPointAt(static_cast<std::uint32_t>(i), x, y, z, weight);
+        Json point = ValueFormatter::Xyz(Position(x, y, z));
+        point["w"] = ValueFormatter::Number(weight);
+        return point;
+    });
     return true;
 }
 
-bool CurveDataDescriber::DescribeComposite(const ICurveData& data, JsonValue& fields) {
+bool CurveDataDescriber::DescribeComposite(const ICurveData& data, Json& fields) {
     const auto* composite = dynamic_cast<const ICompositeCurveData*>(&data);
     if (composite == nullptr)
         return false;
-    fields.Set("interface", "ICompositeCurveData");
+    fields["interface"] = "ICompositeCurveData";
     std::uint32_t count = 0;
     composite->SegmentCount(count);
-    fields.Set("SegmentCount", count);
-    JsonValue segments = JsonValue::Array();
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const int index = static_cast<int>(i);
-        JsonValue entry = JsonValue::Object();
-        const ICurveData* segment = nullptr;
-        entry.Set("segment",
-                  composite->SegmentAt(index, segment) == kOk ? Describe(segment) : JsonValue());
-        bool flag = false;
-        composite->SegmentFlagAt(index, flag);
-        entry.Set("flag", flag);
-        double first = 0.0, second = 0.0;
-        composite->SegmentPairAt(index, first, second);
-        JsonValue pair = JsonValue::Array();
-        pair.Append(first);
-        pair.Append(second);
-        entry.Set("pair", std::move(pair));
-        std::uint32_t value = 0;
-        composite->SegmentValueAt(index, value);
-        entry.Set("value", value);
-        segments.Append(std::move(entry));
-    }
-    fields.Set("SegmentAt", std::move(segments));
+    fields["SegmentCount"] = count;
+    fields["SegmentAt"] = ValueFormatter::Indexed(
+        count, [&](std::uint64_t i) { return Segment(*composite, static_cast<int>(i)); });
     return true;
+}
+
+Json CurveDataDescriber::Segment(const ICompositeCurveData& composite, int index) {
+    Json entry = Json::object();
+    const ICurveData* segment = nullptr;
+    entry["segment"] = composite.SegmentAt(index, segment) == kOk ? Describe(segment) : Json();
+    bool flag = false;
+    composite.SegmentFlagAt(index, flag);
+    entry["flag"] = flag;
+    double first = 0.0, second = 0.0;
+    composite.SegmentPairAt(index, first, second);
+    entry["pair"] = Pair(first, second);
+    std::uint32_t value = 0;
+    composite.SegmentValueAt(index, value);
+    entry["value"] = value;
+    return entry;
 }
 
 } // namespace Orvik::Inspect

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JsonValue.h"
+#include "Json.h"
 #include "orvik/xml_producer.h"
 
 namespace Orvik::Inspect {
@@ -9,16 +9,17 @@ namespace Orvik::Inspect {
 class CurveDataDescriber {
 public:
     // Null for a missing record.
-    static JsonValue Describe(const ICurveData* data);
+    static Json Describe(const ICurveData* data);
 
 private:
-    static void DescribeCommon(const ICurveData& data, JsonValue& fields);
-    static bool DescribeStraight(const ICurveData& data, JsonValue& fields);
-    static bool DescribeRay(const ICurveData& data, JsonValue& fields);
-    static bool DescribeEllipse(const ICurveData& data, JsonValue& fields);
-    static bool DescribePolyline(const ICurveData& data, JsonValue& fields);
-    static bool DescribeNurbs(const ICurveData& data, JsonValue& fields);
-    static bool DescribeComposite(const ICurveData& data, JsonValue& fields);
+    static void DescribeCommon(const ICurveData& data, Json& fields);
+    static bool DescribeStraight(const ICurveData& data, Json& fields);
+    static bool DescribeRay(const ICurveData& data, Json& fields);
+    static bool DescribeEllipse(const ICurveData& data, Json& fields);
+    static bool DescribePolyline(const ICurveData& data, Json& fields);
+    static bool DescribeNurbs(const ICurveData& data, Json& fields);
+    static bool DescribeComposite(const ICurveData& data, Json& fields);
+    static Json Segment(const ICompositeCurveData& composite, int index);
 };
 
 } // namespace Orvik::Inspect

@@ -1,5 +1,6 @@
 #include "DocumentInspector.h"
 
+#include "DiagnosticsDescriber.h"
 #include "ObjectDescriber.h"
 #include "UniverseDescriber.h"
 #include "ValueFormatter.h"
@@ -26,8 +27,8 @@ private:
     XMLProducer& m_producer;
 };
 
-JsonValue DescribeQuery(XMLProducer& producer) {
-    JsonValue query = JsonValue::Object();
+Json DescribeQuery(XMLProducer& producer) {
+    Json query = Json::object();
     const FileQueryResult* result = producer.QueryFile();
     bool valid = false;
     bool assembly = false;
@@ -35,8 +36,8 @@ JsonValue DescribeQuery(XMLProducer& producer) {
         result->IsFileValid(valid);
         result->IsAssembly(assembly);
     }
-    query.Set("IsFileValid", valid);
-    query.Set("IsAssembly", assembly);
+    query["IsFileValid"] = valid;
+    query["IsAssembly"] = assembly;
     return query;
 }
 
@@ -51,8 +52,8 @@ bool FindRootId(const XMLProducer& producer, UTF8String& rootId) {
 
 // Each object once, in the order a host meets them walking from the root; the queue keeps
 // deep or cyclic references from recursing.
-JsonValue WalkFromRoot(XMLProducer& producer, const UTF8String& rootId) {
-    JsonValue objects = JsonValue::Array();
+Json WalkFromRoot(XMLProducer& producer, const UTF8String& rootId) {
+    Json objects = Json::array();
     std::unordered_set<UTF8String> seen{rootId};
     std::deque<UTF8String> pending{rootId};
     ObjectDescriber describer;
@@ -62,7 +63,7 @@ JsonValue WalkFromRoot(XMLProducer& producer, const UTF8String& rootId) {
         IObject* object = producer.Load(id);
         if (object == nullptr)
             continue;
-        objects.Append(describer.Describe(*object));
+        objects.push_back(describer.Describe(*object));
         for (const UTF8String& referenced : describer.ReferencedIds())
             if (seen.insert(referenced).second)
                 pending.push_back(referenced);
@@ -70,24 +71,24 @@ JsonValue WalkFromRoot(XMLProducer& producer, const UTF8String& rootId) {
     return objects;
 }
 
-JsonValue ListAll(const XMLProducer& producer) {
-    JsonValue objects = JsonValue::Array();
+Json ListAll(const XMLProducer& producer) {
+    Json objects = Json::array();
     ObjectDescriber describer;
-    producer.ForEachObject([&](IObject& object) { objects.Append(describer.Describe(object)); });
+    producer.ForEachObject([&](IObject& object) { objects.push_back(describer.Describe(object)); });
     return objects;
 }
 
 } // namespace
 
-JsonValue DocumentInspector::Inspect() const {
+Json DocumentInspector::Inspect() const {
     XMLProducerOptions options;
     XMLProducer producer(UTF16String(m_options.path), &options);
     if (m_options.hasIdPrefix)
         producer.SetNewObjectIdPrefix(UTF8String(m_options.idPrefix));
 
-    JsonValue model = JsonValue::Object();
-    model.Set("document", m_options.path);
-    model.Set("query", DescribeQuery(producer));
+    Json model = Json::object();
+    model["document"] = m_options.path;
+    model["query"] = DescribeQuery(producer);
 
     ProcessGuard guard(producer);
     // A viewer wants everything, subdivision meshes included.
@@ -97,13 +98,16 @@ JsonValue DocumentInspector::Inspect() const {
 
     UTF8String rootId;
     const bool hasRoot = FindRootId(producer, rootId);
-    model.Set("rootId", hasRoot ? ValueFormatter::Text(rootId) : JsonValue(nullptr));
+    model["rootId"] = hasRoot ? ValueFormatter::Text(rootId) : Json(nullptr);
     const IUniverse* universe = producer.LoadUniverse();
-    model.Set("universe", universe ? UniverseDescriber::Describe(*universe) : JsonValue(nullptr));
+    model["universe"] = universe ? UniverseDescriber::Describe(*universe) : Json(nullptr);
     if (m_options.allObjects)
-        model.Set("objects", ListAll(producer));
+        model["objects"] = ListAll(producer);
     else
-        model.Set("objects", hasRoot ? WalkFromRoot(producer, rootId) : JsonValue::Array());
+        model["objects"] = hasRoot ? WalkFromRoot(producer, rootId) : Json::array();
+    // Read after the walk: loads on demand record entries too.
+    if (m_options.diagnostics)
+        model["diagnostics"] = DiagnosticsDescriber::Describe(producer.Diagnostics());
     return model;
 }
 

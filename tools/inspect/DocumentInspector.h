@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JsonValue.h"
+#include "Json.h"
 
 #include <string>
 
@@ -12,6 +12,8 @@ struct InspectOptions {
     bool hasIdPrefix = false;
     // List every object the load holds, not only those reachable from the root.
     bool allObjects = false;
+    // Add what the load skipped, refused or mended.
+    bool diagnostics = false;
 };
 
 // Loads a document as a host would and builds the model the inspector prints.
@@ -21,7 +23,7 @@ public:
     explicit DocumentInspector(InspectOptions options)
         : m_options(std::move(options)) {}
 
-    JsonValue Inspect() const;
+    Json Inspect() const;
 
 private:
     InspectOptions m_options;

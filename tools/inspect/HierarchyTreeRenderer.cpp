@@ -11,10 +11,9 @@ constexpr const char* kAttributeSets[] = {"StyleSet",    "TextureSet",   "LayerS
 constexpr const char* kUnits[] = {"LengthUnit", "DisplayAngleUnit", "DisplayLengthUnit"};
 constexpr const char* kFlags[] = {"IsRoot", "IsSingleUnderRoot", "IsVisible", "IsNetVisible"};
 
-bool IsIdentity(const JsonValue& matrix) {
-    const auto& values = matrix.Items();
-    for (std::size_t i = 0; i < values.size(); ++i)
-        if (values[i].AsNumber() != (i % 5 == 0 ? 1.0 : 0.0))
+bool IsIdentity(const Json& matrix) {
+    for (std::size_t i = 0; i < matrix.size(); ++i)
+        if (matrix[i].get<double>() != (i % 5 == 0 ? 1.0 : 0.0))
             return false;
     return true;
 }
@@ -23,25 +22,35 @@ void Indent(std::ostream& out, int depth) {
     out << std::string(static_cast<std::size_t>(depth) * 2, ' ');
 }
 
+// The field, or null when the object has none.
+const Json* Field(const Json& object, const char* name) {
+    const auto found = object.find(name);
+    return found == object.end() ? nullptr : &*found;
+}
+
+const std::string& Text(const Json& value) {
+    return value.get_ref<const std::string&>();
+}
+
 } // namespace
 
-void HierarchyTreeRenderer::Render(const JsonValue& model, std::ostream& out) {
-    const JsonValue* objects = model.Find("objects");
-    const JsonValue* rootId = model.Find("rootId");
+void HierarchyTreeRenderer::Render(const Json& model, std::ostream& out) {
+    const Json* objects = Field(model, "objects");
+    const Json* rootId = Field(model, "rootId");
     out << "hierarchy:";
-    if (objects == nullptr || rootId == nullptr || rootId->IsNull()) {
+    if (objects == nullptr || rootId == nullptr || rootId->is_null()) {
         out << " none (no root file)\n";
         return;
     }
     out << '\n';
-    HierarchyTreeRenderer(*objects, out).RenderObject(rootId->AsString(), 1);
+    HierarchyTreeRenderer(*objects, out).RenderObject(Text(*rootId), 1);
 }
 
-HierarchyTreeRenderer::HierarchyTreeRenderer(const JsonValue& objects, std::ostream& out)
+HierarchyTreeRenderer::HierarchyTreeRenderer(const Json& objects, std::ostream& out)
     : m_out(out) {
-    for (const JsonValue& object : objects.Items())
-        if (const JsonValue* id = object.Find("id"))
-            m_byId.emplace(id->AsString(), &object);
+    for (const Json& object : objects)
+        if (const Json* id = Field(object, "id"))
+            m_byId.emplace(Text(*id), &object);
 }
 
 void HierarchyTreeRenderer::RenderObject(const std::string& id, int depth) {
@@ -51,8 +60,8 @@ void HierarchyTreeRenderer::RenderObject(const std::string& id, int depth) {
         m_out << id << " (missing)\n";
         return;
     }
-    const JsonValue& object = *found->second;
-    m_out << object.Find("interface")->AsString() << ' ' << id;
+    const Json& object = *found->second;
+    m_out << Text(object.at("interface")) << ' ' << id;
     if (!m_printed.insert(id).second) {
         m_out << " (shown above)\n";
         return;
@@ -62,37 +71,36 @@ void HierarchyTreeRenderer::RenderObject(const std::string& id, int depth) {
     RenderChildren(object, depth + 1);
 }
 
-void HierarchyTreeRenderer::RenderSummary(const JsonValue& object) {
-    const JsonValue* label = object.Find("Label");
-    if (label && !label->AsString().empty())
-        m_out << " \"" << label->AsString() << '"';
+void HierarchyTreeRenderer::RenderSummary(const Json& object) {
+    const Json* label = Field(object, "Label");
+    if (label && !Text(*label).empty())
+        m_out << " \"" << Text(*label) << '"';
     for (const char* flag : kFlags)
-        if (const JsonValue* value = object.Find(flag); value && value->AsBool())
+        if (const Json* value = Field(object, flag); value && value->get<bool>())
             m_out << ", " << flag;
     for (const char* unit : kUnits)
-        if (const JsonValue* value = object.Find(unit);
-            value && value->AsString() != "kUnitType_Unknown")
-            m_out << ", " << unit << ' ' << value->AsString();
+        if (const Json* value = Field(object, unit); value && Text(*value) != "kUnitType_Unknown")
+            m_out << ", " << unit << ' ' << Text(*value);
     for (const char* set : kAttributeSets)
-        if (const JsonValue* value = object.Find(set); value && !value->Items().empty())
-            m_out << ", " << set << ' ' << value->Items().size();
-    if (const JsonValue* properties = object.Find("FileProperties");
-        properties && properties->GetType() == JsonValue::Type::kObject)
-        if (const JsonValue* title = properties->Find("Title"))
-            m_out << ", Title \"" << title->AsString() << '"';
-    if (const JsonValue* transform = object.Find("Transform"); transform && !IsIdentity(*transform))
-        m_out << ", Transform " << transform->ToString(0);
+        if (const Json* value = Field(object, set); value && !value->empty())
+            m_out << ", " << set << ' ' << value->size();
+    if (const Json* properties = Field(object, "FileProperties");
+        properties && properties->is_object())
+        if (const Json* title = Field(*properties, "Title"))
+            m_out << ", Title \"" << Text(*title) << '"';
+    if (const Json* transform = Field(object, "Transform"); transform && !IsIdentity(*transform))
+        m_out << ", Transform " << JsonText(*transform);
 }
 
-void HierarchyTreeRenderer::RenderChildren(const JsonValue& object, int depth) {
+void HierarchyTreeRenderer::RenderChildren(const Json& object, int depth) {
     std::vector<std::string> children;
-    if (const JsonValue* placed = object.Find("InstanceChild"); placed && !placed->IsNull())
-        children.push_back(placed->AsString());
+    if (const Json* placed = Field(object, "InstanceChild"); placed && !placed->is_null())
+        children.push_back(Text(*placed));
     // Containers list children under "ChildAt"; a sketch its curves and points under "IdAt".
     for (const char* list : {"ChildAt", "IdAt"})
-        if (const JsonValue* entries = object.Find(list))
-            for (const JsonValue& child : entries->Items())
-                children.push_back(child.IsNull() ? std::string("(null)") : child.AsString());
+        if (const Json* entries = Field(object, list))
+            for (const Json& child : *entries)
+                children.push_back(child.is_null() ? std::string("(null)") : Text(child));
     for (const std::string& child : children)
         RenderObject(child, depth);
 }

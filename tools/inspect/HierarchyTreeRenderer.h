@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JsonValue.h"
+#include "Json.h"
 
 #include <ostream>
 #include <string>
@@ -15,16 +15,16 @@ namespace Orvik::Inspect {
 // cycles print once.
 class HierarchyTreeRenderer {
 public:
-    static void Render(const JsonValue& model, std::ostream& out);
+    static void Render(const Json& model, std::ostream& out);
 
 private:
-    HierarchyTreeRenderer(const JsonValue& objects, std::ostream& out);
+    HierarchyTreeRenderer(const Json& objects, std::ostream& out);
 
     void RenderObject(const std::string& id, int depth);
-    void RenderSummary(const JsonValue& object);
-    void RenderChildren(const JsonValue& object, int depth);
+    void RenderSummary(const Json& object);
+    void RenderChildren(const Json& object, int depth);
 
-    std::unordered_map<std::string, const JsonValue*> m_byId;
+    std::unordered_map<std::string, const Json*> m_byId;
     std::unordered_set<std::string> m_printed;
     std::ostream& m_out;
 };

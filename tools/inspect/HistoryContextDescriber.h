@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JsonValue.h"
+#include "Json.h"
 #include "orvik/api/aec/EditableAECProjectHistoryContext.h"
 
 namespace Orvik::Inspect {
@@ -9,23 +9,23 @@ namespace Orvik::Inspect {
 // their index in the lists of this description.
 class HistoryContextDescriber {
 public:
-    static JsonValue Describe(const EditableAECProjectHistoryContext& context);
+    static Json Describe(const EditableAECProjectHistoryContext& context);
 
 private:
     explicit HistoryContextDescriber(const EditableAECProjectHistoryContext& context)
         : m_context(context) {}
 
-    JsonValue Organization(const OrganizationData& organization) const;
-    JsonValue Application(const ApplicationData& application) const;
-    JsonValue Person(const PersonData& person) const;
-    JsonValue OwnerHistory(const OwnerHistoryData& history) const;
-    static JsonValue Address(const AddressData& address);
-    static JsonValue Role(const RoleData& role);
-    static JsonValue Texts(const std::vector<UTF8String>& texts);
+    Json Organization(const OrganizationData& organization) const;
+    Json Application(const ApplicationData& application) const;
+    Json Person(const PersonData& person) const;
+    Json OwnerHistory(const OwnerHistoryData& history) const;
+    static Json Address(const AddressData& address);
+    static Json Role(const RoleData& role);
+    static Json Texts(const std::vector<UTF8String>& texts);
 
-    JsonValue IndexOf(const OrganizationData* organization) const;
-    JsonValue IndexOf(const ApplicationData* application) const;
-    JsonValue IndexOf(const PersonData* person) const;
+    Json IndexOf(const OrganizationData* organization) const;
+    Json IndexOf(const ApplicationData* application) const;
+    Json IndexOf(const PersonData* person) const;
 
     const EditableAECProjectHistoryContext& m_context;
 };

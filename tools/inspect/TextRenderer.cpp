@@ -9,71 +9,62 @@ void Indent(std::ostream& out, int depth) {
     out << std::string(static_cast<std::size_t>(depth) * 2, ' ');
 }
 
-} // namespace
-
-void TextRenderer::Render(const JsonValue& model, std::ostream& out) {
-    RenderValue(model, out, 0);
-}
-
-bool TextRenderer::IsScalar(const JsonValue& value) {
-    return value.GetType() != JsonValue::Type::kArray &&
-           value.GetType() != JsonValue::Type::kObject;
-}
-
-bool TextRenderer::IsScalarList(const JsonValue& value) {
-    if (value.GetType() == JsonValue::Type::kObject)
-        return value.Fields().size() <= 4 && [&] {
-            for (const auto& field : value.Fields())
-                if (!IsScalar(field.second))
-                    return false;
-            return true;
-        }();
-    if (value.GetType() != JsonValue::Type::kArray || value.Items().size() > 16)
-        return false;
-    for (const JsonValue& item : value.Items())
-        if (!IsScalar(item))
+bool AllScalar(const Json& value, bool (*isScalar)(const Json&)) {
+    for (const Json& item : value)
+        if (!isScalar(item))
             return false;
     return true;
 }
 
-void TextRenderer::RenderInline(const JsonValue& value, std::ostream& out) {
-    switch (value.GetType()) {
-    case JsonValue::Type::kString:
-        out << value.AsString();
-        break;
-    case JsonValue::Type::kArray: {
+} // namespace
+
+void TextRenderer::Render(const Json& model, std::ostream& out) {
+    RenderValue(model, out, 0);
+}
+
+bool TextRenderer::IsScalar(const Json& value) {
+    return !value.is_structured();
+}
+
+// Short lists and small flat objects print on their field's line.
+bool TextRenderer::IsScalarList(const Json& value) {
+    if (value.is_object())
+        return value.size() <= 4 && AllScalar(value, IsScalar);
+    return value.is_array() && value.size() <= 16 && AllScalar(value, IsScalar);
+}
+
+void TextRenderer::RenderInline(const Json& value, std::ostream& out) {
+    if (value.is_string()) {
+        out << value.get_ref<const std::string&>();
+    } else if (value.is_array()) {
         out << '[';
         const char* separator = "";
-        for (const JsonValue& item : value.Items()) {
+        for (const Json& item : value) {
             out << separator;
             RenderInline(item, out);
             separator = ", ";
         }
         out << ']';
-        break;
-    }
-    case JsonValue::Type::kObject: {
+    } else if (value.is_object()) {
         out << '(';
         const char* separator = "";
-        for (const auto& field : value.Fields()) {
-            out << separator << field.first << ' ';
-            RenderInline(field.second, out);
+        for (const auto& [name, field] : value.items()) {
+            out << separator << name << ' ';
+            RenderInline(field, out);
             separator = ", ";
         }
         out << ')';
-        break;
-    }
-    default:
-        value.Write(out, 0);
+    } else {
+        out << JsonText(value);
     }
 }
 
-void TextRenderer::RenderValue(const JsonValue& value, std::ostream& out, int depth) {
-    if (value.GetType() == JsonValue::Type::kArray) {
-        for (const JsonValue& item : value.Items()) {
+void TextRenderer::RenderValue(const Json& value, std::ostream& out, int depth) {
+    if (value.is_array()) {
+        for (const Json& item : value) {
             Indent(out, depth);
             out << "- ";
-            if (item.GetType() == JsonValue::Type::kObject) {
+            if (item.is_object()) {
                 RenderObjectEntry(item, out, depth + 1);
             } else {
                 RenderInline(item, out);
@@ -82,41 +73,41 @@ void TextRenderer::RenderValue(const JsonValue& value, std::ostream& out, int de
         }
         return;
     }
-    for (const auto& field : value.Fields()) {
+    for (const auto& [name, field] : value.items()) {
         Indent(out, depth);
-        out << field.first << ':';
-        if (IsScalar(field.second) || IsScalarList(field.second)) {
+        out << name << ':';
+        if (IsScalar(field) || IsScalarList(field)) {
             out << ' ';
-            RenderInline(field.second, out);
+            RenderInline(field, out);
             out << '\n';
         } else {
             out << '\n';
-            RenderValue(field.second, out, depth + 1);
+            RenderValue(field, out, depth + 1);
         }
     }
 }
 
 // An object in a list starts with its interface and id on the dash line when it has them.
-void TextRenderer::RenderObjectEntry(const JsonValue& object, std::ostream& out, int depth) {
-    const JsonValue* interfaceName = object.Find("interface");
-    const JsonValue* id = object.Find("id");
-    if (interfaceName && id) {
-        out << interfaceName->AsString() << ' ' << id->AsString() << '\n';
-        JsonValue rest = JsonValue::Object();
-        for (const auto& field : object.Fields())
-            if (field.first != "interface" && field.first != "id")
-                rest.Set(field.first, field.second);
+void TextRenderer::RenderObjectEntry(const Json& object, std::ostream& out, int depth) {
+    const auto interfaceName = object.find("interface");
+    const auto id = object.find("id");
+    if (interfaceName != object.end() && id != object.end()) {
+        out << interfaceName->get_ref<const std::string&>() << ' '
+            << id->get_ref<const std::string&>() << '\n';
+        Json rest = object;
+        rest.erase("interface");
+        rest.erase("id");
         RenderValue(rest, out, depth);
         return;
     }
     bool flat = true;
-    for (const auto& field : object.Fields())
-        flat = flat && (IsScalar(field.second) || IsScalarList(field.second));
+    for (const Json& field : object)
+        flat = flat && (IsScalar(field) || IsScalarList(field));
     if (flat) {
         const char* separator = "";
-        for (const auto& field : object.Fields()) {
-            out << separator << field.first << ": ";
-            RenderInline(field.second, out);
+        for (const auto& [name, field] : object.items()) {
+            out << separator << name << ": ";
+            RenderInline(field, out);
             separator = ", ";
         }
         out << '\n';

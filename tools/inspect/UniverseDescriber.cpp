@@ -6,75 +6,75 @@
 
 namespace Orvik::Inspect {
 
-JsonValue UniverseDescriber::Describe(const IUniverse& universe) {
-    JsonValue fields = JsonValue::Object();
+Json UniverseDescriber::Describe(const IUniverse& universe) {
+    Json fields = Json::object();
     Color color;
     if (universe.DefaultCurveColor(color))
-        fields.Set("DefaultCurveColor", ValueFormatter::Rgba(color));
+        fields["DefaultCurveColor"] = ValueFormatter::Rgba(color);
     if (universe.DefaultSurfaceColor(color))
-        fields.Set("DefaultSurfaceColor", ValueFormatter::Rgba(color));
+        fields["DefaultSurfaceColor"] = ValueFormatter::Rgba(color);
     ViewingData viewing;
     if (universe.ViewingData(viewing))
-        fields.Set("ViewingData", DescribeViewingData(viewing));
-    fields.Set("CustomDataCount", universe.CustomDataCount());
-    fields.Set("CustomDataAt", DescribeCustomData(universe));
+        fields["ViewingData"] = DescribeViewingData(viewing);
+    fields["CustomDataCount"] = universe.CustomDataCount();
+    fields["CustomDataAt"] = DescribeCustomData(universe);
     if (const PropertyDatabase* database = universe.PropertyDatabase()) {
-        JsonValue properties = JsonValue::Array();
+        Json properties = Json::array();
         for (std::size_t i = 0; i < database->PropertyCount(); ++i) {
             const Property& property = database->PropertyAt(i);
-            JsonValue entry = JsonValue::Object();
-            entry.Set("objectId", ValueFormatter::Text(property.ObjectId()));
-            entry.Set("name", ValueFormatter::Text(property.Name()));
-            entry.Set("value", ValueFormatter::Value(property.Value()));
-            properties.Append(std::move(entry));
+            Json entry = Json::object();
+            entry["objectId"] = ValueFormatter::Text(property.ObjectId());
+            entry["name"] = ValueFormatter::Text(property.Name());
+            entry["value"] = ValueFormatter::Value(property.Value());
+            properties.push_back(std::move(entry));
         }
-        fields.Set("PropertyDatabase", std::move(properties));
+        fields["PropertyDatabase"] = std::move(properties);
     }
     unsigned origin = 0;
     if (universe.TextureUVOriginType(origin))
-        fields.Set("TextureUVOriginType", origin == 1   ? "kTextureUVOriginType_BottomLeft"
-                                          : origin == 2 ? "kTextureUVOriginType_TopLeft"
-                                                        : "unknown");
+        fields["TextureUVOriginType"] = origin == 1   ? "kTextureUVOriginType_BottomLeft"
+                                        : origin == 2 ? "kTextureUVOriginType_TopLeft"
+                                                      : "unknown";
     const IDomainProjectContext* context = universe.DomainProjectContext();
-    fields.Set("DomainProjectContext",
-               context ? DescribeDomainProjectContext(*context) : JsonValue(nullptr));
+    fields["DomainProjectContext"] =
+        context ? DescribeDomainProjectContext(*context) : Json(nullptr);
     return fields;
 }
 
-JsonValue UniverseDescriber::DescribeViewingData(const ViewingData& data) {
-    JsonValue fields = JsonValue::Object();
+Json UniverseDescriber::DescribeViewingData(const ViewingData& data) {
+    Json fields = Json::object();
     Vector vector;
     if (data.UpVector(vector))
-        fields.Set("UpVector", ValueFormatter::Xyz(vector));
+        fields["UpVector"] = ValueFormatter::Xyz(vector);
     if (data.FrontVector(vector))
-        fields.Set("FrontVector", ValueFormatter::Xyz(vector));
+        fields["FrontVector"] = ValueFormatter::Xyz(vector);
     if (data.NorthVector(vector))
-        fields.Set("NorthVector", ValueFormatter::Xyz(vector));
+        fields["NorthVector"] = ValueFormatter::Xyz(vector);
     return fields;
 }
 
-JsonValue UniverseDescriber::DescribeCustomData(const IUniverse& universe) {
-    JsonValue items = JsonValue::Array();
+Json UniverseDescriber::DescribeCustomData(const IUniverse& universe) {
+    Json items = Json::array();
     for (std::uint64_t i = 0; i < universe.CustomDataCount(); ++i) {
         UTF8String key;
         Variant value;
-        JsonValue item = JsonValue::Object();
+        Json item = Json::object();
         const bool hasValue = universe.CustomDataAt(i, key, value);
-        item.Set("key", ValueFormatter::Text(key));
-        item.Set("value", hasValue ? ValueFormatter::Value(value) : JsonValue(nullptr));
-        items.Append(std::move(item));
+        item["key"] = ValueFormatter::Text(key);
+        item["value"] = hasValue ? ValueFormatter::Value(value) : Json(nullptr);
+        items.push_back(std::move(item));
     }
     return items;
 }
 
-JsonValue UniverseDescriber::DescribeDomainProjectContext(const IDomainProjectContext& context) {
-    JsonValue fields = JsonValue::Object();
+Json UniverseDescriber::DescribeDomainProjectContext(const IDomainProjectContext& context) {
+    Json fields = Json::object();
     ParameterTypeIdSet ids;
     if (context.ParameterTypeIds(ids))
-        fields.Set("ParameterTypeIds", ValueFormatter::Ids(ids));
+        fields["ParameterTypeIds"] = ValueFormatter::Ids(ids);
     if (const auto* aec = dynamic_cast<const IAECProjectContext*>(&context))
         if (const EditableAECProjectHistoryContext* history = aec->HistoryContext())
-            fields.Set("HistoryContext", HistoryContextDescriber::Describe(*history));
+            fields["HistoryContext"] = HistoryContextDescriber::Describe(*history);
     return fields;
 }
 

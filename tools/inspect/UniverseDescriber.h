@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JsonValue.h"
+#include "Json.h"
 #include "orvik/xml_producer.h"
 
 namespace Orvik::Inspect {
@@ -8,12 +8,12 @@ namespace Orvik::Inspect {
 // Describes the universe: one field per query operation of IUniverse.
 class UniverseDescriber {
 public:
-    static JsonValue Describe(const IUniverse& universe);
+    static Json Describe(const IUniverse& universe);
 
 private:
-    static JsonValue DescribeViewingData(const ViewingData& data);
-    static JsonValue DescribeCustomData(const IUniverse& universe);
-    static JsonValue DescribeDomainProjectContext(const IDomainProjectContext& context);
+    static Json DescribeViewingData(const ViewingData& data);
+    static Json DescribeCustomData(const IUniverse& universe);
+    static Json DescribeDomainProjectContext(const IDomainProjectContext& context);
 };
 
 } // namespace Orvik::Inspect

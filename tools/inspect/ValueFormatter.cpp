@@ -2,48 +2,51 @@
 
 #include "xml_util/XMLStrUtil.h"
 
+#include <cmath>
+
 namespace Orvik::Inspect {
 
-JsonValue ValueFormatter::Ids(const IdSet& ids) {
-    JsonValue array = JsonValue::Array();
+Json ValueFormatter::Number(double value) {
+    // Beyond 1e15 a double may not hold every integer near it, so it stays a double.
+    if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 1e15)
+        return static_cast<std::int64_t>(value);
+    return value;
+}
+
+Json ValueFormatter::Ids(const IdSet& ids) {
+    Json array = Json::array();
     for (const UTF8String& id : ids)
-        array.Append(Text(id));
+        array.push_back(Text(id));
     return array;
 }
 
-JsonValue ValueFormatter::Matrix(const Matrix3d& matrix) {
-    JsonValue array = JsonValue::Array();
+Json ValueFormatter::Matrix(const Matrix3d& matrix) {
+    Json array = Json::array();
     for (const double value : matrix.Values())
-        array.Append(value);
+        array.push_back(Number(value));
     return array;
 }
 
-JsonValue ValueFormatter::Rgba(const Color& color) {
-    JsonValue object = JsonValue::Object();
-    object.Set("r", color.Red());
-    object.Set("g", color.Green());
-    object.Set("b", color.Blue());
-    object.Set("a", color.Alpha());
-    return object;
+Json ValueFormatter::Rgba(const Color& color) {
+    return {{"r", Number(color.Red())},
+            {"g", Number(color.Green())},
+            {"b", Number(color.Blue())},
+            {"a", Number(color.Alpha())}};
 }
 
-JsonValue ValueFormatter::Xyz(const Vector& vector) {
-    JsonValue object = JsonValue::Object();
-    object.Set("x", vector.X());
-    object.Set("y", vector.Y());
-    object.Set("z", vector.Z());
-    return object;
+Json ValueFormatter::Xyz(const Vector& vector) {
+    return {{"x", Number(vector.X())}, {"y", Number(vector.Y())}, {"z", Number(vector.Z())}};
 }
 
-JsonValue ValueFormatter::Xyz(const Position& position) {
+Json ValueFormatter::Xyz(const Position& position) {
     return Xyz(Vector(position.X(), position.Y(), position.Z()));
 }
 
-JsonValue ValueFormatter::Unit(UnitTypeEnum unit) {
+Json ValueFormatter::Unit(UnitTypeEnum unit) {
     return Text(XMLStrUtil::UnitTypeName(unit));
 }
 
-JsonValue ValueFormatter::Value(const Variant& value) {
+Json ValueFormatter::Value(const Variant& value) {
     switch (value.GetKind()) {
     case Variant::Kind::kEmpty:
         return nullptr;
@@ -54,32 +57,25 @@ JsonValue ValueFormatter::Value(const Variant& value) {
     case Variant::Kind::kBool:
         return value.AsBool();
     case Variant::Kind::kDouble:
-        return value.AsDouble();
+        return Number(value.AsDouble());
     case Variant::Kind::kString:
         return Text(value.AsString());
     case Variant::Kind::kWString:
         return Text(value.AsWString());
     case Variant::Kind::kTime:
         return TimeText(value.AsTime());
-    case Variant::Kind::kBlob: {
-        JsonValue blob = JsonValue::Object();
-        blob.Set("size", static_cast<std::uint64_t>(value.AsBlob().Size()));
-        return blob;
-    }
+    case Variant::Kind::kBlob:
+        return {{"size", static_cast<std::uint64_t>(value.AsBlob().Size())}};
     case Variant::Kind::kIdSet:
         return Ids(value.AsIdSet());
     }
     return nullptr;
 }
 
-JsonValue ValueFormatter::Properties(const std::vector<Property>& properties) {
-    JsonValue array = JsonValue::Array();
-    for (const Property& property : properties) {
-        JsonValue entry = JsonValue::Object();
-        entry.Set("name", Text(property.Name()));
-        entry.Set("value", Value(property.Value()));
-        array.Append(std::move(entry));
-    }
+Json ValueFormatter::Properties(const std::vector<Property>& properties) {
+    Json array = Json::array();
+    for (const Property& property : properties)
+        array.push_back(Json{{"name", Text(property.Name())}, {"value", Value(property.Value())}});
     return array;
 }
 

@@ -1,90 +1,80 @@
 #include "DocumentInspector.h"
-#include "HierarchyTreeRenderer.h"
-#include "TextRenderer.h"
+#include "TextReport.h"
 #include "orvik/xml_producer.h"
 
-#include <cstring>
+#include <CLI/CLI.hpp>
 #include <iostream>
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: orvik-xml-inspect PATH [--json] [--all] [--prefix P]\n"
-    "  PATH         an XML document, or a zip archive holding one with its side files\n"
-    "  --json       print the model as JSON instead of a readable tree\n"
-    "  --all        list every object the load holds, not only those reached from the root\n"
-    "  --prefix P   give objects new ids: P followed by a running number\n";
+constexpr const char* kProgram = "orvik-xml-inspect";
 
 struct CommandLine {
     Orvik::Inspect::InspectOptions options;
     bool json = false;
 };
 
-bool ParseCommandLine(int argc, char** argv, CommandLine& line) {
-    for (int i = 1; i < argc; ++i) {
-        const char* arg = argv[i];
-        if (std::strcmp(arg, "--json") == 0) {
-            line.json = true;
-        } else if (std::strcmp(arg, "--all") == 0) {
-            line.options.allObjects = true;
-        } else if (std::strcmp(arg, "--prefix") == 0 && i + 1 < argc) {
-            line.options.idPrefix = argv[++i];
-            line.options.hasIdPrefix = true;
-        } else if (arg[0] == '-' || !line.options.path.empty()) {
-            return false;
-        } else {
-            line.options.path = arg;
-        }
-    }
-    return !line.options.path.empty();
+void DefineOptions(CLI::App& app, CommandLine& line) {
+    app.add_option("PATH", line.options.path,
+                   "an XML document, or a zip archive holding one with its side files")
+        ->required();
+    app.add_flag("--json", line.json, "print the model as JSON instead of a readable tree");
+    app.add_flag("--all", line.options.allObjects,
+                 "list every object the load holds, not only those reached from the root");
+    app.add_option("--prefix", line.options.idPrefix,
+                   "give objects new ids: P followed by a running number")
+        ->option_text("P")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.add_flag("--diagnostics", line.options.diagnostics,
+                 "add what the load skipped, refused or mended");
+    app.set_version_flag("--version", std::string(kProgram) + " " + ORVIK_VERSION);
 }
 
-// The readable form: the document and its universe, the hierarchy as a tree, and with --all
-// every object in detail.
-void PrintText(const Orvik::Inspect::JsonValue& model, bool allObjects) {
-    Orvik::Inspect::JsonValue header = Orvik::Inspect::JsonValue::Object();
-    for (const auto& [name, value] : model.Fields())
-        if (name != "objects")
-            header.Set(name, value);
-    Orvik::Inspect::TextRenderer::Render(header, std::cout);
-    Orvik::Inspect::HierarchyTreeRenderer::Render(model, std::cout);
-    if (allObjects) {
-        Orvik::Inspect::JsonValue objects = Orvik::Inspect::JsonValue::Object();
-        objects.Set("objects", *model.Find("objects"));
-        Orvik::Inspect::TextRenderer::Render(objects, std::cout);
-    }
+// Help and version go to stdout with status 0; a usage error names the problem and shows the
+// options on stderr.
+int ReportParseResult(const CLI::App& app, const CLI::ParseError& e) {
+    if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success))
+        return app.exit(e);
+    std::cerr << kProgram << ": " << e.what() << '\n' << app.help();
+    return 2;
 }
 
 int ReportFailure(const Orvik::Exception& e) {
-    std::cerr << "orvik-xml-inspect: " << e.Message().Value() << '\n';
+    std::cerr << kProgram << ": " << e.Message().Value() << '\n';
     if (const auto* fileError = dynamic_cast<const Orvik::FileException*>(&e))
         std::cerr << "  error code: " << fileError->ErrorCode()
                   << "\n  file: " << fileError->FileName().ToUTF8() << '\n';
     return 1;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    CommandLine line;
-    if (!ParseCommandLine(argc, argv, line)) {
-        std::cerr << kUsage;
-        return 2;
-    }
+int Run(const CommandLine& line) {
     try {
-        const Orvik::Inspect::JsonValue model =
+        const Orvik::Inspect::Json model =
             Orvik::Inspect::DocumentInspector(line.options).Inspect();
-        if (line.json) {
-            model.Write(std::cout);
-            std::cout << '\n';
-        } else {
-            PrintText(model, line.options.allObjects);
-        }
+        if (line.json)
+            std::cout << Orvik::Inspect::JsonText(model, 2) << '\n';
+        else
+            Orvik::Inspect::TextReport::Print(model, line.options.allObjects, std::cout);
         return 0;
     } catch (const Orvik::Exception& e) {
         return ReportFailure(e);
     } catch (const std::exception& e) {
-        std::cerr << "orvik-xml-inspect: " << e.what() << '\n';
+        std::cerr << kProgram << ": " << e.what() << '\n';
         return 1;
     }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app("Loads an Orvik XML document as a host would and prints what it got.", kProgram);
+    CommandLine line;
+    DefineOptions(app, line);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return ReportParseResult(app, e);
+    }
+    line.options.hasIdPrefix = app.count("--prefix") > 0;
+    return Run(line);
 }
