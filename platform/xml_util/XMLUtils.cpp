@@ -153,26 +153,6 @@ bool XMLUtils::GetNodeAttribute(const DOMNode* node, const XMLCh* name, double& 
     return text != nullptr && XMLStrUtil::XMLStrToDouble(text, value);
 }
 
-AttributeMapType XMLUtils::AttributeMap(const DOMNode* node) {
-    AttributeMapType attributes;
-    const xercesc::DOMNamedNodeMap* map = IsElement(node) ? node->getAttributes() : nullptr;
-    if (map == nullptr) {
-        return attributes;
-    }
-    const XMLSize_t count = map->getLength();
-    for (XMLSize_t i = 0; i < count; ++i) {
-        const DOMNode* attribute = map->item(i);
-        attributes.emplace(XMLStrUtil::XMLStrToAStr(attribute->getNodeName()),
-                           XMLStrUtil::XMLStrToWStr(attribute->getNodeValue()));
-    }
-    return attributes;
-}
-
-UTF16String XMLUtils::LookupAttribute(const AttributeMapType& attributes, const UTF8String& name) {
-    const auto found = attributes.find(name);
-    return found == attributes.end() ? UTF16String() : found->second;
-}
-
 UTF16String XMLUtils::GetFilePath(const DOMNode* element, const UTF16String& documentPath) {
     UTF16String path;
     if (!GetNodeAttribute(element, kPathAttribute.CStr(), path) || path.IsEmpty()) {

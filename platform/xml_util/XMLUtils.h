@@ -12,8 +12,6 @@
 
 namespace Orvik {
 
-using AttributeMapType = std::map<UTF8String, UTF16String>;
-
 // DOM helpers and the handling of zipped documents.
 class XMLUtils {
 public:
@@ -31,11 +29,6 @@ public:
     static bool GetNodeAttribute(const DOMNode* node, const XMLCh* name, UTF8String& value);
     static bool GetNodeAttribute(const DOMNode* node, const XMLCh* name, UTF16String& value);
     static bool GetNodeAttribute(const DOMNode* node, const XMLCh* name, double& value);
-
-    // All attributes of an element; empty for anything else.
-    static AttributeMapType AttributeMap(const DOMNode* node);
-    // The empty string for an absent name.
-    static UTF16String LookupAttribute(const AttributeMapType& attributes, const UTF8String& name);
 
     // The element's "Path": absolute as it stands, relative to the document's folder otherwise;
     // empty when absent.

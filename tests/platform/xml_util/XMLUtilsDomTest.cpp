@@ -65,21 +65,11 @@ TEST_F(XmlDomTest, NullAndNonElementNodesLeaveTargets) {
         EXPECT_FALSE(XMLUtils::GetNodeAttribute(node, "ID", wide));
         EXPECT_FALSE(XMLUtils::GetNodeAttribute(node, "ID", number));
         EXPECT_FALSE(XMLUtils::GetNodeAttribute(node, "ID", flag));
-        EXPECT_TRUE(XMLUtils::AttributeMap(node).empty());
     }
     EXPECT_EQ(id, UTF8String("kept"));
     EXPECT_EQ(wide, UTF16String(u"kept"));
     EXPECT_EQ(number, 4.0);
     EXPECT_TRUE(flag);
-}
-
-TEST_F(XmlDomTest, AttributeMapHoldsEveryAttribute) {
-    const auto attributes = XMLUtils::AttributeMap(Parse(R"(<E Z="last" ID="7" A=""/>)"));
-    EXPECT_EQ(attributes.size(), 3u);
-    EXPECT_EQ(XMLUtils::LookupAttribute(attributes, "ID"), UTF16String(u"7"));
-    EXPECT_EQ(XMLUtils::LookupAttribute(attributes, "Z"), UTF16String(u"last"));
-    EXPECT_TRUE(XMLUtils::LookupAttribute(attributes, "A").IsEmpty());
-    EXPECT_TRUE(XMLUtils::LookupAttribute(attributes, "Missing").IsEmpty());
 }
 
 TEST_F(XmlDomTest, FilePathsResolveAgainstTheirFolder) {
