@@ -1,3 +1,4 @@
+#include "GeometryFixture.h"
 #include "geometry/CurveDataReader.h"
 #include "geometry/CurveRecordReader.h"
 #include "geometry/XMLCompositeCrvData.h"
@@ -50,6 +51,13 @@ constexpr std::uint64_t kTwo = 0x4000000000000000ULL;   // 2.0
 constexpr std::uint64_t kThree = 0x4008000000000000ULL; // 3.0
 constexpr std::uint64_t kHalf = 0x3FE0000000000000ULL;  // 0.5
 
+template <typename Value, typename Data, typename Query>
+Value One(const Data& data, Query query) {
+    Value value{};
+    (data.*query)(value);
+    return value;
+}
+
 Xyz Point(const IPolyLineData& data, std::uint32_t index) {
     Xyz point{};
     EXPECT_EQ(data.PointAt(index, point[0], point[1], point[2]), DataReturnCodeEnum::kSuccess);
@@ -57,24 +65,15 @@ Xyz Point(const IPolyLineData& data, std::uint32_t index) {
 }
 
 CurveRecordWriter::NurbsValues SampleNurbs() {
-    CurveRecordWriter::NurbsValues values;
-    values.periodic = true;
-    values.knots = {0, 0, 0, 1, 1, 1};
-    values.controlPoints = {{0, 0, 0}, {1, 2, 0}, {2, 0, 0}};
-    values.degree = 2;
-    values.t0 = 0.0;
-    values.t1 = 1.0;
-    return values;
+    // Periodic, degree 2, three control points, no weights.
+    return {false, true, {0, 0, 0, 1, 1, 1}, {{0, 0, 0}, {1, 2, 0}, {2, 0, 0}}, {}, 2, 0.0, 1.0};
 }
 
-TEST(CurveDataRoundTripTest, LineAndRayKeepTheirTriplesAndRange) {
+TEST(CurveDataRoundTripTest, LineRayAndEllipseKeepTheirValues) {
     auto line = ReadAs<IStraightData>(CurveRecordWriter::Line({1, 2, 3}, {0, 0, 1}, -1.5, 4.0), 1);
     ASSERT_NE(line, nullptr);
-    double x = 9, y = 9, z = 9;
-    EXPECT_EQ(line->Root(x, y, z), DataReturnCodeEnum::kSuccess);
-    EXPECT_EQ((Xyz{x, y, z}), (Xyz{1, 2, 3}));
-    line->Direction(x, y, z);
-    EXPECT_EQ((Xyz{x, y, z}), (Xyz{0, 0, 1}));
+    EXPECT_EQ(Answer(*line, &IStraightData::Root), (Xyz{1, 2, 3}));
+    EXPECT_EQ(Answer(*line, &IStraightData::Direction), (Xyz{0, 0, 1}));
     Interval range;
     EXPECT_EQ(line->ParameterRange(range), DataReturnCodeEnum::kSuccess);
     EXPECT_EQ(range, Interval(-1.5, 4.0));
@@ -83,41 +82,22 @@ TEST(CurveDataRoundTripTest, LineAndRayKeepTheirTriplesAndRange) {
 
     auto ray = ReadAs<IRayData>(CurveRecordWriter::Ray({5, 6, 7}, {0, 1, 0}), 2);
     ASSERT_NE(ray, nullptr);
-    ray->Origin(x, y, z);
-    EXPECT_EQ((Xyz{x, y, z}), (Xyz{5, 6, 7}));
-    ray->Direction(x, y, z);
-    EXPECT_EQ((Xyz{x, y, z}), (Xyz{0, 1, 0}));
+    EXPECT_EQ(Answer(*ray, &IRayData::Origin), (Xyz{5, 6, 7}));
+    EXPECT_EQ(Answer(*ray, &IRayData::Direction), (Xyz{0, 1, 0}));
     EXPECT_EQ(ray->ParameterRange(range), DataReturnCodeEnum::kNotImplemented);
-}
 
-TEST(CurveDataRoundTripTest, EllipseKeepsAxesRatioRangeAndFlags) {
-    CurveRecordWriter::EllipseValues values;
-    values.closed = true;
-    values.center = {1, 1, 1};
-    values.majorAxis = {2, 0, 0};
-    values.normal = {0, 1, 0};
-    values.ratio = 0.25;
-    values.t0 = 0.5;
-    values.t1 = 3.0;
+    // Closed, not periodic; centre, major axis, normal, ratio and range.
+    const CurveRecordWriter::EllipseValues values{true,      false, {1, 1, 1}, {2, 0, 0},
+                                                  {0, 1, 0}, 0.25,  0.5,       3.0};
     auto ellipse = ReadAs<IEllipseData>(CurveRecordWriter::Ellipse(values), 3);
     ASSERT_NE(ellipse, nullptr);
-    double x = 0, y = 0, z = 0, ratio = 0;
-    ellipse->Center(x, y, z);
-    EXPECT_EQ((Xyz{x, y, z}), (Xyz{1, 1, 1}));
-    ellipse->MajorAxis(x, y, z);
-    EXPECT_EQ((Xyz{x, y, z}), (Xyz{2, 0, 0}));
-    ellipse->Normal(x, y, z);
-    EXPECT_EQ((Xyz{x, y, z}), (Xyz{0, 1, 0}));
-    ellipse->Ratio(ratio);
-    EXPECT_EQ(ratio, 0.25);
-    Interval range;
-    ellipse->ParameterRange(range);
-    EXPECT_EQ(range, Interval(0.5, 3.0));
-    bool closed = false, periodic = true;
-    ellipse->IsClosed(closed);
-    ellipse->IsPeriodic(periodic);
-    EXPECT_TRUE(closed);
-    EXPECT_FALSE(periodic);
+    EXPECT_EQ(Answer(*ellipse, &IEllipseData::Center), (Xyz{1, 1, 1}));
+    EXPECT_EQ(Answer(*ellipse, &IEllipseData::MajorAxis), (Xyz{2, 0, 0}));
+    EXPECT_EQ(Answer(*ellipse, &IEllipseData::Normal), (Xyz{0, 1, 0}));
+    EXPECT_EQ(One<double>(*ellipse, &IEllipseData::Ratio), 0.25);
+    EXPECT_EQ(One<Interval>(*ellipse, &ICurveData::ParameterRange), Interval(0.5, 3.0));
+    EXPECT_TRUE(One<bool>(*ellipse, &ICurveData::IsClosed));
+    EXPECT_FALSE(One<bool>(*ellipse, &ICurveData::IsPeriodic));
 }
 
 TEST(CurveDataRoundTripTest, PolylinesOpenClosedAndWithSecondPointList) {
@@ -125,22 +105,17 @@ TEST(CurveDataRoundTripTest, PolylinesOpenClosedAndWithSecondPointList) {
     values.points = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}};
     auto open = ReadAs<IPolyLineData>(CurveRecordWriter::Polyline(values), 4);
     ASSERT_NE(open, nullptr);
-    std::uint32_t count = 0;
-    open->PointCount(count);
-    EXPECT_EQ(count, 3u);
+    EXPECT_EQ(One<std::uint32_t>(*open, &IPolyLineData::PointCount), 3u);
 
     values.closed = true;
     values.extraPoints = {{7, 7, 7}, {8, 8, 8}, {9, 9, 9}};
     const std::string bytes = CurveRecordWriter::Polyline(values);
     auto closed = ReadAs<IPolyLineData>(bytes, 4);
     ASSERT_NE(closed, nullptr);
-    closed->PointCount(count);
-    EXPECT_EQ(count, 4u);
+    EXPECT_EQ(One<std::uint32_t>(*closed, &IPolyLineData::PointCount), 4u);
     EXPECT_EQ(Point(*closed, 3), Point(*closed, 0));
     EXPECT_EQ(Point(*closed, 2), (Xyz{1, 1, 0}));
-    bool isClosed = false;
-    closed->IsClosed(isClosed);
-    EXPECT_TRUE(isClosed);
+    EXPECT_TRUE(One<bool>(*closed, &ICurveData::IsClosed));
     double x = -1, y = -1, z = -1;
     EXPECT_EQ(closed->PointAt(4, x, y, z), DataReturnCodeEnum::kInvalidIndex);
     EXPECT_EQ(x, -1);
@@ -156,21 +131,13 @@ TEST(CurveDataRoundTripTest, NurbsWeightsAreOneUnlessRational) {
     CurveRecordWriter::NurbsValues values = SampleNurbs();
     auto plain = ReadAs<INurbsCurveData>(CurveRecordWriter::Nurbs(values), 6);
     ASSERT_NE(plain, nullptr);
-    std::uint32_t degree = 0, knots = 0, points = 0, reserved = 7;
-    plain->Degree(degree);
-    plain->KnotCount(knots);
-    plain->ControlPointCount(points);
-    plain->Reserved(reserved);
-    EXPECT_EQ(degree, 2u);
-    EXPECT_EQ(knots, 6u);
-    EXPECT_EQ(points, 3u);
-    EXPECT_EQ(reserved, 0u);
-    bool rational = true, periodic = false;
-    plain->IsRational(rational);
-    plain->IsPeriodic(periodic);
-    EXPECT_FALSE(rational);
-    EXPECT_TRUE(periodic);
-    for (std::uint32_t i = 0; i < points; ++i) {
+    EXPECT_EQ(One<std::uint32_t>(*plain, &INurbsCurveData::Degree), 2u);
+    EXPECT_EQ(One<std::uint32_t>(*plain, &INurbsCurveData::KnotCount), 6u);
+    EXPECT_EQ(One<std::uint32_t>(*plain, &INurbsCurveData::ControlPointCount), 3u);
+    EXPECT_EQ(One<std::uint32_t>(*plain, &INurbsCurveData::Reserved), 0u);
+    EXPECT_FALSE(One<bool>(*plain, &INurbsCurveData::IsRational));
+    EXPECT_TRUE(One<bool>(*plain, &ICurveData::IsPeriodic));
+    for (std::uint32_t i = 0; i < 3; ++i) {
         double x = 0, y = 0, z = 0, weight = 0;
         EXPECT_EQ(plain->ControlPointAt(i, x, y, z, weight), DataReturnCodeEnum::kSuccess);
         EXPECT_EQ(weight, 1.0);
@@ -187,30 +154,23 @@ TEST(CurveDataRoundTripTest, NurbsWeightsAreOneUnlessRational) {
     weighted->ControlPointAt(1, x, y, z, weight);
     EXPECT_EQ((Xyz{x, y, z}), (Xyz{1, 2, 0}));
     EXPECT_EQ(weight, 0.5);
-    weighted->IsRational(rational);
-    EXPECT_TRUE(rational);
+    EXPECT_TRUE(One<bool>(*weighted, &INurbsCurveData::IsRational));
 }
 
 TEST(CurveDataRoundTripTest, CompositeEntryWithoutIdHoldsNoSegment) {
-    CurveRecordWriter::CompositeValues values;
-    values.closed = true;
-    CurveRecordWriter::CompositeEntry first;
-    first.typeCode = CurveRecordWriter::kLine;
-    first.id = "seg1";
-    first.payload = CurveRecordWriter::Line({0, 0, 0}, {1, 0, 0}, 0, 1);
-    first.flag = true;
-    first.first = 0.0;
-    first.second = 1.0;
-    first.value = 7;
-    CurveRecordWriter::CompositeEntry second;
-    second.typeCode = CurveRecordWriter::kRay;
-    second.value = 9;
-    values.entries = {first, second};
+    const CurveRecordWriter::CompositeEntry first{
+        CurveRecordWriter::kLine,
+        "seg1",
+        CurveRecordWriter::Line({0, 0, 0}, {1, 0, 0}, 0, 1),
+        true,
+        0.0,
+        1.0,
+        7};
+    const CurveRecordWriter::CompositeEntry second{CurveRecordWriter::kRay, "", "", false, 0, 0, 9};
+    const CurveRecordWriter::CompositeValues values{true, false, {first, second}};
     auto composite = ReadAs<ICompositeCurveData>(CurveRecordWriter::Composite(values), 5);
     ASSERT_NE(composite, nullptr);
-    std::uint32_t count = 0;
-    composite->SegmentCount(count);
-    EXPECT_EQ(count, 2u);
+    EXPECT_EQ(One<std::uint32_t>(*composite, &ICompositeCurveData::SegmentCount), 2u);
     EXPECT_EQ(dynamic_cast<XMLCompositeCrvData&>(*composite).HeldSegmentCount(), 1u);
     const ICurveData* segment = nullptr;
     ASSERT_EQ(composite->SegmentAt(0, segment), DataReturnCodeEnum::kSuccess);
@@ -245,29 +205,30 @@ TEST(CurveDataBytesTest, WriterLaysOutWordsLittleEndian) {
 TEST(CurveDataBytesTest, HandWrittenRecordsAreRead) {
     auto ray = ReadAs<IRayData>(Words({kOne, kTwo, kThree, 0, 0, kOne}), 2);
     ASSERT_NE(ray, nullptr);
-    double x = 0, y = 0, z = 0;
-    ray->Origin(x, y, z);
-    EXPECT_EQ((Xyz{x, y, z}), (Xyz{1, 2, 3}));
+    EXPECT_EQ(Answer(*ray, &IRayData::Origin), (Xyz{1, 2, 3}));
 
     // Closed, not periodic; two knots; one control point; rational with weight 2; degree 3.
     const std::string nurbs = std::string("\x01\x00", 2) +
                               Words({2, 0, kOne, 1, kOne, kTwo, kThree, 1, kTwo, 3, 0, kOne});
     auto curve = ReadAs<INurbsCurveData>(nurbs, 6);
     ASSERT_NE(curve, nullptr);
-    double weight = 0;
-    std::uint32_t degree = 0;
+    double x = 0, y = 0, z = 0, weight = 0;
     curve->ControlPointAt(0, x, y, z, weight);
-    curve->Degree(degree);
     EXPECT_EQ((Xyz{x, y, z}), (Xyz{1, 2, 3}));
     EXPECT_EQ(weight, 2.0);
-    EXPECT_EQ(degree, 3u);
+    EXPECT_EQ(One<std::uint32_t>(*curve, &INurbsCurveData::Degree), 3u);
 }
 
 TEST(CurveDataFailureTest, EveryTruncationOfEveryKindFails) {
     CurveRecordWriter::CompositeValues composite;
-    CurveRecordWriter::CompositeEntry entry;
-    entry.id = "s";
-    entry.payload = CurveRecordWriter::Line({0, 0, 0}, {1, 0, 0}, 0, 1);
+    const CurveRecordWriter::CompositeEntry entry{
+        CurveRecordWriter::kLine,
+        "s",
+        CurveRecordWriter::Line({0, 0, 0}, {1, 0, 0}, 0, 1),
+        false,
+        0,
+        0,
+        0};
     composite.entries = {entry, entry};
     CurveRecordWriter::PolylineValues polyline;
     polyline.points = {{0, 0, 0}, {1, 1, 1}};
@@ -317,22 +278,15 @@ TEST(CurveDataFailureTest, UnknownTypesReadNothingAndNullStreamsGiveNothing) {
 
 TEST(CurveDataFailureTest, CompositeSegmentsOfUnknownTypeOrTooDeepFail) {
     CurveRecordWriter::CompositeValues values;
-    CurveRecordWriter::CompositeEntry unknown;
-    unknown.typeCode = 42;
-    unknown.id = "x";
-    values.entries = {unknown};
+    values.entries = {{42, "x", "", false, 0, 0, 0}};
     EXPECT_TRUE(ReadRecord(CurveRecordWriter::Composite(values), 5).failed);
 
     // A line wrapped in composites one level deeper than the reader allows.
     std::string payload = CurveRecordWriter::Line({0, 0, 0}, {1, 0, 0}, 0, 1);
     std::uint64_t type = CurveRecordWriter::kLine;
     for (unsigned depth = 0; depth <= CurveRecordReader::kMaxNesting; ++depth) {
-        CurveRecordWriter::CompositeEntry entry;
-        entry.typeCode = type;
-        entry.id = "s";
-        entry.payload = payload;
-        CurveRecordWriter::CompositeValues wrapper;
-        wrapper.entries = {entry};
+        const CurveRecordWriter::CompositeValues wrapper{
+            false, false, {{type, "s", payload, false, 0, 0, 0}}};
         if (depth + 1 == CurveRecordReader::kMaxNesting) {
             EXPECT_FALSE(ReadRecord(CurveRecordWriter::Composite(wrapper), 5).failed);
         }

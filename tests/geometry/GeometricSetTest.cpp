@@ -1,35 +1,18 @@
-#include "LoaderFixture.h"
-#include "geometry/XMLCurve.h"
+#include "DomParser.h"
+#include "GeometryFixture.h"
 #include "geometry/XMLExtensionGeometry.h"
 #include "geometry/XMLGeometricSet.h"
-#include "hierarchy/ElementWalk.h"
 #include "loader/Dispatcher.h"
+#include "loader/KindTable.h"
+#include "orvik/writer/BodyFileWriter.h"
+#include "orvik/writer/CurveRecordWriter.h"
+#include "orvik/writer/GeometryStreamWriter.h"
 #include "veld/Curve.h"
-
-#include <sstream>
-#include <string>
-#include <vector>
-#include <xercesc/dom/DOMDocument.hpp>
 
 namespace Orvik::Test {
 namespace {
 
 using xercesc::DOMElement;
-
-std::vector<std::string> Ids(const IdSet& ids) {
-    std::vector<std::string> values;
-    for (const UTF8String& id : ids)
-        values.push_back(id.Value());
-    return values;
-}
-
-template <typename Container>
-std::vector<std::string> ChildIds(const Container& container) {
-    std::vector<std::string> ids;
-    for (std::uint64_t i = 0; i < container.ChildCount(); ++i)
-        ids.push_back(container.ChildAt(i).Id().Value());
-    return ids;
-}
 
 template <typename Container>
 std::string ChildAtMessage(const Container& container, std::uint64_t index) {
@@ -41,207 +24,142 @@ std::string ChildAtMessage(const Container& container, std::uint64_t index) {
     return "no exception";
 }
 
-class GeometricSetTest : public LoaderFixture {
+// Geometric sets, extension geometry and sketches.
+class GeometricSetTest : public GeometryFixture {
 protected:
-    // Loads a document whose "Fixture" element holds elements read by hand, apart from the
-    // loading pass; `body` adds top-level entities.
-    void LoadFixture(const Body& fixture, const Body& body = {}) {
-        Load([&](Writer::XmlDocumentBuilder& b) {
-            if (body)
-                body(b);
-            b.Open("Fixture");
-            fixture(b);
-            b.Close();
-        });
-        const DOMElement* root = m_context->Parser()->getDocument()->getDocumentElement();
-        ElementWalk::ForEachChildElement(*root, [&](const DOMElement& top) {
-            if (ElementWalk::IsNamed(top, u"Fixture"))
-                ElementWalk::ForEachChildElement(
-                    top, [&](const DOMElement& entry) { m_fixture.push_back(&entry); });
-        });
-    }
-
+    // Reads a container apart from the loading pass, into the context of the last load.
     template <typename Container>
-    std::unique_ptr<Container> ReadFixture(std::size_t index, bool expected = true) {
-        auto container = std::make_unique<Container>(m_context.get());
-        EXPECT_EQ(container->Read(m_fixture.at(index), m_context->Cache().GeometryTables()),
-                  expected);
+    std::unique_ptr<Container> ReadByHand(const std::string& markup, bool expected = true) {
+        auto container = std::make_unique<Container>(&Context());
+        EXPECT_EQ(container->Read(m_dom.Parse(markup)), expected);
         return container;
     }
 
-    IObject* Find(const std::string& id) const { return m_context->FindObject(UTF8String(id)); }
-    ObjectKindEnum KindOfId(const std::string& id) const { return KindOf(Find(id)); }
-
-    std::vector<const DOMElement*> m_fixture;
+    TestSupport::DomParser m_dom;
 };
 
 TEST_F(GeometricSetTest, AttributesChildrenAndLetterCaseRules) {
-    LoadFixture(
-        [](Writer::XmlDocumentBuilder& b) {
-            b.Open("IGeometricSet").Attribute("ID", "g").Attribute("Label", "Group");
-            b.Attribute("VersionPersistentId", "v7");
-            b.Element("tolerance", {{"AngularTolerance", "0.5"},
-                                    {"LinearTolerance", "-2"},
-                                    {"ParamTolerance", "0.25"}});
-            b.Open("styles").Element("StyleRef", {{"ID", "st"}}).Close();
-            b.Open("MATERIALS").Element("MaterialRef", {{"ID", "m"}}).Close();
-            b.Open("Animations").Element("AnimationRef", {{"ID", "an"}}).Close();
-            b.TextElement("ChangeKey", "k1");
-            b.TextElement("Transform", "1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1");
-            b.Element("Unit", {{"LengthUnit", "Millimeter"}});
-            b.Open("ChildSet");
-            b.Element("IPoint", {{"ID", "p1"}});
-            b.Element("Child", {{"ID", "p1"}});
-            b.Element("Child", {{"ID", "elsewhere"}});
-            b.Element("Child", {{"ID", "nowhere"}});
-            b.Element("IPoint", {{"Label", "no id"}});
-            b.Element("IExtensionGeometry", {{"ID", "x1"}, {"Visibility", "0"}});
-            b.Close();
-            b.Close();
-            // Extension geometry answers no materials and reads no change key or animations.
-            b.Open("IExtensionGeometry").Attribute("ID", "x");
-            b.TextElement("ChangeKey", "k2");
-            b.Open("Materials").Element("MaterialRef", {{"ID", "m"}}).Close();
-            b.Element("TOLERANCE", {{"AngularTolerance", "3"}});
-            b.Close();
-        },
-        [](Writer::XmlDocumentBuilder& b) {
-            b.Element("IPoint", {{"ID", "elsewhere"}});
-        });
-    const auto set = ReadFixture<XMLGeometricSet>(0);
-    EXPECT_EQ(set->Id().Value(), "g");
-    UTF8String version;
-    EXPECT_EQ(set->VersionPersistentId(version), IsValueSpecifiedEnum::kSpecified);
-    EXPECT_EQ(version.Value(), "v7");
-    EXPECT_TRUE(set->IsVisible());
-    EXPECT_TRUE(set->IsNetVisible());
-    EXPECT_DOUBLE_EQ(set->AngularTolerance(), 0.5);
-    EXPECT_DOUBLE_EQ(set->LinearTolerance(), -2.0);
-    EXPECT_DOUBLE_EQ(set->ParamTolerance(), 0.25);
-    EXPECT_EQ(Ids(set->Styles()), std::vector<std::string>{"st"});
-    EXPECT_EQ(Ids(set->Materials()), std::vector<std::string>{"m"});
+    LoadXml(R"(<IPoint ID="elsewhere"/>
+      <IGeometricSet ID="g" Label="Group" VersionPersistentId="v7">
+        <tolerance AngularTolerance="0.5" LinearTolerance="-2" ParamTolerance="0.25"/>
+        <styles><StyleRef ID="st"/></styles>
+        <MATERIALS><MaterialRef ID="m"/></MATERIALS>
+        <Animations><AnimationRef ID="an"/></Animations>
+        <ChangeKey>k1</ChangeKey>
+        <Transform>1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1</Transform>
+        <Unit LengthUnit="Millimeter"/>
+        <ChildSet>
+          <IPoint ID="p1"/><Child ID="p1"/><Child ID="elsewhere"/><Child ID="nowhere"/>
+          <IPoint Label="no id"/><ICurve ID="no-curve-tables"/>
+          <IExtensionGeometry ID="x1" Visibility="0"/>
+        </ChildSet>
+      </IGeometricSet>
+      <IExtensionGeometry ID="x">
+        <ChangeKey>k2</ChangeKey>
+        <Materials><MaterialRef ID="m"/></Materials>
+        <Animations><AnimationRef ID="an"/></Animations>
+        <TOLERANCE AngularTolerance="3"/>
+      </IExtensionGeometry>)");
+    const auto& set = Get<IGeometricSet>("g");
+    EXPECT_EQ(VersionOf(set), "v7");
+    EXPECT_TRUE(set.IsVisible());
+    EXPECT_TRUE(set.IsNetVisible());
+    EXPECT_EQ(Tolerances(set), (Xyz{0.5, -2.0, 0.25}));
+    EXPECT_EQ(Ids(set.Styles()), std::vector<std::string>{"st"});
+    EXPECT_EQ(Ids(set.Materials()), std::vector<std::string>{"m"});
     IdSet animations;
-    EXPECT_EQ(set->KeyframeAnimationChannels(animations), IsValueSpecifiedEnum::kSpecified);
+    EXPECT_EQ(set.KeyframeAnimationChannels(animations), IsValueSpecifiedEnum::kSpecified);
     EXPECT_EQ(Ids(animations), std::vector<std::string>{"an"});
-    UTF16String key;
-    EXPECT_EQ(set->ChangeKey(key), IsValueSpecifiedEnum::kSpecified);
-    EXPECT_FALSE(set->HasTransform());
-    UnitTypeEnum unit = UnitTypeEnum::kUnitType_Unknown;
-    EXPECT_EQ(set->LengthUnit(unit), IsValueSpecifiedEnum::kSpecified);
-    EXPECT_EQ(unit, UnitTypeEnum::kUnitType_Millimeter);
+    EXPECT_EQ(ChangeKeyOf(set), "k1");
+    EXPECT_FALSE(set.HasTransform());
+    EXPECT_EQ(UnitOf(set, &IUnit::LengthUnit), UnitTypeEnum::kUnitType_Millimeter);
 
-    EXPECT_EQ(ChildIds(*set), (std::vector<std::string>{"p1", "elsewhere", "x1"}));
-    EXPECT_EQ(set->ChildAt(0).Kind(), ObjectKindEnum::kPoint);
-    EXPECT_EQ(set->ChildAt(2).Kind(), ObjectKindEnum::kExtensionGeometry);
-    EXPECT_FALSE(static_cast<IGeometry*>(Find("x1"))->IsVisible());
-    EXPECT_EQ(ChildAtMessage(*set, 3), "Invalid index to child of XMLGeometricSet.");
+    // Listed once each; what names nothing, has no id or cannot be read is left out.
+    EXPECT_EQ(ChildIds(set), (std::vector<std::string>{"p1", "elsewhere", "x1"}));
+    EXPECT_EQ(set.ChildAt(0).Kind(), ObjectKindEnum::kPoint);
+    EXPECT_EQ(set.ChildAt(2).Kind(), ObjectKindEnum::kExtensionGeometry);
+    EXPECT_FALSE(Get<IGeometry>("x1").IsVisible());
+    EXPECT_EQ(ChildAtMessage(set, 3), "Invalid index to child of XMLGeometricSet.");
+    EXPECT_EQ(Diagnosed(DiagnosticCode::kUnresolvedReference), std::vector<std::string>{"nowhere"});
+    EXPECT_EQ(Diagnosed(DiagnosticCode::kMissingId), std::vector<std::string>{""});
+    EXPECT_EQ(Diagnosed(DiagnosticCode::kReadFailed), std::vector<std::string>{"no-curve-tables"});
+    EXPECT_EQ(Find("no-curve-tables"), nullptr);
 
-    const auto extension = ReadFixture<XMLExtensionGeometry>(1);
-    EXPECT_EQ(extension->ChangeKey(key), IsValueSpecifiedEnum::kUnspecified);
-    EXPECT_TRUE(extension->Materials().IsEmpty());
-    EXPECT_EQ(extension->KeyframeAnimationChannels(animations), IsValueSpecifiedEnum::kUnspecified);
-    EXPECT_DOUBLE_EQ(extension->AngularTolerance(), 3.0);
-    EXPECT_EQ(extension->ChildCount(), 0u);
-    EXPECT_EQ(ChildAtMessage(*extension, 0), "Invalid index to child of XMLExtensionGeometry.");
+    // Extension geometry answers no materials and reads no change key or animations.
+    const auto& extension = Get<IExtensionGeometry>("x");
+    EXPECT_EQ(ChangeKeyOf(extension), std::nullopt);
+    EXPECT_TRUE(extension.Materials().IsEmpty());
+    EXPECT_EQ(extension.KeyframeAnimationChannels(animations), IsValueSpecifiedEnum::kUnspecified);
+    EXPECT_DOUBLE_EQ(extension.AngularTolerance(), 3.0);
+    EXPECT_EQ(extension.ChildCount(), 0u);
+    EXPECT_EQ(ChildAtMessage(extension, 0), "Invalid index to child of XMLExtensionGeometry.");
 }
 
 // Only a failed nested geometric set ends its child set; a failed nested extension geometry
 // is dropped alone. Reading fails where containers would nest beyond the bound.
 TEST_F(GeometricSetTest, FailedNestedSetEndsItsChildSetOnly) {
-    LoadFixture([](Writer::XmlDocumentBuilder& b) {
-        b.Open("IGeometricSet").Attribute("ID", "g");
-        b.Open("ChildSet");
-        b.Element("IPoint", {{"ID", "a"}});
-        b.Element("IExtensionGeometry", {{"ID", "x-fails"}});
-        b.Element("IPoint", {{"ID", "c"}});
-        b.Element("IGeometricSet", {{"ID", "g-fails"}});
-        b.Element("IPoint", {{"ID", "never"}});
-        b.Close();
-        b.Open("ChildSet").Element("IPoint", {{"ID", "b"}}).Close();
-        b.Close();
-        b.Open("IExtensionGeometry").Attribute("ID", "x");
-        b.Open("ChildSet");
-        b.Element("IExtensionGeometry", {{"ID", "x-nested-fails"}});
-        b.Element("IPoint", {{"ID", "d"}});
-        b.Close();
-        b.Close();
-    });
-    m_context->Registry().DispatchDepth() = Dispatcher::kMaxDispatchDepth - 1;
-    const auto set = ReadFixture<XMLGeometricSet>(0);
-    const auto extension = ReadFixture<XMLExtensionGeometry>(1);
+    LoadXml("");
+    unsigned& depth = Context().Registry().NestingDepth();
+    depth = Dispatcher::kMaxNestingDepth - 1;
+    const std::string setMarkup = R"(<IGeometricSet ID="g"><ChildSet>
+        <IPoint ID="a"/><IExtensionGeometry ID="x-fails"/><IPoint ID="c"/>
+        <IGeometricSet ID="g-fails"/><IPoint ID="never"/></ChildSet>
+        <ChildSet><IPoint ID="b"/></ChildSet></IGeometricSet>)";
+    const auto set = ReadByHand<XMLGeometricSet>(setMarkup);
+    const auto extension = ReadByHand<XMLExtensionGeometry>(R"(<IExtensionGeometry ID="x">
+        <ChildSet><IExtensionGeometry ID="x-nested-fails"/><IPoint ID="d"/></ChildSet>
+        </IExtensionGeometry>)");
     EXPECT_EQ(ChildIds(*set), (std::vector<std::string>{"a", "c", "b"}));
     EXPECT_EQ(ChildIds(*extension), std::vector<std::string>{"d"});
     for (const char* gone : {"x-fails", "g-fails", "never", "x-nested-fails"})
         EXPECT_EQ(Find(gone), nullptr) << gone;
 
     // One level further the container itself is refused, and the depth is restored after.
-    m_context->Registry().DispatchDepth() = Dispatcher::kMaxDispatchDepth;
-    ReadFixture<XMLGeometricSet>(0, false);
-    EXPECT_EQ(m_context->Registry().DispatchDepth(), Dispatcher::kMaxDispatchDepth);
+    depth = Dispatcher::kMaxNestingDepth;
+    ReadByHand<XMLGeometricSet>(setMarkup, false);
+    EXPECT_EQ(depth, Dispatcher::kMaxNestingDepth);
 }
 
+// A set offers a curve from the stream and one made from kernel curves under one id; the
+// collector keeps the first, the stream curve.
 TEST_F(GeometricSetTest, StreamAndKernelCurveUnderOneIdKeepTheStreamCurveOnly) {
-    LoadFixture([](Writer::XmlDocumentBuilder& b) {
-        b.Open("IGeometricSet").Attribute("ID", "g").Open("ChildSet");
-        b.Open("ICurve").Attribute("ID", "both").Element("VeldEntity", {{"EntityId", "e1"}});
-        b.Close();
-        b.Open("ICurve").Attribute("ID", "kernel").Element("VeldEntity", {{"EntityId", "e1"}});
-        b.Close();
-        b.Close().Close();
-        b.Open("IExtensionGeometry").Attribute("ID", "x").Open("ChildSet");
-        b.Element("ICurve", {{"ID", "both"}});
-        b.Element("ICurve", {{"ID", "stream-only"}});
-        b.Close().Close();
-    });
-    SideDataCache& cache = m_context->Cache();
-    for (const char* id : {"both", "stream-only"}) {
-        std::istringstream in(std::string(64, '\0'));
-        cache.curvesById[UTF8String(id)] =
-            std::make_unique<XMLCurve>(m_context.get(), &in, 1, false);
-    }
-    Veld::LineGeometry line;
-    line.direction = {1.0, 0.0, 0.0};
-    line.end = 2.0;
-    cache.edgeCurvesByDxid[UTF8String("e1")] = std::make_unique<Veld::curve>(line);
-    const std::size_t before = m_context->Collector()->Size();
-
-    const auto set = ReadFixture<XMLGeometricSet>(0);
-    EXPECT_EQ(ChildIds(*set), (std::vector<std::string>{"both", "kernel"}));
-    EXPECT_EQ(set->ChildAt(0).Kind(), ObjectKindEnum::kCurve);
+    using Writer::CurveRecordWriter;
+    Writer::GeometryStreamWriter stream(true, false);
+    for (const char* id : {"both", "stream-only"})
+        stream.AddCurveRecord(id, CurveRecordWriter::kLine,
+                              CurveRecordWriter::Line({0, 0, 0}, {1, 0, 0}, 0, 1));
+    stream.WriteTo(m_dir.PathOf("geom.bin"));
+    Writer::BodyFileWriter()
+        .AddEdge({"e1", "", Writer::BodyFileWriter::Line{}})
+        .WriteText(m_dir.PathOf("edges.sat"));
+    LoadXml(R"(<GeometryInfo GenerateGeometry="True" Path="geom.bin"/>
+      <SatInfo Path="edges.sat"/>
+      <IGeometricSet ID="g"><ChildSet>
+        <ICurve ID="both"><VeldEntity EntityId="e1"/></ICurve>
+        <ICurve ID="kernel"><VeldEntity EntityId="e1"/></ICurve>
+      </ChildSet></IGeometricSet>
+      <IExtensionGeometry ID="x"><ChildSet>
+        <ICurve ID="both"/><ICurve ID="stream-only"/>
+      </ChildSet></IExtensionGeometry>)");
+    EXPECT_EQ(ChildIds(Get<IGeometricSet>("g")), (std::vector<std::string>{"both", "kernel"}));
     std::vector<const Veld::curve*> kernelCurves;
-    auto* both = dynamic_cast<ICurve*>(Find("both"));
-    ASSERT_NE(both, nullptr);
-    both->KernelCurves(kernelCurves);
+    Get<ICurve>("both").KernelCurves(kernelCurves);
     EXPECT_TRUE(kernelCurves.empty()) << "the stream curve keeps the id";
-    EXPECT_NE(both->CurveDataAt(0), nullptr);
-    dynamic_cast<ICurve&>(*Find("kernel")).KernelCurves(kernelCurves);
+    EXPECT_NE(Get<ICurve>("both").CurveDataAt(0), nullptr);
+    Get<ICurve>("kernel").KernelCurves(kernelCurves);
     EXPECT_EQ(kernelCurves.size(), 1u);
 
-    // The stream curve is taken once; a later listing finds it held and refuses the new
-    // kernel curve again.
-    const auto extension = ReadFixture<XMLExtensionGeometry>(1);
-    EXPECT_EQ(ChildIds(*extension), (std::vector<std::string>{"both", "stream-only"}));
-    EXPECT_TRUE(cache.curvesById.empty());
-    EXPECT_EQ(m_context->Collector()->Size(), before + 3);
-}
-
-TEST_F(GeometricSetTest, WithoutCurveTablesACurveYieldsNoChild) {
-    LoadFixture([](Writer::XmlDocumentBuilder& b) {
-        b.Open("IGeometricSet").Attribute("ID", "g").Open("ChildSet");
-        b.Element("ICurve", {{"ID", "c"}});
-        b.Element("IPoint", {{"ID", "p"}});
-        b.Close().Close();
-    });
-    const auto set = ReadFixture<XMLGeometricSet>(0);
-    EXPECT_EQ(ChildIds(*set), std::vector<std::string>{"p"});
-    EXPECT_EQ(Find("c"), nullptr);
+    // A later listing finds the stream curve held and refuses a new kernel curve again.
+    EXPECT_EQ(ChildIds(Get<IExtensionGeometry>("x")),
+              (std::vector<std::string>{"both", "stream-only"}));
+    EXPECT_TRUE(Context().Cache().curvesById.empty());
+    EXPECT_EQ(m_context->Collector()->Size(), 5u);
 }
 
 // Nesting far beyond the bound of containers (yet within the depth the parser accepts), built as
 // raw markup since the builder nests recursively.
 std::string NestedMarkup(const std::string& kind, int depth) {
     std::string markup;
-    markup.reserve(static_cast<std::size_t>(depth) * 60);
     for (int level = 0; level < depth; ++level)
         markup += "<" + kind + " ID=\"n" + std::to_string(level) + "\"><ChildSet>";
     for (int level = 0; level < depth; ++level)
@@ -252,9 +170,9 @@ std::string NestedMarkup(const std::string& kind, int depth) {
 TEST_F(GeometricSetTest, DeepNestingLoadsUpToTheNestingBound) {
     for (const std::string kind : {"IGeometricSet", "IExtensionGeometry"}) {
         SCOPED_TRACE(kind);
-        Load([&](Writer::XmlDocumentBuilder& b) { b.Raw(NestedMarkup(kind, 480)); });
+        LoadXml(NestedMarkup(kind, 480));
         // The top container is read by the loading pass (one level) and counts one more.
-        const int levels = static_cast<int>(Dispatcher::kMaxDispatchDepth) - 1;
+        const int levels = static_cast<int>(Dispatcher::kMaxNestingDepth) - 1;
         IObject* object = Find("n0");
         int chain = 0;
         while (object != nullptr) {
@@ -269,96 +187,105 @@ TEST_F(GeometricSetTest, DeepNestingLoadsUpToTheNestingBound) {
         }
         EXPECT_EQ(chain, levels);
         EXPECT_EQ(Find("n" + std::to_string(levels)), nullptr);
-        EXPECT_EQ(m_context->Registry().DispatchDepth(), 0u);
+        EXPECT_EQ(Context().Registry().NestingDepth(), 0u);
     }
 }
 
 TEST_F(GeometricSetTest, SetsListingThemselvesOrEachOtherLoadOnce) {
-    Load([](Writer::XmlDocumentBuilder& b) {
-        b.Open("IGeometricSet").Attribute("ID", "a").Open("ChildSet");
-        b.Element("Child", {{"ID", "a"}});
-        b.Element("Child", {{"ID", "b"}});
-        b.Open("IGeometricSet").Attribute("ID", "a-inner").Open("ChildSet");
-        b.Element("Child", {{"ID", "a"}});
-        b.Element("Child", {{"ID", "p"}});
-        b.Close().Close();
-        b.Close().Close();
-        b.Open("IGeometricSet").Attribute("ID", "b").Open("ChildSet");
-        b.Element("Child", {{"ID", "a"}});
-        b.Element("Child", {{"ID", "b"}});
-        b.Close().Close();
-        b.Element("IPoint", {{"ID", "p"}});
-    });
-    const auto& a = dynamic_cast<IGeometricSet&>(*Find("a"));
-    const auto& b = dynamic_cast<IGeometricSet&>(*Find("b"));
-    const auto& inner = dynamic_cast<IGeometricSet&>(*Find("a-inner"));
-    EXPECT_EQ(ChildIds(a), (std::vector<std::string>{"b", "a-inner"}));
-    EXPECT_EQ(ChildIds(b), std::vector<std::string>{});
-    EXPECT_EQ(ChildIds(inner), std::vector<std::string>{"p"});
+    LoadXml(R"(<IGeometricSet ID="a"><ChildSet><Child ID="a"/><Child ID="b"/>
+        <IGeometricSet ID="a-inner"><ChildSet><Child ID="a"/><Child ID="p"/></ChildSet>
+        </IGeometricSet></ChildSet></IGeometricSet>
+      <IGeometricSet ID="b"><ChildSet><Child ID="a"/><Child ID="b"/></ChildSet></IGeometricSet>
+      <IPoint ID="p"/>)");
+    EXPECT_EQ(ChildIds(Get<IGeometricSet>("a")), (std::vector<std::string>{"b", "a-inner"}));
+    EXPECT_EQ(ChildIds(Get<IGeometricSet>("b")), std::vector<std::string>{});
+    EXPECT_EQ(ChildIds(Get<IGeometricSet>("a-inner")), std::vector<std::string>{"p"});
 }
 
 TEST_F(GeometricSetTest, DispatcherKeepsFailedSetsAndSketchesForLaterButDropsExtensions) {
-    LoadFixture([](Writer::XmlDocumentBuilder& b) {
-        b.Element("ISketch", {{"ID", "k"}});
-        b.Element("IGeometricSet", {{"ID", "g"}});
-        b.Element("IExtensionGeometry", {{"ID", "x"}});
-    });
-    ElementRegistry& registry = m_context->Registry();
-    for (const DOMElement* element : m_fixture)
-        registry.Register(element);
-    registry.DispatchDepth() = Dispatcher::kMaxDispatchDepth - 1;
-    EXPECT_FALSE(Dispatcher::DispatchById(registry, UTF8String("k")));
-    EXPECT_FALSE(Dispatcher::DispatchById(registry, UTF8String("g")));
-    EXPECT_TRUE(Dispatcher::DispatchById(registry, UTF8String("x")));
-    for (const char* id : {"k", "g"}) {
-        ASSERT_NE(registry.Find(UTF8String(id)), nullptr);
-        EXPECT_EQ(registry.Find(UTF8String(id))->state, ElementRegistry::State::kPending) << id;
+    LoadXml("");
+    ElementRegistry& registry = Context().Registry();
+    for (const char* markup : {R"(<ISketch ID="k"/>)", R"(<IGeometricSet ID="g"/>)",
+                               R"(<IExtensionGeometry ID="x"/>)"}) {
+        const DOMElement* element = m_dom.Parse(markup);
+        registry.Register(*element, *KindTable::Find(element->getNodeName()));
     }
+    const auto dispatch = [&](const char* id) {
+        return Dispatcher::DispatchById(Context(), UTF8String(id));
+    };
+    registry.NestingDepth() = Dispatcher::kMaxNestingDepth - 1;
+    EXPECT_FALSE(dispatch("k"));
+    EXPECT_FALSE(dispatch("g"));
+    EXPECT_TRUE(dispatch("x"));
+    for (const char* id : {"k", "g"})
+        EXPECT_EQ(registry.Find(UTF8String(id))->state, ElementRegistry::State::kPending) << id;
     EXPECT_EQ(registry.Find(UTF8String("x"))->state, ElementRegistry::State::kConsumed);
     for (const char* id : {"k", "g", "x"})
         EXPECT_EQ(Find(id), nullptr) << id;
 
     // A later reference, not nested so deep, reads them.
-    registry.DispatchDepth() = 0;
-    EXPECT_TRUE(Dispatcher::DispatchById(registry, UTF8String("k")));
-    EXPECT_TRUE(Dispatcher::DispatchById(registry, UTF8String("g")));
-    EXPECT_FALSE(Dispatcher::DispatchById(registry, UTF8String("x")));
-    EXPECT_EQ(KindOfId("k"), ObjectKindEnum::kSketch);
-    EXPECT_EQ(KindOfId("g"), ObjectKindEnum::kGeometricSet);
+    registry.NestingDepth() = 0;
+    EXPECT_TRUE(dispatch("k"));
+    EXPECT_TRUE(dispatch("g"));
+    EXPECT_FALSE(dispatch("x"));
+    EXPECT_EQ(KindOf(Find("k")), ObjectKindEnum::kSketch);
+    EXPECT_EQ(KindOf(Find("g")), ObjectKindEnum::kGeometricSet);
     EXPECT_EQ(Find("x"), nullptr);
 }
 
-TEST_F(GeometricSetTest, ComponentsListTheirSetsAndSketches) {
-    const auto groups = [](Writer::XmlDocumentBuilder& b, const std::string& prefix) {
-        b.Open("ChildSet");
-        b.Open("IGeometricSet").Attribute("ID", prefix + "-g").Open("ChildSet");
-        b.Element("IPoint", {{"ID", prefix + "-p"}});
-        b.Close().Close();
-        b.Element("ISketch", {{"ID", prefix + "-k"}});
-        b.Element("IExtensionGeometry", {{"ID", prefix + "-x"}});
-        b.Close();
-    };
-    Load([&](Writer::XmlDocumentBuilder& b) {
-        File(b, "f", "True", {"asm"});
-        b.Open("IAssembly").Attribute("ID", "asm").Attribute("Label", "A");
-        groups(b, "asm");
-        b.Close();
-        b.Open("IPart").Attribute("ID", "prt").Attribute("Label", "P");
-        groups(b, "prt");
-        b.Close();
-    });
-    const auto& assembly = dynamic_cast<IAssembly&>(*Find("asm"));
-    const auto& part = dynamic_cast<IPart&>(*Find("prt"));
-    const std::vector<ObjectKindEnum> kinds{ObjectKindEnum::kGeometricSet, ObjectKindEnum::kSketch,
-                                            ObjectKindEnum::kExtensionGeometry};
-    ASSERT_EQ(assembly.ChildCount(), 3u);
-    ASSERT_EQ(part.ChildCount(), 3u);
-    for (std::uint64_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(assembly.ChildAt(i).Kind(), kinds[i]);
-        EXPECT_EQ(part.ChildAt(i).Kind(), kinds[i]);
-    }
-    EXPECT_EQ(ChildIds(dynamic_cast<IGeometricSet&>(*Find("prt-g"))),
-              std::vector<std::string>{"prt-p"});
+// Curves come first in a sketch's combined index. Unlike sets, a sketch is visible only for
+// exactly "1" and never reads tolerances.
+TEST_F(GeometricSetTest, SketchListsCurvesFirstAndIsVisibleOnlyForOne) {
+    LoadXml(R"(<IPoint ID="p0"/>
+      <ISketch ID="k" SketchTypeEnum="kSketchType_3D">
+        <ChildSet><IPoint ID="p1"/><ICurve ID="not-a-point"/></ChildSet>
+        <CurveSet><ICurve ID="c1"/><IPoint ID="not-a-curve"/><ICurve ID="c2"/><Child ID="c1"/>
+        </CurveSet>
+        <ChildSet><Child ID="p0"/></ChildSet>
+      </ISketch>
+      <ISketch ID="hidden" SketchTypeEnum="kSketchType_2D">
+        <Tolerance AngularTolerance="1" LinearTolerance="2" ParamTolerance="3"/>
+        <Styles><StyleRef ID="s"/></Styles>
+        <netstyles><StyleRef ID="ignored"/></netstyles>
+        <materials><MaterialRef ID="m"/></materials>
+        <Transform>1 0 0 0 0 1 0 0 0 0 1 0 5 6 7 1</Transform>
+      </ISketch>
+      <ISketch ID="shown" Visibility="1" NetVisibility="True" SketchTypeEnum="kSketchType_4D"/>
+      <IGeometricSet ID="set"/>)");
+    const auto& sketch = Get<ISketch>("k");
+    EXPECT_EQ(Ids(sketch.CurveIds()), (std::vector<std::string>{"c1", "c2"}));
+    EXPECT_EQ(Ids(sketch.ChildIds()), (std::vector<std::string>{"p1", "p0"}));
+    ASSERT_EQ(sketch.TotalCount(), 4u);
+    const std::vector<std::string> combined{"c1", "c2", "p1", "p0"};
+    for (std::uint64_t i = 0; i < 4; ++i)
+        EXPECT_EQ(sketch.IdAt(i).Value(), combined[i]);
+    EXPECT_TRUE(sketch.IdAt(4).IsEmpty());
+    EXPECT_TRUE(sketch.IdAt(~std::uint64_t(0)).IsEmpty());
+    EXPECT_EQ(sketch.SketchType(), ISketch::kSketchType_3D);
+    // A sketch's curves are kernel curves made from the element, with no kernel table here.
+    EXPECT_EQ(Get<ICurve>("c1").CurveDataAt(0), nullptr);
+    EXPECT_EQ(Find("not-a-point"), nullptr);
+    EXPECT_EQ(Find("not-a-curve"), nullptr);
+
+    const auto& hidden = Get<ISketch>("hidden");
+    EXPECT_FALSE(hidden.IsVisible());
+    EXPECT_FALSE(hidden.IsNetVisible());
+    EXPECT_EQ(hidden.SketchType(), ISketch::kSketchType_2D);
+    EXPECT_EQ(Tolerances(hidden), (Xyz{-1.0, -1.0, -1.0}));
+    EXPECT_EQ(Ids(hidden.Styles()), std::vector<std::string>{"s"});
+    EXPECT_TRUE(hidden.NetStyles().IsEmpty());
+    EXPECT_EQ(Ids(hidden.Materials()), std::vector<std::string>{"m"});
+    ASSERT_TRUE(hidden.HasTransform());
+    EXPECT_DOUBLE_EQ(hidden.Transform().At(3, 0), 5.0);
+
+    const auto& shown = Get<ISketch>("shown");
+    EXPECT_TRUE(shown.IsVisible());
+    EXPECT_FALSE(shown.IsNetVisible());
+    EXPECT_EQ(shown.SketchType(), ISketch::kSketchType_Unknown);
+    EXPECT_EQ(shown.TotalCount(), 0u);
+    EXPECT_FALSE(shown.HasTransform());
+    EXPECT_TRUE(Get<IGeometricSet>("set").IsVisible());
+    EXPECT_TRUE(Get<IGeometricSet>("set").IsNetVisible());
 }
 
 } // namespace

@@ -21,11 +21,17 @@ using Writer::SubdivMeshFileWriter;
 
 constexpr std::uint64_t kHuge = std::uint64_t{1} << 60;
 
+LittleEndianBytes U64s(LittleEndianBytes bytes, std::initializer_list<std::uint64_t> values) {
+    for (const std::uint64_t value : values)
+        bytes.U64(value);
+    return bytes;
+}
+
 class MeshSideFileTest : public ::testing::Test {
 protected:
     MeshSideFileTest()
         : m_producer(UTF16String(m_dir.PathOf("doc.xml").c_str()), &m_options)
-        , m_context(m_producer, false) {}
+        , m_context(m_producer.Context(), UTF16String(m_dir.PathOf("doc.xml")), false) {}
 
     std::string Put(const std::string& bytes, const std::string& name = "side.bin") {
         std::ofstream(m_dir.PathOf(name), std::ios::binary) << bytes;
@@ -78,18 +84,9 @@ TEST_F(MeshSideFileTest, SegmentsRoundTripWithVisibilityForLeadingFacesOnly) {
 
 TEST_F(MeshSideFileTest, SegmentFixedBytes) {
     XMLPolygonMesh& mesh = AddMesh("m");
-    const std::string bytes = LittleEndianBytes()
-                                  .U64(1)
-                                  .String("m")
-                                  .U64(1)
-                                  .U64(1)
-                                  .U64(0)
-                                  .U64(1)
-                                  .U64(9)
-                                  .U64(2)
-                                  .U64(3)
-                                  .U64(4)
-                                  .Bytes();
+    // One record "m": one face segment {9}, one edge segment {3, 4}, no visibility flags.
+    const std::string bytes =
+        U64s(U64s(LittleEndianBytes().U64(1).String("m"), {1, 1, 0, 1, 9}), {2, 3, 4}).Bytes();
     MeshSegmentFileWriter writer;
     writer.AddMesh("m", {{9}}, {}, {{3, 4}});
     EXPECT_EQ(writer.Bytes(), bytes);
@@ -133,11 +130,10 @@ TEST_F(MeshSideFileTest, SegmentFilesCutOrInflatedFail) {
     auto header = [](std::uint64_t f, std::uint64_t e, std::uint64_t v) {
         return LittleEndianBytes().U64(1).String("m1").U64(f).U64(e).U64(v);
     };
-    EXPECT_FALSE(Segments(header(kHuge, 0, 0).Bytes()));
-    EXPECT_FALSE(Segments(header(0, kHuge, 0).Bytes()));
-    EXPECT_FALSE(Segments(header(0, 0, kHuge).Bytes()));
-    EXPECT_FALSE(Segments(header(1, 0, 0).U64(kHuge).Bytes()));
-    EXPECT_FALSE(Segments(header(0, 1, 0).U64(kHuge).Bytes()));
+    for (const LittleEndianBytes& inflated :
+         {header(kHuge, 0, 0), header(0, kHuge, 0), header(0, 0, kHuge), header(1, 0, 0).U64(kHuge),
+          header(0, 1, 0).U64(kHuge)})
+        EXPECT_FALSE(Segments(inflated.Bytes()));
 }
 
 TEST_F(MeshSideFileTest, SubdivisionFileRoundTripsAndReplacesEntries) {
@@ -156,16 +152,9 @@ TEST_F(MeshSideFileTest, SubdivisionFileRoundTripsAndReplacesEntries) {
 }
 
 TEST_F(MeshSideFileTest, SubdivisionFileFixedBytesAndRules) {
-    const std::string bytes = LittleEndianBytes()
-                                  .U64(0)
-                                  .U64(1)
-                                  .U64(0)
-                                  .String("s")
-                                  .U64(1)
-                                  .U64(3)
-                                  .U64(4)
-                                  .Double(0.5)
-                                  .Bytes();
+    // Leading 0 and one record: a 0, "s", one crease 3-4 of sharpness 0.5.
+    const std::string bytes =
+        U64s(U64s(LittleEndianBytes(), {0, 1, 0}).String("s"), {1, 3, 4}).Double(0.5).Bytes();
     SubdivMeshFileWriter writer;
     writer.AddMesh("s", {{3, 4, 0.5}});
     EXPECT_EQ(writer.Bytes(), bytes);

@@ -1,141 +1,90 @@
-#include "LoaderFixture.h"
+#include "GeometryFixture.h"
 #include "geometry/PolygonMeshElementReader.h"
 #include "orvik/writer/GeometryStreamWriter.h"
 #include "orvik/writer/MeshSegmentFileWriter.h"
 #include "orvik/writer/SubdivMeshFileWriter.h"
-#include "xml_util/XMLSubdivMesh.h"
 
 #include <xercesc/dom/DOMDocument.hpp>
 #include <xercesc/dom/DOMElement.hpp>
-#include <xercesc/parsers/XercesDOMParser.hpp>
+#include <xercesc/dom/DOMNodeList.hpp>
 
 namespace Orvik::Test {
 namespace {
 
-using Writer::XmlDocumentBuilder;
-
 const char* const kSubdivMarker = "0C46B962-76AE-431F-AA0C-5F2398F534CE";
+const std::string kMeshInfo = R"(<MeshInfo GenerateMesh="True" Path="mesh.bin"/>)";
 
-Writer::StreamMesh Triangle() {
-    Writer::StreamMesh mesh;
-    mesh.positions = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
-    mesh.polygons = {{{0, 1, 2}, {}}};
-    return mesh;
-}
-
-class PolygonMeshElementTest : public LoaderFixture {
+// Documents whose mesh stream holds a triangle under each id a test names.
+class PolygonMeshElementTest : public GeometryFixture {
 protected:
     void WriteStream(std::initializer_list<const char*> ids) {
+        Writer::StreamMesh triangle;
+        triangle.positions = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
+        triangle.polygons = {{{0, 1, 2}, {}}};
         Writer::GeometryStreamWriter stream(false, false);
         for (const char* id : ids)
-            stream.AddMesh(id, Triangle());
+            stream.AddMesh(id, triangle);
         stream.WriteTo(m_dir.PathOf("mesh.bin"));
-    }
-
-    static void Sections(XmlDocumentBuilder& b) {
-        b.Element("MeshInfo", {{"GenerateMesh", "True"}, {"Path", "mesh.bin"}});
-    }
-
-    IPolygonMesh* Mesh(const char* id) {
-        return dynamic_cast<IPolygonMesh*>(m_context->Collector()->QueryObject(UTF8String(id)));
-    }
-
-    const xercesc::DOMElement* ElementWithId(const char16_t* id) {
-        auto* root = m_context->Parser()->getDocument()->getDocumentElement();
-        for (auto* node = root->getFirstChild(); node; node = node->getNextSibling()) {
-            auto* element = dynamic_cast<const xercesc::DOMElement*>(node);
-            if (element && xercesc::XMLString::equals(element->getAttribute(u"ID"), id))
-                return element;
-        }
-        return nullptr;
     }
 };
 
+// The orientation is always answered unknown; absent attributes give the defaults.
 TEST_F(PolygonMeshElementTest, ElementCompletesStreamMeshAndForcesOrientation) {
-    WriteStream({"m1"});
+    WriteStream({"m1", "m2"});
     Writer::MeshSegmentFileWriter segments;
     segments.AddMesh("m1", {{0}}, {false}, {{0, 1}});
     segments.WriteTo(m_dir.PathOf("seg.bin"));
-    XMLProducerImpl& context = Load([](XmlDocumentBuilder& b) {
-        Sections(b);
-        b.Element("MeshSegmentInfo", {{"GenerateMeshSegment", "True"}, {"Path", "seg.bin"}});
-        b.Open("IPolygonMesh")
-            .Attribute("ID", "m1")
-            .Attribute("Label", "Mesh one")
-            .Attribute("LODID", "lod1")
-            .Attribute("Type", "kPolygonMeshType_Triangles")
-            .Attribute("Orientation", "kPolygonMeshOrientation_Clockwise")
-            .Attribute("Visibility", "True")
-            .Attribute("IsSingleSided", "False")
-            .Attribute("VersionPersistentId", "v1");
-        b.TextElement("ChangeKey", "ck");
-        b.Element("Unit", {{"LengthUnit", "Meter"}, {"DisplayLengthUnit", "Millimeter"}});
-        b.Open("Styles").Element("StyleRef", {{"ID", "s1"}}).Close();
-        b.Open("Materials").Element("MaterialRef", {{"ID", "mat"}}).Close();
-        b.Close();
-    });
-    IPolygonMesh* mesh = Mesh("m1");
-    ASSERT_NE(mesh, nullptr);
-    EXPECT_TRUE(context.Cache().meshesById.empty());
-    EXPECT_EQ(mesh->Label(), UTF16String(u"Mesh one"));
-    EXPECT_EQ(mesh->LodId(), UTF8String("lod1"));
-    EXPECT_EQ(mesh->MeshType(), IPolygonMesh::kPolygonMeshType_Triangles);
-    EXPECT_EQ(mesh->MeshOrientation(), IPolygonMesh::kPolygonMeshOrientation_Unknown);
-    EXPECT_TRUE(mesh->IsVisible());
+    LoadXml(kMeshInfo + R"(<MeshSegmentInfo GenerateMeshSegment="True" Path="seg.bin"/>
+      <IPolygonMesh ID="m1" Label="Mesh one" LODID="lod1" Type="kPolygonMeshType_Triangles"
+          Orientation="kPolygonMeshOrientation_Clockwise" Visibility="True"
+          IsSingleSided="False" VersionPersistentId="v1">
+        <ChangeKey>ck</ChangeKey>
+        <Unit LengthUnit="Meter" DisplayLengthUnit="Millimeter"/>
+        <Styles><StyleRef ID="s1"/></Styles>
+        <Materials><MaterialRef ID="mat"/></Materials>
+      </IPolygonMesh>
+      <IPolygonMesh ID="m2" Orientation="kPolygonMeshOrientation_CounterClockwise"/>)");
+    const auto& mesh = Get<IPolygonMesh>("m1");
+    EXPECT_TRUE(Context().Cache().meshesById.empty());
+    EXPECT_EQ(mesh.Label(), UTF16String(u"Mesh one"));
+    EXPECT_EQ(mesh.LodId(), UTF8String("lod1"));
+    EXPECT_EQ(mesh.MeshType(), IPolygonMesh::kPolygonMeshType_Triangles);
+    EXPECT_EQ(mesh.MeshOrientation(), IPolygonMesh::kPolygonMeshOrientation_Unknown);
+    EXPECT_TRUE(mesh.IsVisible());
     bool singleSided = true;
-    ASSERT_EQ(mesh->IsSingleSided(singleSided), IsValueSpecifiedEnum::kSpecified);
+    ASSERT_EQ(mesh.IsSingleSided(singleSided), IsValueSpecifiedEnum::kSpecified);
     EXPECT_FALSE(singleSided);
-    UTF16String changeKey;
-    EXPECT_EQ(mesh->ChangeKey(changeKey), IsValueSpecifiedEnum::kSpecified);
-    EXPECT_EQ(changeKey, UTF16String(u"ck"));
-    UnitTypeEnum unit = UnitTypeEnum::kUnitType_Unknown;
-    ASSERT_EQ(mesh->LengthUnit(unit), IsValueSpecifiedEnum::kSpecified);
-    EXPECT_EQ(unit, UnitTypeEnum::kUnitType_Meter);
-    ASSERT_EQ(mesh->DisplayLengthUnit(unit), IsValueSpecifiedEnum::kSpecified);
-    EXPECT_EQ(unit, UnitTypeEnum::kUnitType_Millimeter);
-    EXPECT_EQ(mesh->Styles(), (IdSet{"s1"}));
-    EXPECT_EQ(mesh->Materials(), (IdSet{"mat"}));
-    EXPECT_EQ(mesh->Vertices().size(), 3u);
-    EXPECT_EQ(mesh->FaceSegments().size(), 1u);
-    EXPECT_FALSE(mesh->FaceSegments()[0].IsVisible());
-    EXPECT_EQ(KindOf(mesh), ObjectKindEnum::kPolygonMesh);
+    EXPECT_EQ(ChangeKeyOf(mesh), "ck");
+    EXPECT_EQ(UnitOf(mesh, &IUnit::LengthUnit), UnitTypeEnum::kUnitType_Meter);
+    EXPECT_EQ(UnitOf(mesh, &IUnit::DisplayLengthUnit), UnitTypeEnum::kUnitType_Millimeter);
+    EXPECT_EQ(mesh.Styles(), (IdSet{"s1"}));
+    EXPECT_EQ(mesh.Materials(), (IdSet{"mat"}));
+    EXPECT_EQ(mesh.Vertices().size(), 3u);
+    ASSERT_EQ(mesh.FaceSegments().size(), 1u);
+    EXPECT_FALSE(mesh.FaceSegments()[0].IsVisible());
+
+    const auto& bare = Get<IPolygonMesh>("m2");
+    EXPECT_FALSE(bare.IsVisible());
+    EXPECT_EQ(bare.MeshType(), IPolygonMesh::kPolygonMeshType_Unknown);
+    EXPECT_EQ(bare.MeshOrientation(), IPolygonMesh::kPolygonMeshOrientation_Unknown);
+    EXPECT_EQ(bare.IsSingleSided(singleSided), IsValueSpecifiedEnum::kUnspecified);
+    EXPECT_EQ(UnitOf(bare, &IUnit::LengthUnit), std::nullopt);
 }
 
-TEST_F(PolygonMeshElementTest, AbsentAttributesGiveDefaultsAndUnsetSingleSided) {
-    WriteStream({"m1"});
-    Load([](XmlDocumentBuilder& b) {
-        Sections(b);
-        b.Element("IPolygonMesh",
-                  {{"ID", "m1"}, {"Orientation", "kPolygonMeshOrientation_CounterClockwise"}});
-    });
-    IPolygonMesh* mesh = Mesh("m1");
-    ASSERT_NE(mesh, nullptr);
-    EXPECT_FALSE(mesh->IsVisible());
-    EXPECT_EQ(mesh->MeshType(), IPolygonMesh::kPolygonMeshType_Unknown);
-    EXPECT_EQ(mesh->MeshOrientation(), IPolygonMesh::kPolygonMeshOrientation_Unknown);
-    bool singleSided = false;
-    EXPECT_EQ(mesh->IsSingleSided(singleSided), IsValueSpecifiedEnum::kUnspecified);
-    UnitTypeEnum unit{};
-    EXPECT_EQ(mesh->LengthUnit(unit), IsValueSpecifiedEnum::kUnspecified);
-}
-
+// A mesh whose element never comes stays in the table, unregistered.
 TEST_F(PolygonMeshElementTest, SecondElementWithSameIdAndMissingMeshesFindNothing) {
     WriteStream({"m1", "unused"});
-    XMLProducerImpl& context = Load([](XmlDocumentBuilder& b) {
-        Sections(b);
-        b.Element("IPolygonMesh", {{"ID", "m1"}, {"Label", "first"}});
-        b.Element("IPolygonMesh", {{"ID", "nomesh"}});
-    });
-    ASSERT_NE(Mesh("m1"), nullptr);
-    EXPECT_EQ(Mesh("nomesh"), nullptr);
+    LoadXml(kMeshInfo + R"(<IPolygonMesh ID="m1" Label="first"/><IPolygonMesh ID="nomesh"/>)");
+    EXPECT_EQ(Find("nomesh"), nullptr);
     UTF8String id;
-    EXPECT_FALSE(PolygonMeshElementReader::ParsePolygonMeshElement(context, ElementWithId(u"m1"),
-                                                                   context.Cache().meshesById, id));
+    const auto* first = static_cast<const xercesc::DOMElement*>(
+        m_context->Parser()->getDocument()->getElementsByTagName(u"IPolygonMesh")->item(0));
+    EXPECT_FALSE(PolygonMeshElementReader::ParsePolygonMeshElement(
+        Context(), first, Context().Cache().meshesById, id));
     EXPECT_EQ(id, UTF8String("m1"));
-    EXPECT_EQ(Mesh("m1")->Label(), UTF16String(u"first"));
-    // A mesh whose element never comes stays in the table, unregistered.
-    EXPECT_EQ(context.Cache().meshesById.count(UTF8String("unused")), 1u);
-    EXPECT_EQ(Mesh("unused"), nullptr);
+    EXPECT_EQ(Get<IPolygonMesh>("m1").Label(), UTF16String(u"first"));
+    EXPECT_EQ(Context().Cache().meshesById.count(UTF8String("unused")), 1u);
+    EXPECT_EQ(Find("unused"), nullptr);
 }
 
 TEST_F(PolygonMeshElementTest, SubdivisionMeshTakesCageFromStreamAndFillsThroughSameSteps) {
@@ -145,58 +94,38 @@ TEST_F(PolygonMeshElementTest, SubdivisionMeshTakesCageFromStreamAndFillsThrough
     subdiv.WriteTo(m_dir.PathOf("subdiv.bin"));
     m_filter.SetWantSubdivMesh(true);
     m_context = std::make_unique<XMLProducerImpl>(
-        UTF16String(Write([](XmlDocumentBuilder& b) {
-            b.Element("SubdivMeshInfo", {{"GenerateSubdivMesh", "True"}, {"Path", "subdiv.bin"}});
-            Sections(b);
-            b.Element("IPolygonMesh", {{"ID", "sd"}, {"LODID", "fine"}, {"Visibility", "True"}});
+        UTF16String(Write([](Builder& b) {
+            b.Raw(R"(<SubdivMeshInfo GenerateSubdivMesh="True" Path="subdiv.bin"/>)" + kMeshInfo +
+                  R"(<IPolygonMesh ID="sd" LODID="fine" Visibility="True"/>)");
         })),
         &m_options);
     m_context->BeginProcess(IdSet{kSubdivMarker}, &m_filter, nullptr);
-    auto* mesh = dynamic_cast<ISubdivMesh*>(m_context->Collector()->QueryObject(UTF8String("sd")));
-    ASSERT_NE(mesh, nullptr);
-    EXPECT_EQ(mesh->Id(), UTF8String("sd"));
-    EXPECT_EQ(mesh->LodId(), UTF8String("fine"));
-    EXPECT_TRUE(mesh->IsVisible());
-    EXPECT_EQ(mesh->Vertices().size(), 3u);
-    ASSERT_EQ(mesh->Creases().size(), 1u);
-    EXPECT_EQ(mesh->Creases()[0].Sharpness(), 3.0);
-    EXPECT_EQ(KindOf(mesh), ObjectKindEnum::kSubdivMesh);
+    const auto& mesh = Get<ISubdivMesh>("sd");
+    EXPECT_EQ(mesh.LodId(), UTF8String("fine"));
+    EXPECT_TRUE(mesh.IsVisible());
+    EXPECT_EQ(mesh.Vertices().size(), 3u);
+    ASSERT_EQ(mesh.Creases().size(), 1u);
+    EXPECT_EQ(mesh.Creases()[0].Sharpness(), 3.0);
+    EXPECT_EQ(KindOf(Find("sd")), ObjectKindEnum::kSubdivMesh);
 }
 
 TEST_F(PolygonMeshElementTest, AssemblyAndPartChildSetsListTheirMeshes) {
     WriteStream({"am", "pm"});
-    Load([](XmlDocumentBuilder& b) {
-        Sections(b);
-        b.Open("IAssembly").Attribute("ID", "a").Open("ChildSet");
-        b.Element("IPolygonMesh", {{"ID", "am"}});
-        b.Element("IPolygonMesh", {{"ID", "missing"}});
-        b.Close().Close();
-        b.Open("IPart").Attribute("ID", "p").Open("ChildSet");
-        b.Element("IPolygonMesh", {{"ID", "pm"}});
-        b.Close().Close();
-    });
-    auto* assembly = dynamic_cast<IAssembly*>(m_context->Collector()->QueryObject(UTF8String("a")));
-    ASSERT_NE(assembly, nullptr);
-    ASSERT_EQ(assembly->ChildCount(), 1u);
-    EXPECT_EQ(assembly->ChildAt(0).Id(), UTF8String("am"));
-    auto* part = dynamic_cast<IPart*>(m_context->Collector()->QueryObject(UTF8String("p")));
-    ASSERT_NE(part, nullptr);
-    ASSERT_EQ(part->ChildCount(), 1u);
-    EXPECT_EQ(part->ChildAt(0).Id(), UTF8String("pm"));
-    EXPECT_NE(Mesh("pm"), nullptr);
+    LoadXml(kMeshInfo + R"(
+      <IAssembly ID="a"><ChildSet><IPolygonMesh ID="am"/><IPolygonMesh ID="missing"/></ChildSet>
+      </IAssembly>
+      <IPart ID="p"><ChildSet><IPolygonMesh ID="pm"/></ChildSet></IPart>)");
+    EXPECT_EQ(ChildIds(Get<IAssembly>("a")), std::vector<std::string>{"am"});
+    EXPECT_EQ(ChildIds(Get<IPart>("p")), std::vector<std::string>{"pm"});
+    EXPECT_NE(dynamic_cast<IPolygonMesh*>(Find("pm")), nullptr);
 }
 
 TEST_F(PolygonMeshElementTest, IdPrefixRenamesMeshButTableIsSearchedAsWritten) {
     WriteStream({"m1"});
-    Load(
-        [](XmlDocumentBuilder& b) {
-            Sections(b);
-            b.Element("IPolygonMesh", {{"ID", "m1"}});
-        },
-        "N");
-    EXPECT_EQ(Mesh("m1"), nullptr);
-    EXPECT_TRUE(m_context->Cache().meshesById.empty());
-    EXPECT_NE(Mesh("N1"), nullptr);
+    LoadXml(kMeshInfo + R"(<IPolygonMesh ID="m1"/>)", "N");
+    EXPECT_EQ(Find("m1"), nullptr);
+    EXPECT_TRUE(Context().Cache().meshesById.empty());
+    EXPECT_NE(dynamic_cast<IPolygonMesh*>(Find("N1")), nullptr);
 }
 
 } // namespace

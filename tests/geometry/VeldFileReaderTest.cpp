@@ -19,7 +19,8 @@ protected:
         : m_producer(UTF16String(m_dir.PathOf("doc.xml")), &m_options) {}
 
     bool Restore(const std::string& name) {
-        const GeomFileContext context(m_producer, false);
+        const GeomFileContext context(m_producer.Context(), UTF16String(m_dir.PathOf("doc.xml")),
+                                      false);
         return VeldFileReader::RestoreVeldFile(context, UTF16String(name), m_curves, m_bodies);
     }
 
@@ -35,12 +36,11 @@ protected:
 };
 
 TEST_F(VeldFileReaderTest, SabAndVlbInAnyCaseAreBinaryEverythingElseIsText) {
-    EXPECT_TRUE(VeldFileReader::IsBinaryBodyFile(UTF16String("a.sab")));
-    EXPECT_TRUE(VeldFileReader::IsBinaryBodyFile(UTF16String("dir.x/b.VLB")));
-    EXPECT_TRUE(VeldFileReader::IsBinaryBodyFile(UTF16String("c.SaB")));
-    EXPECT_FALSE(VeldFileReader::IsBinaryBodyFile(UTF16String("d.sat")));
-    EXPECT_FALSE(VeldFileReader::IsBinaryBodyFile(UTF16String("noextension")));
-    EXPECT_FALSE(VeldFileReader::IsBinaryBodyFile(UTF16String("e.sab.txt")));
+    const std::pair<const char*, bool> names[] = {{"a.sab", true},        {"dir.x/b.VLB", true},
+                                                  {"c.SaB", true},        {"d.sat", false},
+                                                  {"noextension", false}, {"e.sab.txt", false}};
+    for (const auto& [name, binary] : names)
+        EXPECT_EQ(VeldFileReader::IsBinaryBodyFile(UTF16String(name)), binary) << name;
 
     OneBody("Bin").WriteBinary(m_dir.PathOf("upper.VlB"));
     OneBody("Txt").WriteText(m_dir.PathOf("plain"));
@@ -55,7 +55,9 @@ TEST_F(VeldFileReaderTest, SabAndVlbInAnyCaseAreBinaryEverythingElseIsText) {
     EXPECT_EQ(m_bodies.count(UTF8String("Wrong")), 0u);
 }
 
+// The restore files its bodies in a history of the load's own and leaves the active one alone.
 TEST_F(VeldFileReaderTest, FirstBodyPerIdStaysAndHistoryGetsOnePerIdInIdOrder) {
+    VeldHistoryUtil::SetActiveHistoryStream(nullptr);
     BodyFileWriter writer;
     writer.AddBody({"B2", {"F"}, {}})
         .AddBody({"B1", {"F"}, {}})
@@ -68,6 +70,8 @@ TEST_F(VeldFileReaderTest, FirstBodyPerIdStaysAndHistoryGetsOnePerIdInIdOrder) {
     const auto stream = VeldHistoryUtil::LastSeparateHistoryStream();
     ASSERT_NE(stream, nullptr);
     EXPECT_EQ(stream->Entities(), (std::vector<std::string>{"B1", "B2"}));
+    EXPECT_EQ(VeldHistoryUtil::ActiveStream(), nullptr);
+    EXPECT_NE(m_producer.Context().HistoryStream(), nullptr);
 
     // A later file does not replace bodies already held.
     OneBody("B1", 5).WriteText(m_dir.PathOf("more.sat"));
@@ -112,14 +116,6 @@ TEST_F(VeldFileReaderTest, MissingOrBrokenFilesAddNothing) {
     EXPECT_TRUE(m_curves.empty());
 }
 
-TEST_F(VeldFileReaderTest, RestoreLeavesTheActiveStreamAsItFoundIt) {
-    VeldHistoryUtil::SetActiveHistoryStream(nullptr);
-    OneBody("B").WriteBinary(m_dir.PathOf("b.sab"));
-    ASSERT_TRUE(Restore("b.sab"));
-    EXPECT_EQ(VeldHistoryUtil::ActiveStream(), nullptr);
-    EXPECT_NE(m_producer.HistoryStream(), nullptr);
-}
-
 // Documents whose "SatInfo" names an insecure body file, loaded with an event receiver.
 class InsecureBodyFileTest : public LoaderFixture {
 protected:
@@ -137,34 +133,38 @@ protected:
         m_context->BeginProcess(IdSet(), &m_filter, events);
     }
 
-    bool HasBody() { return m_context->Cache().bodiesByDxid.count(UTF8String("B1")) == 1; }
+    bool HasBody() {
+        return m_context->Context().Cache().bodiesByDxid.count(UTF8String("B1")) == 1;
+    }
 
     RecordingEventManager m_events;
 };
 
-TEST_F(InsecureBodyFileTest, AllowedRestoreReportsCode15AndKeepsTheBody) {
-    LoadWith(true, &m_events);
-    ASSERT_EQ(m_events.records.size(), 1u);
-    const auto& record = m_events.records[0];
-    EXPECT_EQ(record.eventType, 0);
-    EXPECT_EQ(record.errorCode, 15);
-    EXPECT_EQ(record.reporter, 2);
-    EXPECT_EQ(record.fileName, "unsafe.sab");
-    EXPECT_TRUE(HasBody());
-}
-
-TEST_F(InsecureBodyFileTest, RefusedRestoreReportsCode16AndLoadingGoesOn) {
-    LoadWith(false, &m_events);
-    ASSERT_EQ(m_events.records.size(), 1u);
-    EXPECT_EQ(m_events.records[0].errorCode, 16);
-    EXPECT_FALSE(HasBody());
-    EXPECT_FALSE(m_context->RootObjectId().Id().IsEmpty());
-}
-
-TEST_F(InsecureBodyFileTest, WithoutAReceiverNothingIsReported) {
-    LoadWith(true, nullptr);
-    EXPECT_TRUE(HasBody());
-    EXPECT_TRUE(m_events.records.empty());
+// Allowed, the restore reports code 15 and keeps the body; refused, code 16 and the load goes
+// on; without a receiver nothing is reported.
+TEST_F(InsecureBodyFileTest, RestoreIsReportedAsAllowedOrRefused) {
+    const struct {
+        bool allow;
+        bool receiver;
+        int code;
+    } cases[] = {{true, true, 15}, {false, true, 16}, {true, false, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        m_events.records.clear();
+        LoadWith(c.allow, c.receiver ? &m_events : nullptr);
+        EXPECT_EQ(HasBody(), c.allow);
+        EXPECT_FALSE(m_context->RootObjectId().Id().IsEmpty());
+        if (!c.receiver) {
+            EXPECT_TRUE(m_events.records.empty());
+            continue;
+        }
+        ASSERT_EQ(m_events.records.size(), 1u);
+        const auto& record = m_events.records[0];
+        EXPECT_EQ(record.eventType, 0);
+        EXPECT_EQ(record.errorCode, c.code);
+        EXPECT_EQ(record.reporter, 2);
+        EXPECT_EQ(record.fileName, "unsafe.sab");
+    }
 }
 
 } // namespace
