@@ -8,8 +8,7 @@ namespace Orvik {
 using Readers = GeometryAttributeReaders;
 
 bool XMLCoordSys::ParseCoordSysElement(const xercesc::DOMElement* element) {
-    ParseHierarchyElement(element);
-    if (element == nullptr)
+    if (!ParseHierarchyElement(element))
         return false;
     ElementWalk::ForEachChildElement(*element, [this](const xercesc::DOMElement& child) {
         if (ElementWalk::IsNamed(child, u"Origin"))

@@ -20,8 +20,7 @@ bool IsZero(const Vector& v) {
 } // namespace
 
 bool XMLWorkPlane::ParseWorkPlaneElement(const xercesc::DOMElement* element) {
-    ParseHierarchyElement(element);
-    if (element == nullptr)
+    if (!ParseHierarchyElement(element))
         return false;
     ElementWalk::ForEachChildElement(*element, [this](const xercesc::DOMElement& child) {
         if (ElementWalk::IsNamed(child, u"Origin")) {

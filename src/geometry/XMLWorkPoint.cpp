@@ -6,8 +6,7 @@
 namespace Orvik {
 
 bool XMLWorkPoint::ParseWorkPointElement(const xercesc::DOMElement* element) {
-    ParseHierarchyElement(element);
-    if (element == nullptr)
+    if (!ParseHierarchyElement(element))
         return false;
     ElementWalk::ForEachChildElement(*element, [this](const xercesc::DOMElement& child) {
         if (ElementWalk::IsNamed(child, u"WorkPoint"))
