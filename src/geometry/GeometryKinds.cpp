@@ -25,17 +25,6 @@ constexpr Places kSets = Place::kGeometricSet | Place::kExtensionGeometry;
 constexpr Places kComponents = Place::kAssembly | Place::kPart;
 constexpr Places kAnywhereButSketches = Place::kTopLevel | kComponents | kSets;
 
-// Objects made here: each kind's reader reads its element into an empty object.
-template <typename Entity>
-std::unique_ptr<IObject> Create(ReadContext& context) {
-    return std::make_unique<Entity>(&context);
-}
-
-template <typename Entity>
-bool Read(IObject& object, const DOMElement& element, ReadContext&) {
-    return static_cast<Entity&>(object).Read(&element);
-}
-
 // The brep reader makes and registers its brep itself; a brep whose id is held is no failure.
 TakeOutcome TakeBrep(const DOMElement& element, ReadContext& context, Place) {
     TakeOutcome outcome;
@@ -94,8 +83,15 @@ TakeOutcome TakeCurve(const DOMElement& element, ReadContext& context, Place pla
 template <typename Entity>
 constexpr KindRow Made(const XMLCh* name, Places places, Places stopsSetIn,
                        FailurePolicy topLevelFailure) {
-    return KindRow{name,           places,       stopsSetIn, topLevelFailure, false,
-                   Create<Entity>, Read<Entity>, nullptr,    nullptr};
+    return KindRow{name,
+                   places,
+                   stopsSetIn,
+                   topLevelFailure,
+                   false,
+                   CreateOnContext<Entity>,
+                   ReadElement<Entity>,
+                   nullptr,
+                   nullptr};
 }
 
 constexpr KindRow Taken(const XMLCh* name, Places places, bool topLevelNeedsId,

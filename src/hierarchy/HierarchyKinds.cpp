@@ -13,16 +13,6 @@ namespace {
 
 using xercesc::DOMElement;
 
-template <typename Entity>
-std::unique_ptr<IObject> Create(ReadContext& context) {
-    return std::make_unique<Entity>(&context);
-}
-
-template <typename Entity>
-bool Read(IObject& object, const DOMElement& element, ReadContext&) {
-    return static_cast<Entity&>(object).Read(&element);
-}
-
 std::unique_ptr<IObject> CreateFile(ReadContext& context) {
     return std::make_unique<XMLFile>(UTF16String(), &context);
 }
@@ -82,9 +72,9 @@ constexpr KindRow Component(const XMLCh* name, std::unique_ptr<IObject> (*create
 }
 
 const std::array<KindRow, 5> kRows{{
-    Component(u"IFile", CreateFile, Read<XMLFile>, ListFile),
-    Component(u"IAssembly", Create<XMLAssembly>, Read<XMLAssembly>, nullptr),
-    Component(u"IPart", Create<XMLPart>, Read<XMLPart>, nullptr),
+    Component(u"IFile", CreateFile, ReadElement<XMLFile>, ListFile),
+    Component(u"IAssembly", CreateOnContext<XMLAssembly>, ReadElement<XMLAssembly>, nullptr),
+    Component(u"IPart", CreateOnContext<XMLPart>, ReadElement<XMLPart>, nullptr),
     KindRow{u"IInstance", Place::kTopLevel | Place::kAssembly, kNowhere, FailurePolicy::kKeep, true,
             nullptr, nullptr, nullptr, TakeInstance},
     KindRow{u"Child",

@@ -24,11 +24,7 @@ XMLAssembly::~XMLAssembly() = default;
 bool XMLAssembly::Read(const DOMElement* element) {
     if (element == nullptr || element->getAttributes() == nullptr)
         return false;
-    EntityReader shared(*m_context, *this,
-                        {EntityReader::kChangeKey | EntityReader::kExtensionData |
-                         EntityReader::kStyles | EntityReader::kMaterials |
-                         EntityReader::kVersionPersistentId},
-                        Shared());
+    EntityReader shared(*m_context, *this, kComponentPolicy, Shared());
     shared.ReadIdentity(*element);
     ReadAttributes(*element);
     ElementWalk::ForEachChildElement(*element, [&](const DOMElement& child) {

@@ -1,9 +1,16 @@
 #pragma once
 
 #include "loader/AttributeSetReader.h"
+#include "loader/EntityReader.h"
 #include "xml_util/XMLEntity.h"
 
 namespace Orvik {
+
+// The shared children assemblies and parts read, in exact letter case.
+constexpr EntityReader::Policy kComponentPolicy{
+    EntityReader::kChangeKey | EntityReader::kExtensionData | EntityReader::kStyles |
+        EntityReader::kMaterials | EntityReader::kVersionPersistentId,
+    0u};
 
 // Files, assemblies and parts: entities that answer the ten attribute sets they read.
 template <typename Interface>

@@ -38,11 +38,7 @@ XMLPart::~XMLPart() = default;
 bool XMLPart::Read(const DOMElement* element) {
     if (element == nullptr || element->getAttributes() == nullptr)
         return false;
-    EntityReader shared(*m_context, *this,
-                        {EntityReader::kChangeKey | EntityReader::kExtensionData |
-                         EntityReader::kStyles | EntityReader::kMaterials |
-                         EntityReader::kVersionPersistentId},
-                        Shared());
+    EntityReader shared(*m_context, *this, kComponentPolicy, Shared());
     shared.ReadIdentity(*element);
     ReadAttributes(*element);
     ComponentUnits units(ComponentUnits::NameMatch::kExact);

@@ -79,6 +79,17 @@ struct KindRow {
     bool Loaded() const { return create != nullptr || take != nullptr; }
 };
 
+// The create and read of a kind made here from the read context and read by its `Read`.
+template <typename Entity>
+std::unique_ptr<IObject> CreateOnContext(ReadContext& context) {
+    return std::make_unique<Entity>(&context);
+}
+
+template <typename Entity>
+bool ReadElement(IObject& object, const xercesc::DOMElement& element, ReadContext&) {
+    return static_cast<Entity&>(object).Read(&element);
+}
+
 struct KindRows {
     const KindRow* rows;
     std::size_t size;
