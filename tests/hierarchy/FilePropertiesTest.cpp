@@ -1,6 +1,9 @@
 #include "LoaderFixture.h"
 #include "hierarchy/XMLFile.h"
 
+#include <string>
+#include <vector>
+
 namespace Orvik::Test {
 namespace {
 
@@ -19,29 +22,19 @@ protected:
         const IFile* file = dynamic_cast<const IFile*>(context.Context().Find(UTF8String("f")));
         return file ? file->FileProperties() : nullptr;
     }
-
-    static void Custom(Writer::XmlDocumentBuilder& b, const char* type, const char* key,
-                       const char* value) {
-        b.Open("CustomProperty");
-        if (type)
-            b.Attribute("Type", type);
-        b.Attribute("Key", key).Attribute("Value", value).Close();
-    }
-
-    static std::vector<CustomProperty> AllCustom(const FileProperties& properties) {
-        std::vector<CustomProperty> all(properties.CustomPropertyCount());
-        for (std::uint32_t i = 0; i < all.size(); ++i)
-            EXPECT_EQ(properties.CustomPropertyAt(i, all[i]), IsValueSpecifiedEnum::kSpecified);
-        return all;
-    }
 };
 
-TEST_F(FilePropertiesTest, TextPropertiesKeepTheFirstValueAndAnswerUnspecifiedWhenAbsent) {
+// Text keeps the first value; a unit is specified when present even under an unknown name; a
+// date only when it parses.
+TEST_F(FilePropertiesTest, ValuesAreSpecifiedOnlyWhenPresent) {
     const FileProperties* properties = LoadProperties([](auto& b) {
         b.TextElement("Title", "First").TextElement("Title", "Second");
         b.Element("Author");
         b.TextElement("Revision", "C");
         b.Open("viewData").TextElement("UpVector", "0 0 1").Close();
+        b.TextElement("MassUnit", "Fortnight-weight");
+        b.TextElement("TimeUnit", "kUnitType_Second");
+        b.TextElement("CreationDate", "2026-01-15T09:30:00Z");
     });
     ASSERT_NE(properties, nullptr);
     UTF16String text(u"untouched");
@@ -55,27 +48,15 @@ TEST_F(FilePropertiesTest, TextPropertiesKeepTheFirstValueAndAnswerUnspecifiedWh
     EXPECT_EQ(properties->Organization(text), IsValueSpecifiedEnum::kUnspecified);
     EXPECT_EQ(properties->Description(text), IsValueSpecifiedEnum::kUnspecified);
     EXPECT_EQ(text, UTF16String(u"untouched"));
-}
 
-TEST_F(FilePropertiesTest, UnitsAreSpecifiedWhenPresentEvenIfTheNameIsUnknown) {
-    const FileProperties* properties = LoadProperties([](auto& b) {
-        b.TextElement("MassUnit", "Fortnight-weight");
-        b.TextElement("TimeUnit", "kUnitType_Second");
-    });
-    ASSERT_NE(properties, nullptr);
     UnitTypeEnum unit = UnitTypeEnum::kUnitType_Gram;
     EXPECT_EQ(properties->MassUnit(unit), IsValueSpecifiedEnum::kSpecified);
     EXPECT_EQ(unit, UnitTypeEnum::kUnitType_Gram);
     EXPECT_EQ(properties->TimeUnit(unit), IsValueSpecifiedEnum::kSpecified);
     EXPECT_EQ(unit, UnitTypeEnum::kUnitType_Second);
-}
 
-TEST_F(FilePropertiesTest, CreationDateIsSpecifiedOnlyWhenItParses) {
     Time date;
-    const FileProperties* good =
-        LoadProperties([](auto& b) { b.TextElement("CreationDate", "2026-01-15T09:30:00Z"); });
-    ASSERT_NE(good, nullptr);
-    EXPECT_EQ(good->CreationDate(date), IsValueSpecifiedEnum::kSpecified);
+    EXPECT_EQ(properties->CreationDate(date), IsValueSpecifiedEnum::kSpecified);
     EXPECT_EQ(date.ToString(), UTF8String("2026-01-15T09:30:00Z"));
     const FileProperties* bad =
         LoadProperties([](auto& b) { b.TextElement("CreationDate", "last tuesday"); });
@@ -83,50 +64,60 @@ TEST_F(FilePropertiesTest, CreationDateIsSpecifiedOnlyWhenItParses) {
     EXPECT_EQ(bad->CreationDate(date), IsValueSpecifiedEnum::kUnspecified);
 }
 
+// An empty expected value marks an item that is dropped.
 TEST_F(FilePropertiesTest, CustomPropertiesAreTypedByKindAndUnparsableTimesAreDropped) {
-    const FileProperties* properties = LoadProperties([](auto& b) {
+    Time march;
+    ASSERT_TRUE(march.FromString(UTF8String("2025-03-01T00:00:00Z")));
+    const struct {
+        const char* type;
+        const char* key;
+        const char* value;
+        Variant expected;
+    } cases[] = {
+        {"kString", "s", "text", Variant(UTF16String(u"text"))},
+        {"kInt", "i", "42", Variant(42)},
+        {"kDouble", "d", "2.5", Variant(2.5)},
+        {"kDouble", "bad-d", "abc", Variant(0.0)},
+        {"kBool", "yes", "True", Variant(true)},
+        {"kBool", "lower", "true", Variant(false)},
+        {"kTime", "t", "2025-03-01", Variant(march)},
+        {"kTime", "never", "not a time", Variant()},
+        {nullptr, "untyped", "plain", Variant(UTF16String(u"plain"))},
+        {"kColor", "unknown", "red", Variant(UTF16String(u"red"))},
+    };
+    const FileProperties* properties = LoadProperties([&cases](auto& b) {
         b.Open("CustomProperties");
-        Custom(b, "kString", "s", "text");
-        Custom(b, "kInt", "i", "42");
-        Custom(b, "kDouble", "d", "2.5");
-        Custom(b, "kDouble", "bad-d", "abc");
-        Custom(b, "kBool", "yes", "True");
-        Custom(b, "kBool", "lower", "true");
-        Custom(b, "kTime", "t", "2025-03-01");
-        Custom(b, "kTime", "never", "not a time");
-        Custom(b, nullptr, "untyped", "plain");
-        Custom(b, "kColor", "unknown", "red");
+        for (const auto& c : cases) {
+            b.Open("CustomProperty");
+            if (c.type)
+                b.Attribute("Type", c.type);
+            b.Attribute("Key", c.key).Attribute("Value", c.value).Close();
+        }
         b.Element("Other", {{"Key", "ignored"}});
         b.Close();
     });
     ASSERT_NE(properties, nullptr);
-    const std::vector<CustomProperty> all = AllCustom(*properties);
-    ASSERT_EQ(all.size(), 9u);
-    EXPECT_EQ(all[0].Value().AsWString(), UTF16String(u"text"));
-    EXPECT_EQ(all[1].Value().AsInt(), 42);
-    EXPECT_EQ(all[2].Value().AsDouble(), 2.5);
-    EXPECT_EQ(all[3].Value().AsDouble(), 0.0);
-    EXPECT_TRUE(all[4].Value().AsBool());
-    EXPECT_FALSE(all[5].Value().AsBool());
-    EXPECT_EQ(all[6].Value().AsTime().ToString(), UTF8String("2025-03-01T00:00:00Z"));
-    EXPECT_EQ(all[7].Key(), UTF16String(u"untyped"));
-    EXPECT_EQ(all[7].Value().AsWString(), UTF16String(u"plain"));
-    EXPECT_EQ(all[8].Value().AsWString(), UTF16String(u"red"));
-
+    ASSERT_EQ(properties->CustomPropertyCount(), std::size(cases) - 1);
+    std::uint32_t index = 0;
+    for (const auto& c : cases) {
+        if (c.expected.IsEmpty())
+            continue;
+        SCOPED_TRACE(c.key);
+        CustomProperty property;
+        EXPECT_EQ(properties->CustomPropertyAt(index++, property),
+                  IsValueSpecifiedEnum::kSpecified);
+        EXPECT_EQ(property.Key(), UTF16String(UTF8String(c.key)));
+        EXPECT_TRUE(property.Value() == c.expected);
+    }
     CustomProperty past;
-    EXPECT_EQ(properties->CustomPropertyAt(properties->CustomPropertyCount(), past),
-              IsValueSpecifiedEnum::kUnspecified);
+    EXPECT_EQ(properties->CustomPropertyAt(index, past), IsValueSpecifiedEnum::kUnspecified);
     EXPECT_TRUE(past.Value().IsEmpty());
 }
 
 TEST_F(FilePropertiesTest, FilesWithoutPropertiesAnswerNullAndALaterElementReplacesAnEarlierOne) {
-    XMLProducerImpl& context = Load([](auto& b) {
-        File(b, "bare", "True");
-        b.Open("IFile").Attribute("ID", "twice");
-        b.Open("FileProperties").TextElement("Title", "old").Close();
-        b.Open("FileProperties").TextElement("Author", "new").Close();
-        b.Close();
-    });
+    XMLProducerImpl& context = Load(R"(<IFile ID="bare" IsRoot="True"/><IFile ID="twice">
+        <FileProperties><Title>old</Title></FileProperties>
+        <FileProperties><Author>new</Author></FileProperties></IFile>)");
     const auto* bare = static_cast<XMLFile*>(context.Context().Find(UTF8String("bare")));
     EXPECT_EQ(bare->FileProperties(), nullptr);
     const auto* twice = static_cast<XMLFile*>(context.Context().Find(UTF8String("twice")));

@@ -1,6 +1,5 @@
 // A host's view of a three-level assembly: only the public producer and its interfaces.
 #include "TempDirectory.h"
-#include "orvik/writer/XmlDocumentBuilder.h"
 #include "orvik/xml_producer.h"
 
 #include <gtest/gtest.h>
@@ -10,36 +9,20 @@ namespace {
 
 // Elements in an order far from id order: parts first, the root file last, ids that sort
 // against the nesting.
-std::string WriteThreeLevels(TestSupport::TempDirectory& dir) {
-    Writer::XmlDocumentBuilder b;
-    b.Open("XMLDocument");
-    b.Open("IPart").Attribute("ID", "a-bolt").Attribute("Label", "Bolt").Close();
-    b.Open("IPart").Attribute("ID", "b-plate").Attribute("Label", "Plate").Close();
-    b.Open("IAssembly").Attribute("ID", "c-sub").Attribute("Label", "Sub");
-    b.Open("ChildSet");
-    for (const char* id : {"z-bolt-1", "y-bolt-2"}) {
-        b.Open("IInstance").Attribute("ID", id).Attribute("Visibility", "1");
-        b.Element("Child", {{"ID", "a-bolt"}, {"Transformation", "1 0 0 5 0 1 0 0 0 0 1 0"}});
-        b.Close();
-    }
-    b.Close().Close();
-    b.Open("IAssembly").Attribute("ID", "d-top").Attribute("Label", "Top");
-    b.Open("ChildSet");
-    b.Open("IInstance").Attribute("ID", "x-sub").Attribute("Visibility", "1");
-    b.Element("Child", {{"ID", "c-sub"}});
-    b.Close();
-    b.Open("IInstance").Attribute("ID", "w-plate");
-    b.Element("Child", {{"ID", "b-plate"}});
-    b.Close();
-    b.Close().Close();
-    b.Open("IFile").Attribute("ID", "e-file").Attribute("IsRoot", "True");
-    b.Open("ChildSet").Element("Child", {{"Type", "IAssembly"}, {"ID", "d-top"}}).Close();
-    b.Close();
-    b.Close();
-    const std::string path = dir.PathOf("three-levels.xml");
-    b.WriteTo(path);
-    return path;
-}
+constexpr const char* kThreeLevels = R"(<XMLDocument>
+  <IPart ID="a-bolt" Label="Bolt"/><IPart ID="b-plate" Label="Plate"/>
+  <IAssembly ID="c-sub" Label="Sub"><ChildSet>
+    <IInstance ID="z-bolt-1" Visibility="1">
+      <Child ID="a-bolt" Transformation="1 0 0 5 0 1 0 0 0 0 1 0"/></IInstance>
+    <IInstance ID="y-bolt-2" Visibility="1">
+      <Child ID="a-bolt" Transformation="1 0 0 5 0 1 0 0 0 0 1 0"/></IInstance>
+  </ChildSet></IAssembly>
+  <IAssembly ID="d-top" Label="Top"><ChildSet>
+    <IInstance ID="x-sub" Visibility="1"><Child ID="c-sub"/></IInstance>
+    <IInstance ID="w-plate"><Child ID="b-plate"/></IInstance>
+  </ChildSet></IAssembly>
+  <IFile ID="e-file" IsRoot="True"><ChildSet><Child Type="IAssembly" ID="d-top"/></ChildSet></IFile>
+</XMLDocument>)";
 
 template <typename Interface>
 Interface& As(XMLProducer& producer, const TypedId& id) {
@@ -52,7 +35,7 @@ Interface& As(XMLProducer& producer, const TypedId& id) {
 TEST(HierarchyWalkTest, ThreeLevelAssemblyMatchesWhatWasWritten) {
     TestSupport::TempDirectory dir;
     XMLProducerOptions options;
-    XMLProducer producer(UTF16String(WriteThreeLevels(dir)), &options);
+    XMLProducer producer(UTF16String(dir.Write("three-levels.xml", kThreeLevels)), &options);
     bool assembly = false;
     producer.QueryFile()->IsAssembly(assembly);
     EXPECT_TRUE(assembly);

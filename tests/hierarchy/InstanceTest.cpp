@@ -1,6 +1,5 @@
 #include "LoaderFixture.h"
 #include "hierarchy/XMLInstance.h"
-#include "loader/ElementWalk.h"
 
 #include <string>
 #include <xercesc/dom/DOMDocument.hpp>
@@ -43,37 +42,23 @@ protected:
     }
 };
 
-TEST_F(InstanceTest, VisibilityCountsOnlyWhenExactlyOne) {
-    Load([](Builder& b) {
-        Part(b, "p");
-        Instance(b, "one", "p", {{"Visibility", "1"}, {"NetVisibility", "1"}});
-        Instance(b, "word", "p", {{"Visibility", "true"}, {"NetVisibility", "True"}});
-        Instance(b, "absent", "p");
-    });
-    EXPECT_TRUE(InstanceOf("one")->IsVisible());
-    EXPECT_TRUE(InstanceOf("one")->IsNetVisible());
-    EXPECT_FALSE(InstanceOf("word")->IsVisible());
-    EXPECT_FALSE(InstanceOf("word")->IsNetVisible());
-    EXPECT_FALSE(InstanceOf("absent")->IsVisible());
-    EXPECT_FALSE(InstanceOf("absent")->IsNetVisible());
-}
-
 TEST_F(InstanceTest, ReadsItsOwnElements) {
-    Load([](Builder& b) {
-        Part(b, "p");
-        b.Open("IInstance").Attribute("ID", "i").Attribute("Label", "Bolt");
-        b.Element("Child", {{"ID", "p"}, {"Transformation", "1 0 0 5 0 1 0 6 0 0 1 7"}});
-        b.Element("Unit", {{"LengthUnit", "Meter"}, {"DisplayAngleUnit", "Degree"}});
-        b.Open("Styles").Element("StyleRef", {{"ID", "s1"}}).Close();
-        b.Open("NetStyles").Element("StyleRef", {{"ID", "s2"}}).Close();
-        b.Open("Materials").Element("MaterialRef", {{"ID", "m1"}}).Close();
-        b.Open("Animations").Element("AnimationRef", {{"ID", "a1"}}).Close();
-        b.Close();
-        Instance(b, "plain", "p");
-    });
+    // A later child replaces the earlier reference and transform; visible only when exactly 1.
+    Load(R"(<IPart ID="p"/><IPart ID="q"/>
+        <IInstance ID="i" Label="Bolt" Visibility="1" NetVisibility="1">
+          <Child ID="p" Transformation="1 0 0 5 0 1 0 6 0 0 1 7"/>
+          <Unit LengthUnit="Meter" DisplayAngleUnit="Degree"/>
+          <Styles><StyleRef ID="s1"/></Styles><NetStyles><StyleRef ID="s2"/></NetStyles>
+          <Materials><MaterialRef ID="m1"/></Materials>
+          <Animations><AnimationRef ID="a1"/></Animations></IInstance>
+        <IInstance ID="plain" Visibility="true" NetVisibility="True">
+          <Child ID="p" Transformation="1 0 0 9 0 1 0 9 0 0 1 9"/><Child ID="q"/><Child/></IInstance>
+        <IInstance ID="bare"><Child ID="p"/></IInstance>)");
     IInstance* instance = InstanceOf("i");
     ASSERT_NE(instance, nullptr);
     EXPECT_EQ(instance->Label(), UTF16String(u"Bolt"));
+    EXPECT_TRUE(instance->IsVisible());
+    EXPECT_TRUE(instance->IsNetVisible());
     EXPECT_EQ(instance->InstanceChild().Kind(), ObjectKindEnum::kPart);
     EXPECT_EQ(instance->Transform().At(0, 3), 5.0);
     EXPECT_EQ(instance->Transform().At(2, 3), 7.0);
@@ -90,68 +75,42 @@ TEST_F(InstanceTest, ReadsItsOwnElements) {
     IInstance* plain = InstanceOf("plain");
     ASSERT_NE(plain, nullptr);
     EXPECT_EQ(plain->KeyframeAnimationChannels(channels), IsValueSpecifiedEnum::kUnspecified);
+    EXPECT_EQ(plain->InstanceChild().Id(), UTF8String("q"));
     EXPECT_TRUE(plain->Transform().IsIdentity());
+    for (const char* id : {"plain", "bare"}) {
+        EXPECT_FALSE(InstanceOf(id)->IsVisible()) << id;
+        EXPECT_FALSE(InstanceOf(id)->IsNetVisible()) << id;
+    }
 }
 
-TEST_F(InstanceTest, PlacedObjectIsMadeOnDemandWhateverItsPlaceInTheDocument) {
+TEST_F(InstanceTest, PlacedPartsAndFilesAreMadeOnDemandWhereverTheyStand) {
     Load([](Builder& b) {
         Instance(b, "a-instance", "z-part");
         Instance(b, "b-instance", "z-part");
+        Instance(b, "c-instance", "y-file");
         Part(b, "z-part");
+        File(b, "y-file", "True");
     });
-    IInstance* instance = InstanceOf("a-instance");
-    ASSERT_NE(instance, nullptr);
-    EXPECT_EQ(instance->InstanceChild().Id(), UTF8String("z-part"));
-    EXPECT_EQ(instance->InstanceChild().Kind(), ObjectKindEnum::kPart);
-    EXPECT_NE(InstanceOf("b-instance"), nullptr);
-    EXPECT_EQ(m_context->Collector()->Size(), 3u);
-}
-
-TEST_F(InstanceTest, FilesCanBePlaced) {
-    Load([](Builder& b) {
-        File(b, "f", "True");
-        Instance(b, "i", "f");
-    });
-    IInstance* instance = InstanceOf("i");
-    ASSERT_NE(instance, nullptr);
-    EXPECT_EQ(instance->InstanceChild().Id(), UTF8String("f"));
-    EXPECT_EQ(instance->InstanceChild().Kind(), ObjectKindEnum::kFile);
+    ASSERT_EQ(m_context->Collector()->Size(), 5u);
+    EXPECT_EQ(InstanceOf("b-instance")->InstanceChild().Id(), UTF8String("z-part"));
+    EXPECT_EQ(InstanceOf("b-instance")->InstanceChild().Kind(), ObjectKindEnum::kPart);
+    EXPECT_EQ(InstanceOf("c-instance")->InstanceChild().Id(), UTF8String("y-file"));
+    EXPECT_EQ(InstanceOf("c-instance")->InstanceChild().Kind(), ObjectKindEnum::kFile);
 }
 
 TEST_F(InstanceTest, NoInstanceWithoutAPlaceableObject) {
-    Load([](Builder& b) {
-        Part(b, "p");
-        Instance(b, "a-valid", "p");
-        Instance(b, "unknown", "nowhere");
-        Instance(b, "of-an-instance", "a-valid");
-        b.Open("IInstance").Attribute("ID", "no-child").Close();
-        b.Open("IInstance").Attribute("ID", "child-without-id").Element("Child").Close();
-        b.Open("IInstance").Element("Child", {{"ID", "p"}}).Close();
-        b.Open("IAssembly").Attribute("ID", "asm").Open("ChildSet");
-        Instance(b, "inner", "nowhere");
-        b.Close().Close();
-    });
+    Load(R"(<IPart ID="p"/><IInstance ID="a-valid"><Child ID="p"/></IInstance>
+        <IInstance ID="unknown"><Child ID="nowhere"/></IInstance>
+        <IInstance ID="of-an-instance"><Child ID="a-valid"/></IInstance>
+        <IInstance ID="no-child"/><IInstance ID="child-without-id"><Child/></IInstance>
+        <IInstance><Child ID="p"/></IInstance>
+        <IAssembly ID="asm"><ChildSet><IInstance ID="inner"><Child ID="nowhere"/></IInstance>
+        </ChildSet></IAssembly>)");
     EXPECT_EQ(InstanceCount(), 1u);
     EXPECT_NE(InstanceOf("a-valid"), nullptr);
     auto* assembly = dynamic_cast<IAssembly*>(m_context->Context().Find(UTF8String("asm")));
     ASSERT_NE(assembly, nullptr);
     EXPECT_EQ(assembly->ChildCount(), 0u);
-}
-
-TEST_F(InstanceTest, LaterChildReplacesTheEarlierReferenceAndTransform) {
-    Load([](Builder& b) {
-        Part(b, "first");
-        Part(b, "second");
-        b.Open("IInstance").Attribute("ID", "i");
-        b.Element("Child", {{"ID", "first"}, {"Transformation", "1 0 0 9 0 1 0 9 0 0 1 9"}});
-        b.Element("Child", {{"ID", "second"}});
-        b.Element("Child");
-        b.Close();
-    });
-    IInstance* instance = InstanceOf("i");
-    ASSERT_NE(instance, nullptr);
-    EXPECT_EQ(instance->InstanceChild().Id(), UTF8String("second"));
-    EXPECT_TRUE(instance->Transform().IsIdentity());
 }
 
 TEST_F(InstanceTest, IdPrefixRenamesTheInstanceAndThePlacedId) {
@@ -199,13 +158,8 @@ TEST_F(InstanceTest, InstanceWhoseIdIsHeldAlreadyIsRefused) {
         Part(b, "p");
         Instance(b, "i", "p");
     });
-    const xercesc::DOMElement* element = nullptr;
-    ElementWalk::ForEachChildElement(*m_context->Parser()->getDocument()->getDocumentElement(),
-                                     [&](const xercesc::DOMElement& top) {
-                                         if (ElementWalk::IsNamed(top, u"IInstance"))
-                                             element = &top;
-                                     });
-    ASSERT_NE(element, nullptr);
+    const xercesc::DOMElement* element =
+        m_context->Parser()->getDocument()->getDocumentElement()->getLastElementChild();
     EXPECT_EQ(XMLInstance::ReadInstance(*element, m_context->Context()), nullptr);
     EXPECT_EQ(InstanceCount(), 1u);
 }

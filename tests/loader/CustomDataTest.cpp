@@ -4,214 +4,151 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace Orvik::Test {
 namespace {
 
 using Writer::XmlDocumentBuilder;
-using Attributes = XmlDocumentBuilder::AttributeList;
+using Attributes = std::vector<std::pair<std::string, std::string>>;
 
-class CustomDataTest : public UniverseFixture {
-protected:
-    // One "CustomData" element holding an item per attribute list.
-    std::unique_ptr<XMLUniverse> ReadItems(std::initializer_list<Attributes> items) {
-        return ReadUniverse([&items](XmlDocumentBuilder& b) {
-            b.Open("CustomData");
-            for (const Attributes& item : items)
-                b.Element("CustomDataItem", item);
+Variant TimeValue(const char* text) {
+    Time time;
+    EXPECT_TRUE(time.FromString(UTF8String(text)));
+    return Variant(time);
+}
+
+Variant BlobValue(std::vector<std::uint8_t> bytes) {
+    return Variant(Blob(bytes.size(), bytes.data()));
+}
+
+Attributes Item(const char* type, const char* key, const char* value) {
+    Attributes item{{"Type", type}};
+    if (key)
+        item.push_back({"Key", key});
+    if (value)
+        item.push_back({"Value", value});
+    return item;
+}
+
+Attributes BlobItem(const char* key, const std::string& path, const char* size) {
+    Attributes item{{"Type", "8"}, {"Key", key}, {"BlobBufferSize", size}};
+    if (!path.empty())
+        item.push_back({"Path", path});
+    return item;
+}
+
+std::string KeyOf(const Attributes& item) {
+    for (const auto& [name, value] : item)
+        if (name == "Key")
+            return value;
+    return std::string();
+}
+
+using CustomDataTest = UniverseFixture;
+
+// Each item keeps its key; an empty expected value means the key comes without one, and the
+// caller's variant is left as it was.
+TEST_F(CustomDataTest, EachItemStoresItsTypedValueOrOnlyItsKey) {
+    m_dir.Write("blob.bin", std::string("\1\2\3\4\5\6", 6));
+    std::filesystem::create_directories(m_dir.Root() / "assets");
+    m_dir.Write("assets/whole.bin", "\11\10\7");
+    const char* mobel = "M\xC3\xB6"
+                        "bel";
+    const std::pair<Attributes, Variant> cases[] = {
+        {Item("1", "int", "-42"), Variant(-42)},
+        {Item("2", "long", "9000000000"), Variant(std::int64_t{9000000000LL})},
+        {Item("4", "float", "0.1"), Variant(double(0.1f))},
+        {Item("5", "narrow", mobel), Variant(UTF8String(mobel))},
+        {Item("6", "wide", mobel), Variant(UTF16String(u"M\u00F6bel"))},
+        {Item("7", "time", "2021-03-04T05:06:07Z"), TimeValue("2021-03-04T05:06:07Z")},
+        {Item("10", "double", "0.1"), Variant(0.1)},
+        // Only three spellings of true.
+        {Item("3", "b1", "True"), Variant(true)},
+        {Item("3", "b2", "true"), Variant(true)},
+        {Item("3", "b3", "TRUE"), Variant(true)},
+        {Item("3", "b4", "yes"), Variant(false)},
+        {Item("3", "b5", "1"), Variant(false)},
+        {Item("3", "b6", "tRUE"), Variant(false)},
+        {Item("3", "b7", nullptr), Variant(false)},
+        // A repeated key counts twice and keeps the first value.
+        {Item("1", "k", "1"), Variant(1)},
+        {Item("1", "k", "2"), Variant(1)},
+        // An absent key is the empty key, which still takes a value.
+        {Item("1", nullptr, "5"), Variant(5)},
+        {Item("1", "abc", "abc"), Variant()},
+        {Item("1", "overflow", "99999999999"), Variant()},
+        {Item("2", "fraction", "1.5"), Variant()},
+        {Item("4", "missing", nullptr), Variant()},
+        {Item("10", "inf", "1e999"), Variant()},
+        {Item("11", "unknown type", "1"), Variant()},
+        {Item("0", "zero type", "1"), Variant()},
+        // A blob is the start of its side file, and only when that many bytes are there; were a
+        // huge announced size allocated, the read would fail with bad_alloc, not skip.
+        {BlobItem("head", "blob.bin", "4"), BlobValue({1, 2, 3, 4})},
+        {BlobItem("whole", "assets/whole.bin", "3"), BlobValue({9, 8, 7})},
+        {BlobItem("absolute", m_dir.PathOf("blob.bin"), "6"), BlobValue({1, 2, 3, 4, 5, 6})},
+        {BlobItem("empty", "blob.bin", "0"), BlobValue({})},
+        {BlobItem("huge", "blob.bin", "1000000000000000"), Variant()},
+        {BlobItem("short", "blob.bin", "7"), Variant()},
+        {BlobItem("exponent", "blob.bin", "1e15"), Variant()},
+        {BlobItem("negative", "blob.bin", "-1"), Variant()},
+        {BlobItem("missing file", "none.bin", "1"), Variant()},
+        {BlobItem("no path", "", "0"), Variant()},
+        {BlobItem("folder", ".", "0"), Variant()},
+    };
+    const auto universe = ReadUniverse([&cases](XmlDocumentBuilder& b) {
+        b.Open("CustomData");
+        for (const auto& c : cases) {
+            b.Open("CustomDataItem");
+            for (const auto& [name, value] : c.first)
+                b.Attribute(name, value);
             b.Close();
-        });
-    }
-
-    void WriteSideFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-        std::ofstream out(m_dir.PathOf(name), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-    }
-
-    // The value at the index, or an empty variant when the key has none.
-    static Variant ValueAt(const XMLUniverse& universe, std::uint64_t index,
-                           UTF8String* key = nullptr) {
-        UTF8String itemKey;
-        Variant value;
-        const bool found = universe.CustomDataAt(index, itemKey, value);
-        if (key)
-            *key = itemKey;
-        EXPECT_EQ(found, !value.IsEmpty());
-        return value;
-    }
-};
-
-TEST_F(CustomDataTest, EachTypeStoresItsKindOfValue) {
-    const auto universe = ReadItems({
-        {{"Type", "1"}, {"Key", "int"}, {"Value", "-42"}},
-        {{"Type", "2"}, {"Key", "long"}, {"Value", "9000000000"}},
-        {{"Type", "3"}, {"Key", "bool"}, {"Value", "True"}},
-        {{"Type", "5"},
-         {"Key", "narrow"},
-         {"Value", "M\xC3\xB6"
-                   "bel"}},
-        {{"Type", "6"},
-         {"Key", "wide"},
-         {"Value", "M\xC3\xB6"
-                   "bel"}},
-        {{"Type", "7"}, {"Key", "time"}, {"Value", "2021-03-04T05:06:07Z"}},
-        {{"Type", "10"}, {"Key", "double"}, {"Value", "0.1"}},
+        }
+        b.Close();
     });
-    ASSERT_EQ(universe->CustomDataCount(), 7u);
+    const std::uint64_t count = std::size(cases);
+    ASSERT_EQ(universe->CustomDataCount(), count);
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const auto& [item, expected] = cases[i];
+        SCOPED_TRACE(KeyOf(item));
+        UTF8String key("before");
+        Variant value(7);
+        EXPECT_EQ(universe->CustomDataAt(i, key, value), !expected.IsEmpty());
+        EXPECT_EQ(key, UTF8String(KeyOf(item)));
+        EXPECT_TRUE(value == (expected.IsEmpty() ? Variant(7) : expected));
+    }
     UTF8String key;
-    EXPECT_EQ(ValueAt(*universe, 0, &key).AsInt(), -42);
-    EXPECT_EQ(key, UTF8String("int"));
-    EXPECT_EQ(ValueAt(*universe, 1).AsLong(), 9000000000LL);
-    EXPECT_TRUE(ValueAt(*universe, 2).AsBool());
-    EXPECT_EQ(ValueAt(*universe, 3).AsString(), UTF8String("M\xC3\xB6"
-                                                           "bel"));
-    EXPECT_EQ(ValueAt(*universe, 4).AsWString(), UTF16String(u"M\u00F6bel"));
-    Time expected;
-    ASSERT_TRUE(expected.FromString(UTF8String("2021-03-04T05:06:07Z")));
-    EXPECT_EQ(ValueAt(*universe, 5).AsTime(), expected);
-    EXPECT_EQ(ValueAt(*universe, 6).AsDouble(), 0.1);
-}
-
-TEST_F(CustomDataTest, SinglePrecisionItemHoldsTheWidenedFloat) {
-    const auto universe = ReadItems({{{"Type", "4"}, {"Key", "f"}, {"Value", "0.1"}}});
-    const double stored = ValueAt(*universe, 0).AsDouble();
-    EXPECT_EQ(stored, static_cast<double>(0.1f));
-    EXPECT_NE(stored, 0.1);
-}
-
-TEST_F(CustomDataTest, BoolIsTrueOnlyForThreeSpellings) {
-    const auto universe = ReadItems({
-        {{"Type", "3"}, {"Key", "a"}, {"Value", "true"}},
-        {{"Type", "3"}, {"Key", "b"}, {"Value", "TRUE"}},
-        {{"Type", "3"}, {"Key", "c"}, {"Value", "yes"}},
-        {{"Type", "3"}, {"Key", "d"}, {"Value", "1"}},
-        {{"Type", "3"}, {"Key", "e"}, {"Value", "tRUE"}},
-        {{"Type", "3"}, {"Key", "f"}},
-    });
-    ASSERT_EQ(universe->CustomDataCount(), 6u);
-    EXPECT_TRUE(ValueAt(*universe, 0).AsBool());
-    EXPECT_TRUE(ValueAt(*universe, 1).AsBool());
-    for (std::uint64_t i = 2; i < 6; ++i)
-        EXPECT_FALSE(ValueAt(*universe, i).AsBool()) << i;
-}
-
-TEST_F(CustomDataTest, RepeatedKeyCountsTwiceAndKeepsTheFirstValue) {
-    const auto universe = ReadItems({
-        {{"Type", "1"}, {"Key", "k"}, {"Value", "1"}},
-        {{"Type", "1"}, {"Key", "k"}, {"Value", "2"}},
-    });
-    ASSERT_EQ(universe->CustomDataCount(), 2u);
-    UTF8String key;
-    EXPECT_EQ(ValueAt(*universe, 0).AsInt(), 1);
-    EXPECT_EQ(ValueAt(*universe, 1, &key).AsInt(), 1);
-    EXPECT_EQ(key, UTF8String("k"));
+    Variant value;
+    try {
+        universe->CustomDataAt(count, key, value);
+        FAIL() << "index equal to the count was accepted";
+    } catch (const std::out_of_range& error) {
+        EXPECT_STREQ(error.what(), "invalid vector subscript");
+    }
 }
 
 TEST_F(CustomDataTest, ItemWithoutAnIntegerTypeIsDroppedWhole) {
-    const auto universe = ReadUniverse([](XmlDocumentBuilder& b) {
-        b.Open("CustomData")
-            .Element("CustomDataItem", {{"Type", "x"}, {"Key", "a"}, {"Value", "1"}})
-            .Element("CustomDataItem", {{"Key", "b"}, {"Value", "1"}})
-            .Element("CustomDataItem", {{"Type", "1.0"}, {"Key", "c"}, {"Value", "1"}})
-            .Element("Item", {{"Type", "1"}, {"Key", "d"}, {"Value", "1"}})
-            .Close();
-    });
+    const auto universe = ReadUniverse(R"(<CustomData>
+        <CustomDataItem Type="x" Key="a" Value="1"/><CustomDataItem Key="b" Value="1"/>
+        <CustomDataItem Type="1.0" Key="c" Value="1"/><Item Type="1" Key="d" Value="1"/>
+        </CustomData>)");
     EXPECT_EQ(universe->CustomDataCount(), 0u);
 }
 
-TEST_F(CustomDataTest, UnreadableValueKeepsTheKeyWithoutValue) {
-    const auto universe = ReadItems({
-        {{"Type", "1"}, {"Key", "abc"}, {"Value", "abc"}},
-        {{"Type", "1"}, {"Key", "overflow"}, {"Value", "99999999999"}},
-        {{"Type", "2"}, {"Key", "fraction"}, {"Value", "1.5"}},
-        {{"Type", "4"}, {"Key", "missing"}},
-        {{"Type", "10"}, {"Key", "inf"}, {"Value", "1e999"}},
-        {{"Type", "11"}, {"Key", "unknown type"}, {"Value", "1"}},
-        {{"Type", "0"}, {"Key", "zero type"}, {"Value", "1"}},
-        {{"Type", "1"}, {"Value", "5"}},
-    });
-    ASSERT_EQ(universe->CustomDataCount(), 8u);
-    const char* keys[] = {"abc", "overflow",     "fraction", "missing",
-                          "inf", "unknown type", "zero type"};
-    for (std::uint64_t i = 0; i < 7; ++i) {
-        UTF8String key;
-        Variant value(7);
-        EXPECT_FALSE(universe->CustomDataAt(i, key, value)) << i;
-        EXPECT_EQ(key, UTF8String(keys[i]));
-        EXPECT_EQ(value.AsInt(), 7) << "value touched at " << i;
-    }
-    // An absent key is the empty key, which still takes a value.
-    UTF8String key("before");
-    EXPECT_EQ(ValueAt(*universe, 7, &key).AsInt(), 5);
-    EXPECT_TRUE(key.IsEmpty());
-}
-
-TEST_F(CustomDataTest, BlobComesFromTheStartOfItsSideFile) {
-    WriteSideFile("blob.bin", {1, 2, 3, 4, 5, 6});
-    std::filesystem::create_directories(m_dir.Root() / "assets");
-    WriteSideFile("assets/whole.bin", {9, 8, 7});
-    const std::string absolute = m_dir.PathOf("blob.bin");
-    const auto universe = ReadItems({
-        {{"Type", "8"}, {"Key", "head"}, {"Path", "blob.bin"}, {"BlobBufferSize", "4"}},
-        {{"Type", "8"}, {"Key", "whole"}, {"Path", "assets/whole.bin"}, {"BlobBufferSize", "3"}},
-        {{"Type", "8"}, {"Key", "absolute"}, {"Path", absolute}, {"BlobBufferSize", "6"}},
-        {{"Type", "8"}, {"Key", "empty"}, {"Path", "blob.bin"}, {"BlobBufferSize", "0"}},
-    });
-    ASSERT_EQ(universe->CustomDataCount(), 4u);
-    EXPECT_EQ(ValueAt(*universe, 0).AsBlob().Bytes(), (std::vector<std::uint8_t>{1, 2, 3, 4}));
-    EXPECT_EQ(ValueAt(*universe, 1).AsBlob().Bytes(), (std::vector<std::uint8_t>{9, 8, 7}));
-    EXPECT_EQ(ValueAt(*universe, 2).AsBlob().Size(), 6u);
-    EXPECT_EQ(ValueAt(*universe, 3).AsBlob().Size(), 0u);
-}
-
-TEST_F(CustomDataTest, BlobThatCannotBeReadKeepsOnlyItsKey) {
-    WriteSideFile("small.bin", {1, 2, 3});
-    // Were the announced size allocated, the read would fail with bad_alloc, not skip.
-    const auto universe = ReadItems({
-        {{"Type", "8"},
-         {"Key", "huge"},
-         {"Path", "small.bin"},
-         {"BlobBufferSize", "1000000000000000"}},
-        {{"Type", "8"}, {"Key", "short"}, {"Path", "small.bin"}, {"BlobBufferSize", "4"}},
-        {{"Type", "8"}, {"Key", "exponent"}, {"Path", "small.bin"}, {"BlobBufferSize", "1e15"}},
-        {{"Type", "8"}, {"Key", "negative"}, {"Path", "small.bin"}, {"BlobBufferSize", "-1"}},
-        {{"Type", "8"}, {"Key", "missing file"}, {"Path", "none.bin"}, {"BlobBufferSize", "1"}},
-        {{"Type", "8"}, {"Key", "no path"}, {"BlobBufferSize", "0"}},
-        {{"Type", "8"}, {"Key", "folder"}, {"Path", "."}, {"BlobBufferSize", "0"}},
-    });
-    ASSERT_EQ(universe->CustomDataCount(), 7u);
-    for (std::uint64_t i = 0; i < 7; ++i) {
-        UTF8String key;
-        EXPECT_TRUE(ValueAt(*universe, i, &key).IsEmpty()) << key.Value();
-    }
-}
-
 TEST_F(CustomDataTest, IdSetItemKeepsRepeatsInDocumentOrder) {
-    const auto universe = ReadUniverse([](XmlDocumentBuilder& b) {
-        b.Open("CustomData");
-        b.Open("CustomDataItem").Attribute("Type", "9").Attribute("Key", "ids");
-        b.Element("ID", {{"Value", "b"}})
-            .Element("ID")
-            .Element("Other", {{"Value", "x"}})
-            .Element("ID", {{"Value", "a"}})
-            .Element("ID", {{"Value", "b"}});
-        b.Close();
-        b.Open("CustomDataItem").Attribute("Type", "9").Attribute("Key", "none");
-        b.Element("ID").Close();
-        b.Close();
-    });
+    const auto universe = ReadUniverse(R"(<CustomData><CustomDataItem Type="9" Key="ids">
+          <ID Value="b"/><ID/><Other Value="x"/><ID Value="a"/><ID Value="b"/></CustomDataItem>
+        <CustomDataItem Type="9" Key="none"><ID/></CustomDataItem></CustomData>)");
     ASSERT_EQ(universe->CustomDataCount(), 2u);
-    const Variant value = ValueAt(*universe, 0);
-    const IdSet& ids = value.AsIdSet();
-    ASSERT_EQ(ids.Size(), 3u);
-    EXPECT_EQ(ids.At(0), UTF8String("b"));
-    EXPECT_EQ(ids.At(1), UTF8String("a"));
-    EXPECT_EQ(ids.At(2), UTF8String("b"));
-    EXPECT_TRUE(ValueAt(*universe, 1).IsEmpty());
+    UTF8String key;
+    Variant value;
+    EXPECT_TRUE(universe->CustomDataAt(0, key, value));
+    EXPECT_EQ(value.AsIdSet(), (IdSet{UTF8String("b"), UTF8String("a"), UTF8String("b")}));
+    EXPECT_FALSE(universe->CustomDataAt(1, key, value));
 }
 
 TEST_F(CustomDataTest, ReaderNeedsUniverseAndElement) {

@@ -20,20 +20,10 @@ namespace {
 using TestSupport::Ids;
 using TestSupport::PlainObject;
 using xercesc::DOMElement;
+using Strings = std::vector<std::string>;
 
 constexpr XMLChName kMaterials{"Materials"};
 constexpr XMLChName kAnimations{"Animations"};
-
-struct PointTarget {
-    void SetXY(double newX, double newY) {
-        x = newX;
-        y = newY;
-        ++calls;
-    }
-    double x = -1.0;
-    double y = -1.0;
-    int calls = 0;
-};
 
 IdSet Path(const char16_t* text) {
     return ElementReaders::ParseOccurrencePath(UTF16String(text));
@@ -45,27 +35,23 @@ protected:
     XMLProducerImpl m_context{UTF16String("unused.xml"), &m_options};
 };
 
-TEST(OccurrencePathTest, BracketedIdsInOrderWithRepeatsKeptOnce) {
-    EXPECT_EQ(Ids(Path(u"[a][b][a]")), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(Ids(Path(u"[12][345]")), (std::vector<std::string>{"12", "345"}));
-    EXPECT_TRUE(Path(u"").IsEmpty());
-}
-
-TEST(OccurrencePathTest, MalformedTextYieldsOnlyWhatItHolds) {
-    for (const char16_t* text : {u"[", u"]", u"[a", u"a]", u"]]", u"[]", u"[][]", u"]]]]"}) {
+TEST(OccurrencePathTest, BracketedIdsOnceEachAndOnlyWhatMalformedTextHolds) {
+    for (const char16_t* text : {u"", u"[", u"]", u"[a", u"a]", u"]]", u"[]", u"[][]", u"]]]]"})
         EXPECT_TRUE(Path(text).IsEmpty()) << UTF16String(text).ToUTF8();
-    }
-    EXPECT_EQ(Ids(Path(u"[a]tail")), (std::vector<std::string>{"a"}));
-    EXPECT_EQ(Ids(Path(u"[a][b")), (std::vector<std::string>{"a"}));
-    EXPECT_EQ(Ids(Path(u"[a]]b]")), (std::vector<std::string>{"a", "b"}));
+    const std::pair<const char16_t*, Strings> cases[] = {{u"[a][b][a]", {"a", "b"}},
+                                                         {u"[12][345]", {"12", "345"}},
+                                                         {u"[a]tail", {"a"}},
+                                                         {u"[a][b", {"a"}},
+                                                         {u"[a]]b]", {"a", "b"}}};
+    for (const auto& [text, ids] : cases)
+        EXPECT_EQ(Ids(Path(text)), ids) << UTF16String(text).ToUTF8();
 }
 
 TEST(OccurrencePathTest, LongPathIsReadInOnePass) {
     std::u16string text;
     constexpr int kCount = 200000;
-    for (int i = 0; i < kCount; ++i) {
+    for (int i = 0; i < kCount; ++i)
         text += u"[" + UTF16String(std::to_string(i)).Value() + u"]";
-    }
     const IdSet ids = ElementReaders::ParseOccurrencePath(UTF16String(text));
     ASSERT_EQ(ids.Size(), static_cast<std::size_t>(kCount));
     EXPECT_EQ(ids.At(kCount - 1), UTF8String(std::to_string(kCount - 1)));
@@ -73,20 +59,25 @@ TEST(OccurrencePathTest, LongPathIsReadInOnePass) {
 
 TEST(VisibilityValueTest, OnlyTheExactOneIsVisible) {
     EXPECT_TRUE(ElementReaders::IsVisibleValue(UTF16String(u"1")));
-    for (const char16_t* text : {u"", u"true", u"True", u"01", u"1 ", u"0"}) {
+    for (const char16_t* text : {u"", u"true", u"True", u"01", u"1 ", u"0"})
         EXPECT_FALSE(ElementReaders::IsVisibleValue(UTF16String(text)));
-    }
 }
 
-TEST_F(ElementReadersTest, ElementIdIsMappedOnlyUnderPrefix) {
+// An own id and a reference met first share one numbering under a prefix.
+TEST_F(ElementReadersTest, IdsAreMappedOnlyUnderPrefixAndReferencesShareTheNewIds) {
+    ReadContext& context = m_context.Context();
     const DOMElement* element = Parse(R"(<IPart ID="7"/>)");
-    EXPECT_EQ(m_context.Context().OwnId(*element), UTF8String("7"));
-    EXPECT_TRUE(m_context.Context().OwnId(*Parse("<IPart/>")).IsEmpty());
+    EXPECT_EQ(context.OwnId(*element), UTF8String("7"));
+    EXPECT_TRUE(context.OwnId(*Parse("<IPart/>")).IsEmpty());
 
     m_context.SetNewObjectIdPrefix(UTF8String("P"));
-    EXPECT_EQ(m_context.Context().OwnId(*element), UTF8String("P1"));
-    EXPECT_EQ(m_context.Context().OwnId(*element), UTF8String("P1"));
-    EXPECT_EQ(m_context.Context().OwnId(*Parse(R"(<IPart ID="8"/>)")), UTF8String("P2"));
+    EXPECT_EQ(context.OwnId(*element), UTF8String("P1"));
+    EXPECT_EQ(context.OwnId(*element), UTF8String("P1"));
+    IdSet styles;
+    EXPECT_TRUE(ElementReaders::ReadStyleRefs(
+        &context, Parse(R"(<Styles><StyleRef ID="later"/><StyleRef ID="7"/></Styles>)"), styles));
+    EXPECT_EQ(Ids(styles), (Strings{"P2", "P1"}));
+    EXPECT_EQ(context.OwnId(*Parse(R"(<IRenderStyle ID="later"/>)")), UTF8String("P2"));
 }
 
 TEST_F(ElementReadersTest, ChangeKeyIsTheWholeTextOfAChangeKeyElement) {
@@ -125,30 +116,26 @@ TEST_F(ElementReadersTest, UnitAnswersTheDisplayLengthConversion) {
 }
 
 TEST_F(ElementReadersTest, ToleranceStopsAtTheFirstBadValue) {
-    double angular = -1.0;
-    double linear = -1.0;
-    double parametric = -1.0;
-    EXPECT_FALSE(ElementReaders::ReadTolerance(
-        Parse(R"(<Tolerance AngularTolerance="x" LinearTolerance="0.1" ParamTolerance="0.2"/>)"),
-        angular, linear, parametric));
-    EXPECT_EQ(linear, -1.0);
-    EXPECT_EQ(parametric, -1.0);
-
-    EXPECT_FALSE(ElementReaders::ReadTolerance(
-        Parse(R"(<Tolerance AngularTolerance="0.5" ParamTolerance="0.2"/>)"), angular, linear,
-        parametric));
-    EXPECT_EQ(angular, 0.5);
-    EXPECT_EQ(parametric, -1.0) << "missing linear tolerance stops the parametric one";
-
-    EXPECT_TRUE(ElementReaders::ReadTolerance(
-        Parse(
-            R"(<Tolerance ParamTolerance="3e-6" LinearTolerance="0.01" AngularTolerance="0.25"/>)"),
-        angular, linear, parametric));
-    EXPECT_EQ(angular, 0.25);
-    EXPECT_EQ(linear, 0.01);
-    EXPECT_EQ(parametric, 3e-6);
-    EXPECT_FALSE(ElementReaders::ReadTolerance(Parse(R"(<tolerance AngularTolerance="1"/>)"),
-                                               angular, linear, parametric));
+    const struct {
+        const char* xml;
+        bool read;
+        double angular, linear, parametric;
+    } cases[] = {
+        {R"(<Tolerance AngularTolerance="x" LinearTolerance="0.1" ParamTolerance="0.2"/>)", false,
+         -1, -1, -1},
+        {R"(<Tolerance AngularTolerance="0.5" ParamTolerance="0.2"/>)", false, 0.5, -1, -1},
+        {R"(<Tolerance ParamTolerance="3e-6" LinearTolerance="0.01" AngularTolerance="0.25"/>)",
+         true, 0.25, 0.01, 3e-6},
+        {R"(<tolerance AngularTolerance="1"/>)", false, -1, -1, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.xml);
+        double angular = -1, linear = -1, parametric = -1;
+        EXPECT_EQ(ElementReaders::ReadTolerance(Parse(c.xml), angular, linear, parametric), c.read);
+        EXPECT_EQ(angular, c.angular);
+        EXPECT_EQ(linear, c.linear);
+        EXPECT_EQ(parametric, c.parametric);
+    }
 }
 
 TEST_F(ElementReadersTest, UnitAndToleranceReadsLaterValuesOnlyWhileEarlierOnesConverted) {
@@ -166,8 +153,7 @@ TEST_F(ElementReadersTest, UnitAndToleranceReadsLaterValuesOnlyWhileEarlierOnesC
     EXPECT_EQ(unit, UnitTypeEnum::kUnitType_Millimeter);
     EXPECT_EQ(parametric, 0.2);
 
-    double angular = -1.0;
-    double linear = -1.0;
+    double angular = -1.0, linear = -1.0;
     parametric = -1.0;
     ElementReaders::ReadUnitAndTolerance(Parse(goodUnit), unit, &angular, &linear, &parametric);
     EXPECT_EQ(angular, -1.0);
@@ -186,54 +172,48 @@ TEST_F(ElementReadersTest, UnitAndToleranceReadsLaterValuesOnlyWhileEarlierOnesC
 }
 
 TEST_F(ElementReadersTest, ExtensionDataDecodesBase64OnlyForItsTypeIdSuffix) {
+    const UTF16String side(u"/side");
     ExtensionDataContent encoded;
     EXPECT_TRUE(ElementReaders::ReadExtensionData(
-        UTF16String(u"/side"),
-        Parse(R"(<ExtensionData TypeId="Acme:Blob:Base64" Content="aGVs bG8="/>)"), encoded));
+        side, Parse(R"(<ExtensionData TypeId="Acme:Blob:Base64" Content="aGVs bG8="/>)"), encoded));
     EXPECT_EQ(encoded.TypeId(), UTF8String("Acme:Blob:Base64"));
     EXPECT_EQ(encoded.Data(), "hello");
 
     ExtensionDataContent plain;
     ElementReaders::ReadExtensionData(
-        UTF16String(u"/side"),
-        Parse(R"(<ExtensionData TypeId="Acme:Blob:base64" Content="aGVsbG8="/>)"), plain);
+        side, Parse(R"(<ExtensionData TypeId="Acme:Blob:base64" Content="aGVsbG8="/>)"), plain);
     EXPECT_EQ(plain.Data(), "aGVsbG8=");
 
     ExtensionDataContent untouched;
     untouched.SetTypeId(UTF8String("keep"));
-    EXPECT_FALSE(ElementReaders::ReadExtensionData(UTF16String(u"/side"),
-                                                   Parse(R"(<Extension TypeId="x"/>)"), untouched));
-    EXPECT_FALSE(ElementReaders::ReadExtensionData(UTF16String(u"/side"), nullptr, untouched));
+    EXPECT_FALSE(
+        ElementReaders::ReadExtensionData(side, Parse(R"(<Extension TypeId="x"/>)"), untouched));
+    EXPECT_FALSE(ElementReaders::ReadExtensionData(side, nullptr, untouched));
     EXPECT_EQ(untouched.TypeId(), UTF8String("keep"));
 }
 
 TEST_F(ElementReadersTest, ExtensionDataPathKindNeedsTheExactTypeSpelling) {
-    ExtensionDataContent occurrence;
-    ElementReaders::ReadExtensionData(
-        UTF16String(),
-        Parse(
-            R"(<ExtensionData Type="kObjectPathTypeEnum_OccurancePath" OccurrencePath="[4][9]"/>)"),
-        occurrence);
-    EXPECT_EQ(occurrence.ObjectPathKind(), 0);
-    EXPECT_EQ(Ids(occurrence.ObjectPath()), (std::vector<std::string>{"4", "9"}));
-
-    ExtensionDataContent emptyPath;
-    emptyPath.SetObjectPath(IdSet{UTF8String("stale")}, 1);
-    ElementReaders::ReadExtensionData(
-        UTF16String(), Parse(R"(<ExtensionData Type="kObjectPathTypeEnum_OccurancePath"/>)"),
-        emptyPath);
-    EXPECT_EQ(emptyPath.ObjectPathKind(), 0);
-    EXPECT_TRUE(emptyPath.ObjectPath().IsEmpty());
-
-    for (const char* type :
-         {"kObjectPathTypeEnum_OccurrencePath", "kObjectPathTypeEnum_occurancePath", ""}) {
-        ExtensionDataContent other;
-        other.SetObjectPath(IdSet{}, 0);
-        const std::string xml =
-            std::string(R"(<ExtensionData Type=")") + type + R"(" OccurrencePath="[4]"/>)";
-        ElementReaders::ReadExtensionData(UTF16String(), Parse(xml), other);
-        EXPECT_EQ(other.ObjectPathKind(), 1) << type;
-        EXPECT_EQ(Ids(other.ObjectPath()), (std::vector<std::string>{"4"}));
+    const struct {
+        std::string type;
+        std::string path;
+        int kind;
+        Strings ids;
+    } cases[] = {
+        {"kObjectPathTypeEnum_OccurancePath", R"( OccurrencePath="[4][9]")", 0, {"4", "9"}},
+        {"kObjectPathTypeEnum_OccurancePath", "", 0, {}},
+        {"kObjectPathTypeEnum_OccurrencePath", R"( OccurrencePath="[4]")", 1, {"4"}},
+        {"kObjectPathTypeEnum_occurancePath", R"( OccurrencePath="[4]")", 1, {"4"}},
+        {"", R"( OccurrencePath="[4]")", 1, {"4"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type + c.path);
+        ExtensionDataContent content;
+        content.SetObjectPath(IdSet{UTF8String("stale")}, 1 - c.kind);
+        ElementReaders::ReadExtensionData(
+            UTF16String(), Parse(R"(<ExtensionData Type=")" + c.type + '"' + c.path + "/>"),
+            content);
+        EXPECT_EQ(content.ObjectPathKind(), c.kind);
+        EXPECT_EQ(Ids(content.ObjectPath()), c.ids);
     }
 }
 
@@ -255,9 +235,8 @@ TEST_F(ElementReadersTest, ExtensionDataUnitTransformAndFileRefs) {
     EXPECT_EQ(transform.At(0, 3), 5.0);
     EXPECT_EQ(transform.At(2, 3), 7.0);
     EXPECT_EQ(transform.At(3, 3), 1.0);
-    ASSERT_EQ(content.FileRefs().size(), 2u);
-    EXPECT_EQ(content.FileRefs()[0], UTF16String(u"/side/a.bin"));
-    EXPECT_EQ(content.FileRefs()[1], UTF16String(u"/side/sub/b.bin"));
+    EXPECT_EQ(content.FileRefs(), (std::vector<UTF16String>{UTF16String(u"/side/a.bin"),
+                                                            UTF16String(u"/side/sub/b.bin")}));
 
     ExtensionDataContent bare;
     ElementReaders::ReadExtensionData(
@@ -292,62 +271,48 @@ TEST_F(ElementReadersTest, TransformStartsFromIdentity) {
 }
 
 TEST_F(ElementReadersTest, StyleRefsSkipEmptyIdsAndOtherChildren) {
+    ReadContext* context = &m_context.Context();
     IdSet ids;
     EXPECT_FALSE(ElementReaders::ReadStyleRefs(
-        &m_context.Context(),
-        Parse(R"(<Styles><StyleRef ID=""/><StyleRef/><Style ID="3"/></Styles>)"), ids));
+        context, Parse(R"(<Styles><StyleRef ID=""/><StyleRef/><Style ID="3"/></Styles>)"), ids));
     EXPECT_TRUE(ids.IsEmpty());
-
     EXPECT_TRUE(ElementReaders::ReadStyleRefs(
-        &m_context.Context(),
+        context,
         Parse(
-            R"(<NetStyles><StyleRef ID="12"/>text<StyleRef ID="15"/><StyleRef ID="12"/></NetStyles>)"),
+            R"(<NetStyles><StyleRef ID="12"/>t<StyleRef ID="15"/><StyleRef ID="12"/></NetStyles>)"),
         ids));
-    EXPECT_EQ(Ids(ids), (std::vector<std::string>{"12", "15"}));
+    EXPECT_EQ(Ids(ids), (Strings{"12", "15"}));
 
-    const DOMElement* lowerCase = Parse(R"(<styles><StyleRef ID="1"/></styles>)");
     IdSet other;
-    EXPECT_FALSE(ElementReaders::ReadStyleRefs(&m_context.Context(), lowerCase, other));
+    EXPECT_FALSE(ElementReaders::ReadStyleRefs(
+        context, Parse(R"(<styles><StyleRef ID="1"/></styles>)"), other));
     EXPECT_FALSE(ElementReaders::ReadStyleRefs(
         nullptr, Parse(R"(<Styles><StyleRef ID="1"/></Styles>)"), other));
     EXPECT_TRUE(other.IsEmpty());
 }
 
-TEST_F(ElementReadersTest, PrefixedReferenceToAnUnmetElementSharesItsNewId) {
-    m_context.SetNewObjectIdPrefix(UTF8String("P"));
-    const DOMElement* first = Parse(R"(<IPart ID="first"/>)");
-    EXPECT_EQ(m_context.Context().OwnId(*first), UTF8String("P1"));
-
-    IdSet styles;
-    EXPECT_TRUE(ElementReaders::ReadStyleRefs(
-        &m_context.Context(),
-        Parse(R"(<Styles><StyleRef ID="later"/><StyleRef ID="first"/></Styles>)"), styles));
-    EXPECT_EQ(Ids(styles), (std::vector<std::string>{"P2", "P1"}));
-
-    EXPECT_EQ(m_context.Context().OwnId(*Parse(R"(<IRenderStyle ID="later"/>)")), UTF8String("P2"));
-}
-
 TEST_F(ElementReadersTest, IdRefsKeepEachIdOnceAndNeedTheListName) {
+    ReadContext* context = &m_context.Context();
     IdSet materials;
     EXPECT_TRUE(ElementReaders::ReadIdRefs(
-        &m_context.Context(),
+        context,
         Parse(R"(<Materials><MaterialRef ID="m1"/><MaterialRef ID="m2"/><MaterialRef ID="m1"/>
                    <AnimationRef ID="a1"/></Materials>)"),
         kMaterials, MaterialRefNodeNameXMLCh, materials));
-    EXPECT_EQ(Ids(materials), (std::vector<std::string>{"m1", "m2"}));
+    EXPECT_EQ(Ids(materials), (Strings{"m1", "m2"}));
 
     IdSet animations;
     const DOMElement* list = Parse(R"(<Animations><AnimationRef ID="a1"/></Animations>)");
-    EXPECT_FALSE(ElementReaders::ReadIdRefs(&m_context.Context(), list, kMaterials,
-                                            MaterialRefNodeNameXMLCh, animations));
-    EXPECT_FALSE(ElementReaders::ReadIdRefs(&m_context.Context(), list, kAnimations,
-                                            MaterialRefNodeNameXMLCh, animations));
+    EXPECT_FALSE(ElementReaders::ReadIdRefs(context, list, kMaterials, MaterialRefNodeNameXMLCh,
+                                            animations));
+    EXPECT_FALSE(ElementReaders::ReadIdRefs(context, list, kAnimations, MaterialRefNodeNameXMLCh,
+                                            animations));
     EXPECT_TRUE(animations.IsEmpty());
 
     m_context.SetNewObjectIdPrefix(UTF8String("Q"));
-    EXPECT_TRUE(ElementReaders::ReadIdRefs(&m_context.Context(), list, kAnimations,
-                                           AnimationRefNodeNameXMLCh, animations));
-    EXPECT_EQ(Ids(animations), (std::vector<std::string>{"Q1"}));
+    EXPECT_TRUE(ElementReaders::ReadIdRefs(context, list, kAnimations, AnimationRefNodeNameXMLCh,
+                                           animations));
+    EXPECT_EQ(Ids(animations), (Strings{"Q1"}));
 }
 
 TEST_F(ElementReadersTest, HeldReferencesResolveThroughTheMapWithoutGivingNewIds) {
@@ -369,48 +334,39 @@ TEST_F(ElementReadersTest, HeldReferencesResolveThroughTheMapWithoutGivingNewIds
     EXPECT_EQ(finalId, mapped);
 }
 
-TEST_F(ElementReadersTest, StrictXYZStopsAtTheFirstBadCoordinate) {
-    double x = 0.0;
-    double y = 0.0;
-    double z = 0.0;
+struct PointTarget {
+    void SetXY(double newX, double newY) {
+        xy = {newX, newY};
+        ++calls;
+    }
+    std::vector<double> xy;
+    int calls = 0;
+};
+
+// The strict reader stops at the first bad coordinate, the loose ones convert each on its own,
+// and the pair reader calls its setter only when both are present.
+TEST_F(ElementReadersTest, CoordinateReadersStrictLooseAndPaired) {
+    double x = 0.0, y = 0.0, z = 0.0;
     EXPECT_TRUE(ElementReaders::ReadXYZ(Parse(R"(<P Z="3" Y="2" X="1"/>)"), x, y, z));
-    EXPECT_EQ(z, 3.0);
     EXPECT_FALSE(ElementReaders::ReadXYZ(Parse(R"(<P X="4" Y="oops" Z="6"/>)"), x, y, z));
-    EXPECT_EQ(x, 4.0);
-    EXPECT_EQ(y, 2.0);
-    EXPECT_EQ(z, 3.0);
+    EXPECT_EQ((std::vector<double>{x, y, z}), (std::vector<double>{4, 2, 3}));
     EXPECT_FALSE(ElementReaders::ReadXYZ(nullptr, x, y, z));
-}
 
-TEST_F(ElementReadersTest, LooseReadersConvertEachCoordinateOnItsOwn) {
-    double x = 0.0;
-    double y = 0.0;
-    double z = 0.0;
+    x = y = z = 0.0;
     ElementReaders::ReadXYZLoose(Parse(R"(<P X="4" Y="oops" Z="6"/>)"), x, y, z);
-    EXPECT_EQ(x, 4.0);
-    EXPECT_EQ(y, 0.0);
-    EXPECT_EQ(z, 6.0);
+    EXPECT_EQ((std::vector<double>{x, y, z}), (std::vector<double>{4, 0, 6}));
     ElementReaders::ReadXYLoose(Parse(R"(<P X="" Y="-2.5"/>)"), x, y);
-    EXPECT_EQ(x, 4.0);
-    EXPECT_EQ(y, -2.5);
     ElementReaders::ReadXYZLoose(nullptr, x, y, z);
-    EXPECT_EQ(z, 6.0);
-}
+    EXPECT_EQ((std::vector<double>{x, y, z}), (std::vector<double>{4, -2.5, 6}));
 
-TEST_F(ElementReadersTest, XYPairCallsTheSetterOnlyWhenBothArePresent) {
     PointTarget target;
     ElementReaders::ReadXYPair(Parse(R"(<P X="1"/>)"), target, &PointTarget::SetXY);
     EXPECT_EQ(target.calls, 0);
-
     ElementReaders::ReadXYPair(Parse(R"(<P Y="2" X="1"/>)"), target, &PointTarget::SetXY);
-    EXPECT_EQ(target.calls, 1);
-    EXPECT_EQ(target.x, 1.0);
-    EXPECT_EQ(target.y, 2.0);
-
+    EXPECT_EQ(target.xy, (std::vector<double>{1, 2}));
     ElementReaders::ReadXYPair(Parse(R"(<P X="n/a" Y="5"/>)"), target, &PointTarget::SetXY);
     EXPECT_EQ(target.calls, 2);
-    EXPECT_EQ(target.x, 0.0);
-    EXPECT_EQ(target.y, 5.0);
+    EXPECT_EQ(target.xy, (std::vector<double>{0, 5}));
 }
 
 } // namespace

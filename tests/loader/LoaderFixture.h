@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace Orvik::Test {
 
@@ -33,6 +34,11 @@ protected:
             m_context->SetNewObjectIdPrefix(UTF8String(prefix));
         m_context->BeginProcess(IdSet(), &m_filter, nullptr);
         return *m_context;
+    }
+
+    // The body as markup, where that reads more plainly than building it.
+    XMLProducerImpl& Load(std::string_view markup, const char* prefix = nullptr) {
+        return Load([markup](Writer::XmlDocumentBuilder& b) { b.Raw(markup); }, prefix);
     }
 
     static void File(Writer::XmlDocumentBuilder& b, const std::string& id, const char* isRoot,

@@ -1,7 +1,7 @@
 #include "LoaderFixture.h"
 #include "orvik/writer/PropertyFileWriter.h"
 
-#include <fstream>
+#include <vector>
 
 namespace Orvik::Test {
 namespace {
@@ -60,8 +60,7 @@ TEST_F(PropertyLoadingTest, CorruptPropertyFileAddsNothingAndTheLoadGoesOn) {
     writer.AddString("f1", "Material", "Steel");
     writer.AddString("f1", "Finish", "Matte");
     const std::string bytes = writer.Serialize();
-    std::ofstream(m_dir.PathOf("doc.props"), std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size() - 3));
+    m_dir.Write("doc.props", bytes.substr(0, bytes.size() - 3));
 
     XMLProducerImpl& context = Load([](auto& b) { Document(b, nullptr); });
     EXPECT_EQ(context.LoadUniverse()->PropertyDatabase()->PropertyCount(), 0u);

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <xercesc/dom/DOMElement.hpp>
 
 namespace Orvik::Test {
@@ -34,6 +35,11 @@ protected:
         auto universe = std::make_unique<XMLUniverse>(m_context.Context());
         EXPECT_TRUE(universe->ReadUniverse(ParseUniverseElement(body)));
         return universe;
+    }
+
+    // The universe's children as markup.
+    std::unique_ptr<XMLUniverse> ReadUniverse(std::string_view markup) {
+        return ReadUniverse([markup](Writer::XmlDocumentBuilder& b) { b.Raw(markup); });
     }
 
     TestSupport::TempDirectory m_dir;

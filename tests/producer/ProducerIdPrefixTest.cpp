@@ -1,6 +1,5 @@
 #include "TempDirectory.h"
 #include "loader/ObjectIdMap.h"
-#include "orvik/writer/XmlDocumentBuilder.h"
 #include "orvik/xml_producer.h"
 #include "producer/XMLProducerImpl.h"
 
@@ -8,7 +7,6 @@
 
 namespace Orvik::Test {
 
-using TestSupport::TempDirectory;
 namespace {
 
 TEST(ObjectIdMapTest, NewIdsCountFromOneKeepTheirNumberAndContinueAcrossPrefixes) {
@@ -30,12 +28,8 @@ TEST(ObjectIdMapTest, NewIdsCountFromOneKeepTheirNumberAndContinueAcrossPrefixes
 }
 
 TEST(SubdivisionSelectionTest, MarkerIdSwitchesSubdivisionMeshesOnlyWhenTheFilterWantsThem) {
-    TempDirectory dir;
-    Writer::XmlDocumentBuilder builder;
-    builder.Open("XMLDocument").Close();
-    const std::string path = dir.PathOf("doc.xml");
-    builder.WriteTo(path);
-
+    TestSupport::TempDirectory dir;
+    const std::string path = dir.Write("doc.xml", "<XMLDocument/>");
     XMLProducerOptions options;
     const IdSet withMarker{UTF8String("x"), UTF8String("0C46B962-76AE-431F-AA0C-5F2398F534CE")};
     const IdSet withoutMarker{UTF8String("x")};

@@ -2,100 +2,85 @@
 #include "orvik/writer/XmlDocumentBuilder.h"
 #include "orvik/xml_producer.h"
 
-#include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace Orvik::Test {
-
-using TestSupport::TempDirectory;
 namespace {
 
-class QueryFileTest : public ::testing::Test {
-protected:
-    // Answers IsAssembly for a document whose body the function writes.
-    bool IsAssembly(const std::function<void(Writer::XmlDocumentBuilder&)>& body) {
-        Writer::XmlDocumentBuilder builder;
-        builder.Open("XMLDocument");
-        body(builder);
-        builder.Close();
-        const std::string path = m_dir.PathOf("doc" + std::to_string(++m_count) + ".xml");
-        builder.WriteTo(path);
-        XMLProducerOptions options;
-        XMLProducer producer(UTF16String(path), &options);
-        bool valid = false;
-        bool assembly = false;
-        producer.QueryFile()->IsFileValid(valid);
-        producer.QueryFile()->IsAssembly(assembly);
-        EXPECT_TRUE(valid);
-        return assembly;
-    }
-
-    static void File(Writer::XmlDocumentBuilder& b, const char* isRoot,
-                     std::initializer_list<const char*> childTypes) {
-        b.Open("IFile").Attribute("ID", "f");
-        if (isRoot)
-            b.Attribute("IsRoot", isRoot);
-        b.Open("ChildSet");
-        for (const char* type : childTypes) {
-            b.Open("Child");
-            if (*type)
-                b.Attribute("Type", type);
-            b.Close();
-        }
-        b.Close().Close();
-    }
-
-    TempDirectory m_dir;
-    int m_count = 0;
-};
-
-TEST_F(QueryFileTest, ChildKindsOfTheRootFileDecideWhetherItIsAnAssembly) {
-    EXPECT_FALSE(IsAssembly([](auto& b) { File(b, "1", {"IPart"}); }));
-    EXPECT_TRUE(IsAssembly([](auto& b) { File(b, "1", {"IBrep", "IPart"}); }));
-    EXPECT_TRUE(IsAssembly([](auto& b) { File(b, "1", {"IPart", "IBrep"}); }));
-    EXPECT_TRUE(IsAssembly([](auto& b) { File(b, "1", {"IInstance"}); }));
-    EXPECT_TRUE(IsAssembly([](auto& b) { File(b, "1", {"IAssembly"}); }));
-    EXPECT_FALSE(IsAssembly([](auto& b) { File(b, "1", {"IBrep", "ICurve"}); }));
-    EXPECT_FALSE(IsAssembly([](auto& b) { File(b, "1", {}); }));
-    // A child without a type matches nothing but still counts.
-    EXPECT_TRUE(IsAssembly([](auto& b) { File(b, "1", {"", "IPart"}); }));
-}
-
-TEST_F(QueryFileTest, TheFirstRootFileOrElseTheLastFileIsScanned) {
-    EXPECT_TRUE(IsAssembly([](auto& b) {
-        File(b, "1", {"IAssembly"});
-        File(b, "1", {"IPart"});
-    }));
-    EXPECT_FALSE(IsAssembly([](auto& b) {
-        File(b, nullptr, {"IAssembly"});
-        File(b, nullptr, {"IPart"});
-    }));
-    EXPECT_TRUE(IsAssembly([](auto& b) {
-        File(b, nullptr, {"IPart"});
-        File(b, "0", {"IInstance"});
-    }));
-}
-
-TEST_F(QueryFileTest, DocumentWithoutFilesIsValidButNoAssembly) {
-    EXPECT_FALSE(IsAssembly([](auto& b) { b.Element("IUniverse"); }));
-}
-
-TEST_F(QueryFileTest, DocumentThatDoesNotParseIsNeitherValidNorAnAssembly) {
-    const std::string path = m_dir.PathOf("broken.xml");
-    {
-        std::ofstream out(path);
-        out << R"(<XMLDocument><IFile ID="f" IsRoot="1"><ChildSet>)"
-            << R"(<Child Type="IAssembly" ID="a"/></ChildSet></XMLDocument>)";
-    }
+// Validity and assembly answers of a fresh producer's query; each is always specified.
+std::pair<bool, bool> Query(const std::string& path) {
     XMLProducerOptions options;
     XMLProducer producer(UTF16String(path), &options);
     bool valid = true;
     bool assembly = true;
     EXPECT_EQ(producer.QueryFile()->IsFileValid(valid), IsValueSpecifiedEnum::kSpecified);
     EXPECT_EQ(producer.QueryFile()->IsAssembly(assembly), IsValueSpecifiedEnum::kSpecified);
-    EXPECT_FALSE(valid);
-    EXPECT_FALSE(assembly);
+    return {valid, assembly};
+}
+
+// The first file marked root is scanned, else the last file: an assembly or instance child, or
+// a part beside any other child, even a typeless one, makes it an assembly.
+TEST(QueryFileTest, ChildKindsOfTheScannedFileDecideWhetherItIsAnAssembly) {
+    struct FileRow {
+        const char* isRoot;
+        std::vector<const char*> childTypes;
+    };
+    const std::pair<std::vector<FileRow>, bool> cases[] = {
+        {{{"1", {"IPart"}}}, false},
+        {{{"1", {"IBrep", "IPart"}}}, true},
+        {{{"1", {"IPart", "IBrep"}}}, true},
+        {{{"1", {"IInstance"}}}, true},
+        {{{"1", {"IAssembly"}}}, true},
+        {{{"1", {"IBrep", "ICurve"}}}, false},
+        {{{"1", {}}}, false},
+        {{{"1", {"", "IPart"}}}, true},
+        {{{"1", {"IAssembly"}}, {"1", {"IPart"}}}, true},
+        {{{nullptr, {"IAssembly"}}, {nullptr, {"IPart"}}}, false},
+        {{{nullptr, {"IPart"}}, {"0", {"IInstance"}}}, true},
+        {{}, false},
+    };
+    TestSupport::TempDirectory dir;
+    int file = 0;
+    for (const auto& [files, assembly] : cases) {
+        SCOPED_TRACE("case " + std::to_string(++file));
+        Writer::XmlDocumentBuilder b;
+        b.Open("XMLDocument").Element("IUniverse");
+        for (const FileRow& row : files) {
+            b.Open("IFile").Attribute("ID", "f");
+            if (row.isRoot)
+                b.Attribute("IsRoot", row.isRoot);
+            b.Open("ChildSet");
+            for (const char* type : row.childTypes)
+                *type ? b.Element("Child", {{"Type", type}}) : b.Element("Child");
+            b.Close().Close();
+        }
+        b.Close().WriteTo(dir.PathOf("doc" + std::to_string(file) + ".xml"));
+        EXPECT_EQ(Query(dir.PathOf("doc" + std::to_string(file) + ".xml")),
+                  std::make_pair(true, assembly));
+    }
+}
+
+TEST(QueryFileTest, DocumentThatIsMissingOrDoesNotParseIsNeitherValidNorAnAssembly) {
+    TestSupport::TempDirectory dir;
+    const std::string broken = dir.Write("broken.xml", R"(<XMLDocument><IFile ID="f" IsRoot="1">
+        <ChildSet><Child Type="IAssembly" ID="a"/></ChildSet></XMLDocument>)");
+    for (const std::string& path : {broken, dir.PathOf("absent.xml"), dir.PathOf("absent.ZIP")})
+        EXPECT_EQ(Query(path), std::make_pair(false, false)) << path;
+}
+
+TEST(QueryFileTest, TheAnswerIsCachedAndBeginProcessReusesItsParse) {
+    TestSupport::TempDirectory dir;
+    XMLProducerOptions options;
+    XMLProducer producer(UTF16String(dir.Write("doc.xml", "<XMLDocument/>")), &options);
+    const FileQueryResult* first = producer.QueryFile();
+    bool valid = false;
+    first->IsFileValid(valid);
+    EXPECT_TRUE(valid);
+    const FilterOptions filter;
+    EXPECT_NO_THROW(producer.BeginProcess(IdSet(), &filter, nullptr));
+    EXPECT_EQ(producer.QueryFile(), first);
 }
 
 } // namespace
