@@ -1,10 +1,10 @@
+#include "../producer/RecordingEventManager.h"
 #include "GeometryFixture.h"
 #include "geometry/BrepElementParser.h"
+#include "geometry/VeldFileReader.h"
 #include "orvik/writer/BodyFileWriter.h"
 #include "veld/BODY.h"
-
-#include <xercesc/dom/DOMDocument.hpp>
-#include <xercesc/dom/DOMNodeList.hpp>
+#include "veld/VeldHistoryUtil.h"
 
 namespace Orvik::Test {
 namespace {
@@ -23,33 +23,25 @@ protected:
     }
 };
 
-// Visible only for the text "1"; a tolerance not above zero is left unset.
-TEST_F(BrepElementTest, VisibilityAndTolerancesOfTheElement) {
-    LoadBreps(R"(<IBrep ID="B1" Visibility="true" NetVisibility="1">
-        <Tolerance AngularTolerance="0" LinearTolerance="-0.5" ParamTolerance="0.25"/></IBrep>
-      <IBrep ID="B2" Visibility="1"/>)");
-    const auto& first = Get<IBrep>("B1");
-    EXPECT_FALSE(first.IsVisible());
-    EXPECT_TRUE(first.IsNetVisible());
-    EXPECT_EQ(Tolerances(first), (Xyz{-1.0, -1.0, 0.25}));
-    const auto& second = Get<IBrep>("B2");
-    EXPECT_TRUE(second.IsVisible());
-    EXPECT_FALSE(second.IsNetVisible());
-    EXPECT_EQ(Tolerances(second), (Xyz{-1.0, -1.0, -1.0}));
-}
-
+// Face and edge styles need the body; visible only for the text "1"; a tolerance not above zero
+// is left unset.
 TEST_F(BrepElementTest, BodyIsTakenByIdAndFacesNeedIt) {
-    LoadBreps(R"(<IBrep ID="B1" Label="Block">
+    LoadBreps(R"(<IBrep ID="B1" Label="Block" Visibility="true" NetVisibility="1">
+        <Tolerance AngularTolerance="0" LinearTolerance="-0.5" ParamTolerance="0.25"/>
         <Face ID="F1"><Styles><StyleRef ID="S1"/><StyleRef ID="S1"/><StyleRef ID=""/>
           <StyleRef ID="S2"/></Styles></Face>
         <Edge ID="E1"><Styles><StyleRef ID="S3"/></Styles></Edge></IBrep>
-      <IBrep ID="NoBody"><Face ID="F1"><Styles><StyleRef ID="S1"/></Styles></Face></IBrep>)");
+      <IBrep ID="NoBody" Visibility="1">
+        <Face ID="F1"><Styles><StyleRef ID="S1"/></Styles></Face></IBrep>)");
     const auto& brep = Get<IBrep>("B1");
     ASSERT_NE(brep.Body(), nullptr);
     EXPECT_EQ(brep.Body()->face_count(), 2u);
     EXPECT_EQ(brep.BodyDI(), UTF8String("B1"));
     EXPECT_EQ(brep.Label(), UTF16String("Block"));
     EXPECT_EQ(brep.SrcGeomType(), IBrep::kProducerGeometryType_Brep);
+    EXPECT_FALSE(brep.IsVisible());
+    EXPECT_TRUE(brep.IsNetVisible());
+    EXPECT_EQ(Tolerances(brep), (Xyz{-1.0, -1.0, 0.25}));
     ASSERT_NE(brep.StylesMap(), nullptr);
     const auto& styles = brep.StylesMap()->Styles();
     ASSERT_EQ(styles.size(), 2u);
@@ -58,6 +50,9 @@ TEST_F(BrepElementTest, BodyIsTakenByIdAndFacesNeedIt) {
     const auto& bare = Get<IBrep>("NoBody");
     EXPECT_EQ(bare.Body(), nullptr);
     EXPECT_EQ(bare.StylesMap(), nullptr);
+    EXPECT_TRUE(bare.IsVisible());
+    EXPECT_FALSE(bare.IsNetVisible());
+    EXPECT_EQ(Tolerances(bare), (Xyz{-1.0, -1.0, -1.0}));
 }
 
 // "UnitAndTolerance" counts only where neither "Unit" nor a tolerance is given.
@@ -144,8 +139,7 @@ TEST_F(BrepPersistentIdTest, InlineIdsAreReadWhenNoSideFileGaveAny) {
 TEST_F(BrepPersistentIdTest, TableEntriesAreTakenOnceAndInlineIdsIgnored) {
     // Held back from the loading pass, and read by hand once the table is filled.
     LoadBreps(std::string("<Later><IBrep ID=\"X1\">") + kInlineIds + "</IBrep></Later>");
-    const auto* later = m_context->Parser()->getDocument()->getElementsByTagName(u"IBrep")->item(0);
-    const auto* element = static_cast<const xercesc::DOMElement*>(later);
+    const auto* element = Element(u"IBrep");
     AddToTable("X1", "file-face");
     AddToTable("Other", "other-face");
     UTF8String id;
@@ -165,6 +159,134 @@ TEST_F(BrepPersistentIdTest, TableEntriesAreTakenOnceAndInlineIdsIgnored) {
     ASSERT_TRUE(BrepElementParser::ParseBrepElement(Context(), element,
                                                     Context().Cache().bodiesByDxid, id));
     EXPECT_EQ(Get<IBrep>("X1").PersistentIDsMap()->Size(), 1u);
+}
+
+class VeldFileReaderTest : public GeometryFixture {
+protected:
+    bool Restore(const std::string& name) {
+        return VeldFileReader::RestoreVeldFile(SideFiles(), UTF16String(name), m_curves, m_bodies);
+    }
+
+    static BodyFileWriter OneBody(const std::string& dxid, std::size_t faces = 0) {
+        BodyFileWriter writer;
+        writer.AddBody({dxid, std::vector<std::string>(faces, "F"), {}});
+        return writer;
+    }
+
+    BodyTable m_bodies;
+    EdgeCurveTable m_curves;
+};
+
+TEST_F(VeldFileReaderTest, SabAndVlbInAnyCaseAreBinaryEverythingElseIsText) {
+    const std::pair<const char*, bool> names[] = {{"a.sab", true},        {"dir.x/b.VLB", true},
+                                                  {"c.SaB", true},        {"d.sat", false},
+                                                  {"noextension", false}, {"e.sab.txt", false}};
+    for (const auto& [name, binary] : names)
+        EXPECT_EQ(VeldFileReader::IsBinaryBodyFile(UTF16String(name)), binary) << name;
+
+    OneBody("Bin").WriteBinary(m_dir.PathOf("upper.VlB"));
+    OneBody("Txt").WriteText(m_dir.PathOf("plain"));
+    EXPECT_TRUE(Restore("upper.VlB"));
+    EXPECT_TRUE(Restore("plain"));
+    EXPECT_EQ(m_bodies.count(UTF8String("Bin")), 1u);
+    EXPECT_EQ(m_bodies.count(UTF8String("Txt")), 1u);
+
+    // The name decides the layout, not the content; a file that fails adds nothing.
+    OneBody("Wrong").WriteBinary(m_dir.PathOf("binary.sat"));
+    EXPECT_FALSE(Restore("binary.sat"));
+    EXPECT_FALSE(Restore("missing.sab"));
+    BodyFileWriter::Ellipse flat;
+    flat.ratio = 0.0;
+    BodyFileWriter broken;
+    broken.AddBody({"Good", {}, {}}).AddEdge({"W1", "", flat});
+    broken.WriteBinary(m_dir.PathOf("broken.sab"));
+    EXPECT_FALSE(Restore("broken.sab"));
+    EXPECT_EQ(m_bodies.size(), 2u);
+    EXPECT_TRUE(m_curves.empty());
+}
+
+// The restore files its bodies in a history of the load's own and leaves the active one alone.
+TEST_F(VeldFileReaderTest, FirstBodyPerIdStaysAndHistoryGetsOnePerIdInIdOrder) {
+    VeldHistoryUtil::SetActiveHistoryStream(nullptr);
+    BodyFileWriter writer;
+    writer.AddBody({"B2", {"F"}, {}})
+        .AddBody({"B1", {"F"}, {}})
+        .AddBody({"B2", {"F", "F", "F"}, {}})
+        .AddBody({"", {"F"}, {}});
+    writer.WriteBinary(m_dir.PathOf("bodies.sab"));
+    ASSERT_TRUE(Restore("bodies.sab"));
+    ASSERT_EQ(m_bodies.size(), 2u);
+    EXPECT_EQ(m_bodies.at(UTF8String("B2"))->face_count(), 1u);
+    const auto stream = VeldHistoryUtil::LastSeparateHistoryStream();
+    ASSERT_NE(stream, nullptr);
+    EXPECT_EQ(stream->Entities(), (std::vector<std::string>{"B1", "B2"}));
+    EXPECT_EQ(VeldHistoryUtil::ActiveStream(), nullptr);
+    EXPECT_NE(Reader().HistoryStream(), nullptr);
+
+    // A later file does not replace bodies already held.
+    OneBody("B1", 5).WriteText(m_dir.PathOf("more.sat"));
+    ASSERT_TRUE(Restore("more.sat"));
+    EXPECT_EQ(m_bodies.at(UTF8String("B1"))->face_count(), 1u);
+}
+
+TEST_F(VeldFileReaderTest, FreeEdgesBecomeCurvesFirstPerIdAndOtherEntitiesAreIgnored) {
+    BodyFileWriter::Ellipse ellipse;
+    BodyFileWriter writer;
+    writer.AddEdge({"W1", "", BodyFileWriter::Line{}})
+        .AddEdge({"W1", "", ellipse})
+        .AddEdge({"", "", ellipse})
+        .AddEdge({"W2", "", ellipse})
+        .AddPoint({"P1", {}})
+        .AddBody({"B1", {}, {{"BodyEdge", "", BodyFileWriter::Line{}}}});
+    writer.WriteText(m_dir.PathOf("edges.txt"));
+    ASSERT_TRUE(Restore("edges.txt"));
+    ASSERT_EQ(m_curves.size(), 2u);
+    EXPECT_NE(m_curves.at(UTF8String("W1"))->line(), nullptr);
+    EXPECT_NE(m_curves.at(UTF8String("W2"))->ellipse(), nullptr);
+    EXPECT_EQ(m_curves.count(UTF8String("BodyEdge")), 0u);
+    EXPECT_EQ(m_bodies.count(UTF8String("P1")), 0u);
+    // Curves own their geometry: the body may go.
+    m_bodies.clear();
+    EXPECT_EQ(m_curves.at(UTF8String("W2"))->ellipse()->ratio, 1.0);
+}
+
+class InsecureBodyFileTest : public LoaderFixture {};
+
+// A document whose "SatInfo" names an insecure body file. Allowed, the restore reports code 15
+// and keeps the body; refused, code 16 and the load goes on; without a receiver nothing is
+// reported.
+TEST_F(InsecureBodyFileTest, RestoreIsReportedAsAllowedOrRefused) {
+    BodyFileWriter()
+        .SetInsecure(true)
+        .AddBody({"B1", {}, {}})
+        .WriteBinary(m_dir.PathOf("unsafe.sab"));
+    const std::string path = Write([](Writer::XmlDocumentBuilder& b) {
+        b.Element("SatInfo", {{"Path", "unsafe.sab"}});
+        File(b, "1", "True");
+    });
+    const struct {
+        bool allow;
+        bool receiver;
+        int code;
+    } cases[] = {{true, true, 15}, {false, true, 16}, {true, false, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        RecordingEventManager events;
+        m_options.SetWantRestoreInsecureVeldFiles(c.allow);
+        m_context = std::make_unique<XMLProducerImpl>(UTF16String(path), &m_options);
+        m_context->BeginProcess(IdSet(), &m_filter, c.receiver ? &events : nullptr);
+        EXPECT_EQ(m_context->Context().Cache().bodiesByDxid.count(UTF8String("B1")),
+                  c.allow ? 1u : 0u);
+        EXPECT_FALSE(m_context->RootObjectId().Id().IsEmpty());
+        ASSERT_EQ(events.records.size(), c.receiver ? 1u : 0u);
+        if (!c.receiver)
+            continue;
+        const auto& record = events.records[0];
+        EXPECT_EQ(record.eventType, 0);
+        EXPECT_EQ(record.errorCode, c.code);
+        EXPECT_EQ(record.reporter, 2);
+        EXPECT_EQ(record.fileName, "unsafe.sab");
+    }
 }
 
 } // namespace

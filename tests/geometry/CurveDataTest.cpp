@@ -17,8 +17,10 @@
 namespace Orvik::Test {
 namespace {
 
-using Writer::CurveRecordWriter;
-using Xyz = CurveRecordWriter::Xyz;
+using W = Writer::CurveRecordWriter;
+using Xyz = W::Xyz;
+
+const std::string kLine = W::Line({0, 0, 0}, {1, 0, 0}, 0, 1);
 
 CurveDataReader::Result ReadRecord(const std::string& bytes, std::uint64_t typeCode) {
     std::istringstream in(bytes);
@@ -50,6 +52,8 @@ constexpr std::uint64_t kOne = 0x3FF0000000000000ULL;   // 1.0
 constexpr std::uint64_t kTwo = 0x4000000000000000ULL;   // 2.0
 constexpr std::uint64_t kThree = 0x4008000000000000ULL; // 3.0
 constexpr std::uint64_t kHalf = 0x3FE0000000000000ULL;  // 0.5
+const std::string kNoFlags("\x00\x00", 2);
+const std::string kClosed("\x01\x00", 2);
 
 template <typename Value, typename Data, typename Query>
 Value One(const Data& data, Query query) {
@@ -58,38 +62,37 @@ Value One(const Data& data, Query query) {
     return value;
 }
 
-Xyz Point(const IPolyLineData& data, std::uint32_t index) {
-    Xyz point{};
-    EXPECT_EQ(data.PointAt(index, point[0], point[1], point[2]), DataReturnCodeEnum::kSuccess);
+// Control point and weight.
+std::array<double, 4> ControlPoint(const INurbsCurveData& data, std::uint32_t index) {
+    std::array<double, 4> point{-7, -7, -7, -7};
+    data.ControlPointAt(index, point[0], point[1], point[2], point[3]);
     return point;
 }
 
-CurveRecordWriter::NurbsValues SampleNurbs() {
+W::NurbsValues SampleNurbs() {
     // Periodic, degree 2, three control points, no weights.
     return {false, true, {0, 0, 0, 1, 1, 1}, {{0, 0, 0}, {1, 2, 0}, {2, 0, 0}}, {}, 2, 0.0, 1.0};
 }
 
 TEST(CurveDataRoundTripTest, LineRayAndEllipseKeepTheirValues) {
-    auto line = ReadAs<IStraightData>(CurveRecordWriter::Line({1, 2, 3}, {0, 0, 1}, -1.5, 4.0), 1);
+    auto line = ReadAs<IStraightData>(W::Line({1, 2, 3}, {0, 0, 1}, -1.5, 4.0), 1);
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(Answer(*line, &IStraightData::Root), (Xyz{1, 2, 3}));
     EXPECT_EQ(Answer(*line, &IStraightData::Direction), (Xyz{0, 0, 1}));
-    Interval range;
-    EXPECT_EQ(line->ParameterRange(range), DataReturnCodeEnum::kSuccess);
-    EXPECT_EQ(range, Interval(-1.5, 4.0));
+    EXPECT_EQ(One<Interval>(*line, &ICurveData::ParameterRange), Interval(-1.5, 4.0));
     bool closed = false;
     EXPECT_EQ(line->IsClosed(closed), DataReturnCodeEnum::kNotImplemented);
 
-    auto ray = ReadAs<IRayData>(CurveRecordWriter::Ray({5, 6, 7}, {0, 1, 0}), 2);
+    auto ray = ReadAs<IRayData>(W::Ray({5, 6, 7}, {0, 1, 0}), 2);
     ASSERT_NE(ray, nullptr);
     EXPECT_EQ(Answer(*ray, &IRayData::Origin), (Xyz{5, 6, 7}));
     EXPECT_EQ(Answer(*ray, &IRayData::Direction), (Xyz{0, 1, 0}));
+    Interval range;
     EXPECT_EQ(ray->ParameterRange(range), DataReturnCodeEnum::kNotImplemented);
 
     // Closed, not periodic; centre, major axis, normal, ratio and range.
-    const CurveRecordWriter::EllipseValues values{true,      false, {1, 1, 1}, {2, 0, 0},
-                                                  {0, 1, 0}, 0.25,  0.5,       3.0};
-    auto ellipse = ReadAs<IEllipseData>(CurveRecordWriter::Ellipse(values), 3);
+    auto ellipse = ReadAs<IEllipseData>(
+        W::Ellipse({true, false, {1, 1, 1}, {2, 0, 0}, {0, 1, 0}, 0.25, 0.5, 3.0}), 3);
     ASSERT_NE(ellipse, nullptr);
     EXPECT_EQ(Answer(*ellipse, &IEllipseData::Center), (Xyz{1, 1, 1}));
     EXPECT_EQ(Answer(*ellipse, &IEllipseData::MajorAxis), (Xyz{2, 0, 0}));
@@ -101,20 +104,25 @@ TEST(CurveDataRoundTripTest, LineRayAndEllipseKeepTheirValues) {
 }
 
 TEST(CurveDataRoundTripTest, PolylinesOpenClosedAndWithSecondPointList) {
-    CurveRecordWriter::PolylineValues values;
+    W::PolylineValues values;
     values.points = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}};
-    auto open = ReadAs<IPolyLineData>(CurveRecordWriter::Polyline(values), 4);
+    auto open = ReadAs<IPolyLineData>(W::Polyline(values), 4);
     ASSERT_NE(open, nullptr);
     EXPECT_EQ(One<std::uint32_t>(*open, &IPolyLineData::PointCount), 3u);
 
     values.closed = true;
     values.extraPoints = {{7, 7, 7}, {8, 8, 8}, {9, 9, 9}};
-    const std::string bytes = CurveRecordWriter::Polyline(values);
+    const std::string bytes = W::Polyline(values);
     auto closed = ReadAs<IPolyLineData>(bytes, 4);
     ASSERT_NE(closed, nullptr);
     EXPECT_EQ(One<std::uint32_t>(*closed, &IPolyLineData::PointCount), 4u);
-    EXPECT_EQ(Point(*closed, 3), Point(*closed, 0));
-    EXPECT_EQ(Point(*closed, 2), (Xyz{1, 1, 0}));
+    const auto point = [&](std::uint32_t index) {
+        Xyz xyz{-1, -1, -1};
+        closed->PointAt(index, xyz[0], xyz[1], xyz[2]);
+        return xyz;
+    };
+    EXPECT_EQ(point(3), (Xyz{0, 0, 0})) << "the first point again";
+    EXPECT_EQ(point(2), (Xyz{1, 1, 0}));
     EXPECT_TRUE(One<bool>(*closed, &ICurveData::IsClosed));
     double x = -1, y = -1, z = -1;
     EXPECT_EQ(closed->PointAt(4, x, y, z), DataReturnCodeEnum::kInvalidIndex);
@@ -128,47 +136,32 @@ TEST(CurveDataRoundTripTest, PolylinesOpenClosedAndWithSecondPointList) {
 }
 
 TEST(CurveDataRoundTripTest, NurbsWeightsAreOneUnlessRational) {
-    CurveRecordWriter::NurbsValues values = SampleNurbs();
-    auto plain = ReadAs<INurbsCurveData>(CurveRecordWriter::Nurbs(values), 6);
+    W::NurbsValues values = SampleNurbs();
+    auto plain = ReadAs<INurbsCurveData>(W::Nurbs(values), 6);
     ASSERT_NE(plain, nullptr);
     EXPECT_EQ(One<std::uint32_t>(*plain, &INurbsCurveData::Degree), 2u);
     EXPECT_EQ(One<std::uint32_t>(*plain, &INurbsCurveData::KnotCount), 6u);
     EXPECT_EQ(One<std::uint32_t>(*plain, &INurbsCurveData::ControlPointCount), 3u);
-    EXPECT_EQ(One<std::uint32_t>(*plain, &INurbsCurveData::Reserved), 0u);
     EXPECT_FALSE(One<bool>(*plain, &INurbsCurveData::IsRational));
     EXPECT_TRUE(One<bool>(*plain, &ICurveData::IsPeriodic));
-    for (std::uint32_t i = 0; i < 3; ++i) {
-        double x = 0, y = 0, z = 0, weight = 0;
-        EXPECT_EQ(plain->ControlPointAt(i, x, y, z, weight), DataReturnCodeEnum::kSuccess);
-        EXPECT_EQ(weight, 1.0);
-    }
+    for (std::uint32_t i = 0; i < 3; ++i)
+        EXPECT_EQ(ControlPoint(*plain, i)[3], 1.0) << i;
     double knot = 0;
     plain->KnotAt(3, knot);
     EXPECT_EQ(knot, 1.0);
     EXPECT_EQ(plain->KnotAt(6, knot), DataReturnCodeEnum::kInvalidIndex);
 
     values.weights = {1.0, 0.5, 2.0};
-    auto weighted = ReadAs<INurbsCurveData>(CurveRecordWriter::Nurbs(values), 6);
+    auto weighted = ReadAs<INurbsCurveData>(W::Nurbs(values), 6);
     ASSERT_NE(weighted, nullptr);
-    double x = 0, y = 0, z = 0, weight = 0;
-    weighted->ControlPointAt(1, x, y, z, weight);
-    EXPECT_EQ((Xyz{x, y, z}), (Xyz{1, 2, 0}));
-    EXPECT_EQ(weight, 0.5);
+    EXPECT_EQ(ControlPoint(*weighted, 1), (std::array<double, 4>{1, 2, 0, 0.5}));
     EXPECT_TRUE(One<bool>(*weighted, &INurbsCurveData::IsRational));
 }
 
 TEST(CurveDataRoundTripTest, CompositeEntryWithoutIdHoldsNoSegment) {
-    const CurveRecordWriter::CompositeEntry first{
-        CurveRecordWriter::kLine,
-        "seg1",
-        CurveRecordWriter::Line({0, 0, 0}, {1, 0, 0}, 0, 1),
-        true,
-        0.0,
-        1.0,
-        7};
-    const CurveRecordWriter::CompositeEntry second{CurveRecordWriter::kRay, "", "", false, 0, 0, 9};
-    const CurveRecordWriter::CompositeValues values{true, false, {first, second}};
-    auto composite = ReadAs<ICompositeCurveData>(CurveRecordWriter::Composite(values), 5);
+    const W::CompositeEntry first{W::kLine, "seg1", kLine, true, 0.0, 1.0, 7};
+    const W::CompositeEntry second{W::kRay, "", "", false, 0, 0, 9};
+    auto composite = ReadAs<ICompositeCurveData>(W::Composite({true, false, {first, second}}), 5);
     ASSERT_NE(composite, nullptr);
     EXPECT_EQ(One<std::uint32_t>(*composite, &ICompositeCurveData::SegmentCount), 2u);
     EXPECT_EQ(dynamic_cast<XMLCompositeCrvData&>(*composite).HeldSegmentCount(), 1u);
@@ -192,56 +185,39 @@ TEST(CurveDataRoundTripTest, CompositeEntryWithoutIdHoldsNoSegment) {
     EXPECT_EQ(a, -1);
 }
 
-TEST(CurveDataBytesTest, WriterLaysOutWordsLittleEndian) {
-    EXPECT_EQ(CurveRecordWriter::Line({1, 0, 0}, {0, 2, 0}, 0.5, 3.0),
+TEST(CurveDataBytesTest, WriterAndReaderAgreeWithHandWrittenWords) {
+    EXPECT_EQ(W::Line({1, 0, 0}, {0, 2, 0}, 0.5, 3.0),
               Words({kOne, 0, 0, 0, kTwo, 0, kHalf, kThree}));
-    CurveRecordWriter::PolylineValues polyline;
+    W::PolylineValues polyline;
     polyline.closed = true;
     polyline.points = {{1, 1, 1}};
-    EXPECT_EQ(CurveRecordWriter::Polyline(polyline),
-              std::string("\x01\x00", 2) + Words({1, kOne, kOne, kOne, 0}));
-}
+    EXPECT_EQ(W::Polyline(polyline), kClosed + Words({1, kOne, kOne, kOne, 0}));
 
-TEST(CurveDataBytesTest, HandWrittenRecordsAreRead) {
     auto ray = ReadAs<IRayData>(Words({kOne, kTwo, kThree, 0, 0, kOne}), 2);
     ASSERT_NE(ray, nullptr);
     EXPECT_EQ(Answer(*ray, &IRayData::Origin), (Xyz{1, 2, 3}));
-
     // Closed, not periodic; two knots; one control point; rational with weight 2; degree 3.
-    const std::string nurbs = std::string("\x01\x00", 2) +
-                              Words({2, 0, kOne, 1, kOne, kTwo, kThree, 1, kTwo, 3, 0, kOne});
-    auto curve = ReadAs<INurbsCurveData>(nurbs, 6);
+    auto curve = ReadAs<INurbsCurveData>(
+        kClosed + Words({2, 0, kOne, 1, kOne, kTwo, kThree, 1, kTwo, 3, 0, kOne}), 6);
     ASSERT_NE(curve, nullptr);
-    double x = 0, y = 0, z = 0, weight = 0;
-    curve->ControlPointAt(0, x, y, z, weight);
-    EXPECT_EQ((Xyz{x, y, z}), (Xyz{1, 2, 3}));
-    EXPECT_EQ(weight, 2.0);
+    EXPECT_EQ(ControlPoint(*curve, 0), (std::array<double, 4>{1, 2, 3, 2}));
     EXPECT_EQ(One<std::uint32_t>(*curve, &INurbsCurveData::Degree), 3u);
 }
 
 TEST(CurveDataFailureTest, EveryTruncationOfEveryKindFails) {
-    CurveRecordWriter::CompositeValues composite;
-    const CurveRecordWriter::CompositeEntry entry{
-        CurveRecordWriter::kLine,
-        "s",
-        CurveRecordWriter::Line({0, 0, 0}, {1, 0, 0}, 0, 1),
-        false,
-        0,
-        0,
-        0};
-    composite.entries = {entry, entry};
-    CurveRecordWriter::PolylineValues polyline;
+    const W::CompositeEntry entry{W::kLine, "s", kLine, false, 0, 0, 0};
+    W::PolylineValues polyline;
     polyline.points = {{0, 0, 0}, {1, 1, 1}};
     polyline.extraPoints = polyline.points;
-    CurveRecordWriter::NurbsValues nurbs = SampleNurbs();
+    W::NurbsValues nurbs = SampleNurbs();
     nurbs.weights = {1, 1, 1};
-    const std::vector<std::pair<std::uint64_t, std::string>> records = {
-        {1, CurveRecordWriter::Line({0, 0, 0}, {1, 0, 0}, 0, 1)},
-        {2, CurveRecordWriter::Ray({0, 0, 0}, {1, 0, 0})},
-        {3, CurveRecordWriter::Ellipse({})},
-        {4, CurveRecordWriter::Polyline(polyline)},
-        {5, CurveRecordWriter::Composite(composite)},
-        {6, CurveRecordWriter::Nurbs(nurbs)},
+    const std::pair<std::uint64_t, std::string> records[] = {
+        {1, kLine},
+        {2, W::Ray({0, 0, 0}, {1, 0, 0})},
+        {3, W::Ellipse({})},
+        {4, W::Polyline(polyline)},
+        {5, W::Composite({false, false, {entry, entry}})},
+        {6, W::Nurbs(nurbs)},
     };
     for (const auto& [type, bytes] : records) {
         ASSERT_FALSE(ReadRecord(bytes, type).failed) << type;
@@ -257,41 +233,38 @@ TEST(CurveDataFailureTest, EveryTruncationOfEveryKindFails) {
 }
 
 TEST(CurveDataFailureTest, CountsBeyondTheBytesLeftFailBeforeAllocating) {
-    // Points, knots and composite entries announced in the billions, with nothing behind them.
-    const std::string flags("\x00\x00", 2);
-    EXPECT_TRUE(ReadRecord(flags + Words({~0ULL}), 4).failed);
-    EXPECT_TRUE(ReadRecord(flags + Words({1ULL << 40}), 6).failed);
-    EXPECT_TRUE(ReadRecord(flags + Words({0, 1ULL << 40}), 6).failed);
-    EXPECT_TRUE(ReadRecord(flags + Words({1ULL << 33}), 5).failed);
-    // One point, but the second list it announces is missing.
-    EXPECT_TRUE(ReadRecord(flags + Words({1, 0, 0, 0, 1}), 4).failed);
+    // Points, knots and composite entries announced in the billions, with nothing behind them;
+    // then one point whose announced second list is missing.
+    const std::pair<std::uint64_t, std::string> records[] = {
+        {4, Words({~0ULL})},      {6, Words({1ULL << 40})},    {6, Words({0, 1ULL << 40})},
+        {5, Words({1ULL << 33})}, {4, Words({1, 0, 0, 0, 1})},
+    };
+    for (const auto& [type, words] : records)
+        EXPECT_TRUE(ReadRecord(kNoFlags + words, type).failed) << type;
 }
 
-TEST(CurveDataFailureTest, UnknownTypesReadNothingAndNullStreamsGiveNothing) {
+TEST(CurveDataFailureTest, UnknownTypesReadNothingButFailWithinACompositeAsDoesDeepNesting) {
     std::istringstream in(Words({1, 2, 3}));
     const CurveDataReader::Result result = CurveDataReader::Read(&in, 7, false);
     EXPECT_FALSE(result.failed);
     EXPECT_EQ(result.data, nullptr);
     EXPECT_EQ(in.tellg(), std::streampos(0));
     EXPECT_EQ(CurveDataReader::ReadCurveData(nullptr, 1, false), nullptr);
-}
 
-TEST(CurveDataFailureTest, CompositeSegmentsOfUnknownTypeOrTooDeepFail) {
-    CurveRecordWriter::CompositeValues values;
-    values.entries = {{42, "x", "", false, 0, 0, 0}};
-    EXPECT_TRUE(ReadRecord(CurveRecordWriter::Composite(values), 5).failed);
+    // Within a composite an unknown segment type fails the record, as does nesting too deep.
+    EXPECT_TRUE(
+        ReadRecord(W::Composite({false, false, {{42, "x", "", false, 0, 0, 0}}}), 5).failed);
 
     // A line wrapped in composites one level deeper than the reader allows.
-    std::string payload = CurveRecordWriter::Line({0, 0, 0}, {1, 0, 0}, 0, 1);
-    std::uint64_t type = CurveRecordWriter::kLine;
+    std::string payload = kLine;
+    std::uint64_t type = W::kLine;
     for (unsigned depth = 0; depth <= CurveRecordReader::kMaxNesting; ++depth) {
-        const CurveRecordWriter::CompositeValues wrapper{
-            false, false, {{type, "s", payload, false, 0, 0, 0}}};
+        const W::CompositeValues wrapper{false, false, {{type, "s", payload, false, 0, 0, 0}}};
         if (depth + 1 == CurveRecordReader::kMaxNesting) {
-            EXPECT_FALSE(ReadRecord(CurveRecordWriter::Composite(wrapper), 5).failed);
+            EXPECT_FALSE(ReadRecord(W::Composite(wrapper), 5).failed);
         }
-        payload = CurveRecordWriter::Composite(wrapper);
-        type = CurveRecordWriter::kComposite;
+        payload = W::Composite(wrapper);
+        type = W::kComposite;
     }
     EXPECT_TRUE(ReadRecord(payload, 5).failed);
 }

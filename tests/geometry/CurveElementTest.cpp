@@ -1,7 +1,12 @@
 #include "DomParser.h"
 #include "GeometryFixture.h"
 #include "geometry/CurveElementReaders.h"
+#include "geometry/GeometryStreamFile.h"
 #include "geometry/XMLCurve.h"
+#include "orvik/api/IRayData.h"
+#include "orvik/api/IStraightData.h"
+#include "orvik/writer/BodyFileWriter.h"
+#include "orvik/writer/CurveRecordWriter.h"
 #include "veld/Curve.h"
 
 #include <sstream>
@@ -10,7 +15,118 @@
 namespace Orvik::Test {
 namespace {
 
+using W = Writer::CurveRecordWriter;
 using xercesc::DOMElement;
+
+const std::string kLine = W::Line({0, 0, 0}, {1, 0, 0}, 0, 2);
+const std::string kRay = W::Ray({1, 1, 1}, {0, 0, 1});
+
+template <typename Interface>
+bool HoldsA(const ICurveData* data) {
+    return dynamic_cast<const Interface*>(data) != nullptr;
+}
+
+class CurveElementTest : public GeometryFixture {
+protected:
+    // Writes the stream beside a document and reads it as a "GeometryInfo" section would.
+    bool ReadStream(std::initializer_list<CurveRecord> records, const char* name = "geom.bin") {
+        WriteCurves(records);
+        m_curves.clear();
+        return GeometryStreamFile::ReadGeometryStreamFile(SideFiles(true), UTF16String(name),
+                                                          m_meshes, &m_curves, false);
+    }
+
+    XMLCurve* Curve(const char* id) {
+        const auto found = m_curves.find(UTF8String(id));
+        return found == m_curves.end() ? nullptr : dynamic_cast<XMLCurve*>(found->second.get());
+    }
+
+    // A stream curve waiting in the table under its id, holding one line record.
+    void AddStreamCurve(const std::string& id) {
+        std::istringstream in(std::string(64, '\0'));
+        Reader().Cache().curvesById[UTF8String(id)] =
+            std::make_unique<XMLCurve>(&Reader(), &in, 1, false);
+    }
+
+    // Without a load, elements are read against side tables filled by hand.
+    ExternalGeometryTables Tables() { return Reader().Cache().GeometryTables(); }
+    const DOMElement& Parse(const std::string& xml) { return *m_dom.Parse(xml); }
+    std::size_t Held() { return m_reader.Collector()->Size(); }
+
+    TestSupport::DomParser m_dom;
+    MeshTable m_meshes;
+    CurveTable m_curves;
+};
+
+// Each record goes to the reader of its type (what each reads is checked with the records
+// alone); a code beyond 32 bits must not be taken for the line it would narrow to.
+TEST_F(CurveElementTest, IdAnnouncedTwiceAppendsAndUnknownTypesAddNothing) {
+    ASSERT_TRUE(ReadStream({{"c", W::kLine, kLine},
+                            {"c", W::kRay, kRay},
+                            {"c", 99, "ignored bytes"},
+                            {"odd", 99, "ignored bytes"},
+                            {"wide", (1ULL << 32) + 1, kLine}}));
+    XMLCurve* twice = Curve("c");
+    ASSERT_NE(twice, nullptr);
+    ASSERT_EQ(twice->CurveDataCount(), 2u);
+    EXPECT_TRUE(HoldsA<IStraightData>(twice->CurveDataAt(0)));
+    EXPECT_TRUE(HoldsA<IRayData>(twice->CurveDataAt(1)));
+    for (const char* id : {"odd", "wide"}) {
+        ASSERT_NE(Curve(id), nullptr) << id;
+        EXPECT_EQ(Curve(id)->CurveDataCount(), 1u);
+        EXPECT_EQ(Curve(id)->CurveDataAt(0), nullptr);
+    }
+}
+
+// A cut record fails the walk; what came before stays. A short record in the middle runs into
+// the next record's bytes, so the walk stops there.
+TEST_F(CurveElementTest, TruncatedRecordOrMissingFileFailsAndKeepsWhatCameBefore) {
+    EXPECT_FALSE(ReadStream({{"good", W::kLine, kLine}, {"good", W::kLine, kLine.substr(0, 40)}}));
+    ASSERT_NE(Curve("good"), nullptr);
+    EXPECT_EQ(Curve("good")->CurveDataCount(), 1u);
+
+    EXPECT_FALSE(ReadStream({{"cut", W::kRay, kRay.substr(0, 47)}}));
+    EXPECT_TRUE(m_curves.empty());
+    EXPECT_FALSE(ReadStream({{"short", W::kLine, kLine.substr(0, 40)}, {"late", W::kRay, kRay}}));
+    EXPECT_EQ(Curve("late"), nullptr);
+    EXPECT_FALSE(ReadStream({{"good", W::kLine, kLine}}, "none.bin"));
+    EXPECT_TRUE(m_curves.empty());
+}
+
+TEST_F(CurveElementTest, DocumentCurvesReachPartsAndTheDispatcher) {
+    WriteCurves({{"c1", W::kLine, kLine}, {"c2", W::kRay, kRay}, {"unused", W::kRay, kRay}});
+    // The file reaches the part first; the same id again at the top level finds the curve held.
+    LoadXml(kGeometryInfo + R"(
+      <IFile ID="a" IsRoot="True"><ChildSet><Child ID="p"/></ChildSet></IFile>
+      <IPart ID="p"><ChildSet><ICurve ID="c1" Label="in part"/><ICurve ID="nothing"/>
+      </ChildSet></IPart>
+      <ICurve ID="c2" Visibility="0"/>
+      <ICurve ID="c1" Label="again"/>)");
+    const auto& part = Get<IPart>("p");
+    ASSERT_EQ(part.ChildCount(), 1u);
+    EXPECT_EQ(part.ChildAt(0).Id(), UTF8String("c1"));
+    EXPECT_EQ(part.ChildAt(0).Kind(), ObjectKindEnum::kCurve);
+    EXPECT_EQ(Find("c1")->Label(), UTF16String(u"in part"));
+    const auto& top = Get<ICurve>("c2");
+    EXPECT_FALSE(top.IsVisible());
+    EXPECT_TRUE(HoldsA<IRayData>(top.CurveDataAt(0)));
+    EXPECT_EQ(Context().Cache().curvesById.size(), 1u);
+    EXPECT_EQ(Context().Cache().curvesById.count(UTF8String("unused")), 1u);
+}
+
+// Under an id prefix the stream curve is found by the id as read and registered under the new
+// id alone: the kernel curve offered for the same element is refused.
+TEST_F(CurveElementTest, PrefixedIdsFindStreamCurvesByTheirIdAsRead) {
+    WriteCurves({{"c1", W::kLine, kLine}});
+    Writer::BodyFileWriter().AddEdge({"e", "", {}}).WriteText(m_dir.PathOf("edges.sat"));
+    LoadXml(kGeometryInfo + R"(<SatInfo Path="edges.sat"/>
+      <ICurve ID="c1"><VeldEntity EntityId="e"/></ICurve>)",
+            "n");
+    EXPECT_TRUE(Context().Cache().curvesById.empty());
+    EXPECT_EQ(Find("c1"), nullptr);
+    EXPECT_EQ(m_context->Collector()->Size(), 1u);
+    EXPECT_EQ(KernelCurveCount(Find(Context().ReferenceId(UTF8String("c1")).Value())), 0u);
+}
 
 std::unique_ptr<Veld::curve> KernelLine(double length) {
     Veld::LineGeometry line;
@@ -19,34 +135,8 @@ std::unique_ptr<Veld::curve> KernelLine(double length) {
     return std::make_unique<Veld::curve>(line);
 }
 
-std::size_t KernelCurveCount(const IObject* object) {
-    std::vector<const Veld::curve*> curves;
-    dynamic_cast<const XMLCurve&>(*object).KernelCurves(curves);
-    return curves.size();
-}
-
-// The ways an element becomes a curve, against side tables filled by hand.
-class CurveElementTest : public ::testing::Test {
-protected:
-    // A stream curve waiting in the table under its id, holding one line record.
-    void AddStreamCurve(const std::string& id) {
-        std::istringstream in(std::string(64, '\0'));
-        Context().Cache().curvesById[UTF8String(id)] =
-            std::make_unique<XMLCurve>(&Context(), &in, 1, false);
-    }
-
-    ReadContext& Context() { return m_producer.Context(); }
-    ExternalGeometryTables Tables() { return Context().Cache().GeometryTables(); }
-    const DOMElement& Parse(const std::string& xml) { return *m_dom.Parse(xml); }
-    std::size_t Held() { return m_producer.Collector()->Size(); }
-
-    TestSupport::DomParser m_dom;
-    XMLProducerOptions m_options;
-    XMLProducerImpl m_producer{UTF16String("unused.xml"), &m_options};
-};
-
 TEST_F(CurveElementTest, AttributesAndChildrenWithTheirLetterCaseRules) {
-    XMLCurve curve(&Context());
+    XMLCurve curve(&Reader());
     ASSERT_TRUE(curve.ParseCurveElement(&Parse(R"(<ICurve ID="c" Label="Edge">
         <styles><StyleRef ID="s1"/></styles>
         <NETSTYLES><StyleRef ID="s2"/></NETSTYLES>
@@ -76,7 +166,7 @@ TEST_F(CurveElementTest, AttributesAndChildrenWithTheirLetterCaseRules) {
     EXPECT_EQ(curve.Transform().At(0, 3), 5.0);
 
     // Visible unless the attribute says anything but "1"; an identity transform is none.
-    XMLCurve other(&Context());
+    XMLCurve other(&Reader());
     other.ParseCurveElement(&Parse(R"(<ICurve ID="c2" Visibility="0" NetVisibility="True"
         VersionPersistentId="v7"><Transform>1 0 0 0 0 1 0 0 0 0 1 0</Transform></ICurve>)"),
                             {});
@@ -90,7 +180,7 @@ TEST_F(CurveElementTest, KernelCurvesCopiedPerListingAndOneNullRecord) {
     EdgeCurveTable edges;
     edges[UTF8String("e1")] = KernelLine(2.0);
     edges[UTF8String("e2")] = KernelLine(3.0);
-    XMLCurve curve(&Context());
+    XMLCurve curve(&Reader());
     curve.ParseCurveElement(&Parse(R"(<ICurve ID="k">
         <VeldEntity EntityId="e1"/><VeldEntity EntityId="missing"/>
         <VeldEntity EntityId="e2"/><VeldEntity EntityId="e1"/></ICurve>)"),
@@ -110,15 +200,15 @@ TEST_F(CurveElementTest, KernelCurvesCopiedPerListingAndOneNullRecord) {
 
 TEST_F(CurveElementTest, ChildCurvePrefersTheStreamAndFallsBackToKernelCurves) {
     const DOMElement& element = Parse(R"(<ICurve ID="c1"><VeldEntity EntityId="e"/></ICurve>)");
-    EXPECT_EQ(CurveElementReaders::ReadChildCurve(Context(), element, Tables()), nullptr);
+    EXPECT_EQ(CurveElementReaders::ReadChildCurve(Reader(), element, Tables()), nullptr);
 
     AddStreamCurve("c1");
-    Context().Cache().edgeCurvesByDxid[UTF8String("e")] = KernelLine(1.0);
-    IObject* stream = CurveElementReaders::ReadChildCurve(Context(), element, Tables());
+    Reader().Cache().edgeCurvesByDxid[UTF8String("e")] = KernelLine(1.0);
+    IObject* stream = CurveElementReaders::ReadChildCurve(Reader(), element, Tables());
     ASSERT_NE(stream, nullptr);
     EXPECT_EQ(KernelCurveCount(stream), 0u);
     IObject* made = CurveElementReaders::ReadChildCurve(
-        Context(), Parse(R"(<ICurve ID="c2"><VeldEntity EntityId="e"/></ICurve>)"), Tables());
+        Reader(), Parse(R"(<ICurve ID="c2"><VeldEntity EntityId="e"/></ICurve>)"), Tables());
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(KernelCurveCount(made), 1u);
     EXPECT_EQ(Held(), 2u);
@@ -126,27 +216,27 @@ TEST_F(CurveElementTest, ChildCurvePrefersTheStreamAndFallsBackToKernelCurves) {
 
 TEST_F(CurveElementTest, DispatchRuleTakesCachedCurveAndMakesNoSecond) {
     const DOMElement& element = Parse(R"(<ICurve ID="c1"/>)");
-    auto outcome = CurveElementReaders::DispatchCurve(Context(), element, Tables());
+    auto outcome = CurveElementReaders::DispatchCurve(Reader(), element, Tables());
     EXPECT_FALSE(outcome.result);
     EXPECT_FALSE(outcome.consumed);
 
     AddStreamCurve("c1");
     AddStreamCurve("c9");
-    outcome = CurveElementReaders::DispatchCurve(Context(), element, Tables());
+    outcome = CurveElementReaders::DispatchCurve(Reader(), element, Tables());
     EXPECT_TRUE(outcome.result);
     EXPECT_TRUE(outcome.consumed);
-    IObject* first = Context().Find(UTF8String("c1"));
+    IObject* first = Reader().Find(UTF8String("c1"));
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(Context().Cache().curvesById.count(UTF8String("c1")), 0u);
+    EXPECT_EQ(Reader().Cache().curvesById.count(UTF8String("c1")), 0u);
 
-    Context().Cache().edgeCurvesByDxid[UTF8String("e")] = KernelLine(1.0);
-    outcome = CurveElementReaders::DispatchCurve(Context(), element, Tables());
+    Reader().Cache().edgeCurvesByDxid[UTF8String("e")] = KernelLine(1.0);
+    outcome = CurveElementReaders::DispatchCurve(Reader(), element, Tables());
     EXPECT_TRUE(outcome.result);
     EXPECT_EQ(Held(), 1u);
-    EXPECT_EQ(Context().Find(UTF8String("c1")), first);
+    EXPECT_EQ(Reader().Find(UTF8String("c1")), first);
 
     // A stream table without this id: the kernel step makes the curve.
-    outcome = CurveElementReaders::DispatchCurve(Context(), Parse(R"(<ICurve ID="k"/>)"), Tables());
+    outcome = CurveElementReaders::DispatchCurve(Reader(), Parse(R"(<ICurve ID="k"/>)"), Tables());
     EXPECT_TRUE(outcome.result);
     EXPECT_TRUE(outcome.consumed);
     EXPECT_EQ(Held(), 2u);

@@ -1,7 +1,6 @@
 #include "GeometryFixture.h"
 #include "ObjectDescriber.h"
 #include "orvik/writer/CurveRecordWriter.h"
-#include "orvik/writer/GeometryStreamWriter.h"
 
 #include <algorithm>
 
@@ -10,7 +9,6 @@ namespace {
 
 using Inspect::Json;
 using Inspect::JsonText;
-using Writer::CurveRecordWriter;
 
 // The inspector's view of loaded geometry.
 class DescriberTest : public GeometryFixture {
@@ -26,25 +24,20 @@ protected:
 };
 
 TEST_F(DescriberTest, CurveShowsEveryRecordWithItsValues) {
-    Writer::GeometryStreamWriter stream(true, false);
-    CurveRecordWriter::PolylineValues polyline;
+    using W = Writer::CurveRecordWriter;
+    W::PolylineValues polyline;
     polyline.closed = true;
     polyline.points = {{0, 0, 0}, {1, 0, 0}};
-    stream.AddCurveRecord("c", CurveRecordWriter::kPolyline, CurveRecordWriter::Polyline(polyline));
-    CurveRecordWriter::CompositeEntry segment;
-    segment.id = "s";
-    segment.payload = CurveRecordWriter::Line({0, 0, 0}, {0, 0, 1}, 0, 4);
-    segment.value = 3;
-    stream.AddCurveRecord("c", CurveRecordWriter::kComposite,
-                          CurveRecordWriter::Composite({false, false, {segment, {}}}));
-    CurveRecordWriter::NurbsValues nurbs;
+    const W::CompositeEntry segment{W::kLine, "s", W::Line({0, 0, 0}, {0, 0, 1}, 0, 4), false, 0,
+                                    0,        3};
+    W::NurbsValues nurbs;
     nurbs.knots = {0, 0, 1, 1};
     nurbs.controlPoints = {{0, 0, 0}, {1, 1, 0}};
     nurbs.weights = {1.0, 0.5};
-    stream.AddCurveRecord("c", CurveRecordWriter::kNurbs, CurveRecordWriter::Nurbs(nurbs));
-    stream.WriteTo(m_dir.PathOf("geom.bin"));
-    LoadXml(R"(<GeometryInfo GenerateGeometry="True" Path="geom.bin"/>
-      <ICurve ID="c"><Styles><StyleRef ID="red"/></Styles></ICurve>)");
+    WriteCurves({{"c", W::kPolyline, W::Polyline(polyline)},
+                 {"c", W::kComposite, W::Composite({false, false, {segment, {}}})},
+                 {"c", W::kNurbs, W::Nurbs(nurbs)}});
+    LoadXml(kGeometryInfo + R"(<ICurve ID="c"><Styles><StyleRef ID="red"/></Styles></ICurve>)");
 
     const Json fields = Describe("c");
     EXPECT_EQ(fields.at("interface"), "ICurve");

@@ -2,18 +2,29 @@
 
 #include "IdLists.h"
 #include "LoaderFixture.h"
+#include "geometry/GeomFileContext.h"
+#include "orvik/api/ICurve.h"
+#include "orvik/writer/GeometryStreamWriter.h"
 
 #include <array>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
+#include <xercesc/dom/DOMDocument.hpp>
+#include <xercesc/dom/DOMNodeList.hpp>
 
 namespace Orvik::Test {
 
 using Builder = Writer::XmlDocumentBuilder;
 using TestSupport::Ids;
 using Xyz = std::array<double, 3>;
+// Id, type code and payload of one curve record.
+using CurveRecord = std::tuple<std::string, std::uint64_t, std::string>;
+
+inline const std::string kGeometryInfo =
+    R"(<GeometryInfo GenerateGeometry="True" Path="geom.bin"/>)";
 
 // Loads documents and finds the objects they made.
 class GeometryFixture : public LoaderFixture {
@@ -22,8 +33,28 @@ protected:
         return Load([&](Builder& b) { b.Raw(markup); }, prefix);
     }
 
+    // Writes the curve stream kGeometryInfo names.
+    void WriteCurves(std::initializer_list<CurveRecord> records) {
+        Writer::GeometryStreamWriter stream(true, false);
+        for (const auto& [id, type, payload] : records)
+            stream.AddCurveRecord(id, type, payload);
+        stream.WriteTo(m_dir.PathOf("geom.bin"));
+    }
+
     ReadContext& Context() { return m_context->Context(); }
     IObject* Find(const std::string& id) { return Context().Find(UTF8String(id)); }
+
+    // The first element of that name in the loaded document.
+    const xercesc::DOMElement* Element(const char16_t* name) {
+        const auto* elements = m_context->Parser()->getDocument()->getElementsByTagName(name);
+        return static_cast<const xercesc::DOMElement*>(elements->item(0));
+    }
+
+    // Side files and elements read by hand, for a document that is never loaded.
+    ReadContext& Reader() { return m_reader.Context(); }
+    GeomFileContext SideFiles(bool legacy = false) {
+        return GeomFileContext(Reader(), UTF16String(m_dir.PathOf("doc.xml")), legacy);
+    }
 
     // Throwing fails the test where a missing object would crash it.
     template <typename Interface>
@@ -41,6 +72,8 @@ protected:
                 ids.push_back(entry.id.Value());
         return ids;
     }
+
+    XMLProducerImpl m_reader{UTF16String(m_dir.PathOf("doc.xml")), &m_options};
 };
 
 template <typename Container>
@@ -73,6 +106,12 @@ UnitOf(const IUnit& object, IsValueSpecifiedEnum (IUnit::*query)(UnitTypeEnum&) 
     if ((object.*query)(unit) != IsValueSpecifiedEnum::kSpecified)
         return std::nullopt;
     return unit;
+}
+
+inline std::size_t KernelCurveCount(const IObject* curve) {
+    std::vector<const Veld::curve*> curves;
+    dynamic_cast<const ICurve&>(*curve).KernelCurves(curves);
+    return curves.size();
 }
 
 // Angular, linear and parameter tolerance.

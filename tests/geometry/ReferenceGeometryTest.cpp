@@ -127,8 +127,13 @@ TEST_F(ReferenceGeometryTest, PointCloudAnswersWholePointsOfEveryList) {
     }
 }
 
-// Frames and work features take their common children in exact letter case only.
+// Frames and work features take their common children in exact letter case only, and their
+// properties from beside the document as any entity.
 TEST_F(ReferenceGeometryTest, FramesAndWorkFeaturesAnswerTheirTriplesOrZero) {
+    Writer::PropertyFileWriter writer;
+    for (const char* id : {"a1", "w", "wpl", "cs"})
+        writer.AddString(id, "Finish", "Matte");
+    writer.Write(m_dir.PathOf("doc.props"));
     LoadInPart(R"(<IWorkAxis ID="a1" Label="Axis" VersionPersistentId="v">
         <ChangeKey>k</ChangeKey>
         <Unit LengthUnit="Inch" DisplayLengthUnit="Meter"/>
@@ -169,18 +174,7 @@ TEST_F(ReferenceGeometryTest, FramesAndWorkFeaturesAnswerTheirTriplesOrZero) {
     const auto& empty = Get<ICoordSys>("empty");
     EXPECT_EQ(Answer(empty, &ICoordSys::Origin), (Xyz{0, 0, 0}));
     EXPECT_TRUE(empty.Transform().IsIdentity());
-}
-
-// Properties beside the document reach frames and work features as any entity.
-TEST_F(ReferenceGeometryTest, FramesAndWorkFeaturesAnswerTheirLoadedProperties) {
-    const std::vector<std::string> ids{"cs", "wa", "wpl", "wpt"};
-    Writer::PropertyFileWriter writer;
-    for (const std::string& id : ids)
-        writer.AddString(id, "Finish", "Matte");
-    writer.Write(m_dir.PathOf("doc.props"));
-    LoadInPart(R"(<ICoordSys ID="cs"/><IWorkAxis ID="wa"/><IWorkPlane ID="wpl"/>
-                  <IWorkPoint ID="wpt"/>)");
-    for (const std::string& id : ids) {
+    for (const char* id : {"a1", "w", "wpl", "cs"}) {
         std::vector<Property> properties;
         EXPECT_EQ(Get<IObject>(id).Properties(properties), IsValueSpecifiedEnum::kSpecified) << id;
         ASSERT_EQ(properties.size(), 1u) << id;
@@ -301,10 +295,8 @@ bool ReadCurve(ReadContext* context, const DOMElement* element) {
 }
 
 // No reader takes a missing element or reads without a context.
-TEST(ReferenceGeometryReadTest, ReadersRefuseAMissingElementOrContext) {
+TEST_F(ReferenceGeometryTest, ReadersRefuseAMissingElementOrContext) {
     TestSupport::DomParser dom;
-    XMLProducerOptions options;
-    XMLProducerImpl producer(UTF16String("unused.xml"), &options);
     const struct {
         const char* markup;
         bool (*read)(ReadContext*, const DOMElement*);
@@ -320,8 +312,8 @@ TEST(ReferenceGeometryReadTest, ReadersRefuseAMissingElementOrContext) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.markup);
         const DOMElement* element = dom.Parse(c.markup);
-        EXPECT_FALSE(c.read(&producer.Context(), nullptr));
-        EXPECT_TRUE(c.read(&producer.Context(), element));
+        EXPECT_FALSE(c.read(&Reader(), nullptr));
+        EXPECT_TRUE(c.read(&Reader(), element));
         EXPECT_FALSE(c.read(nullptr, element));
     }
 }

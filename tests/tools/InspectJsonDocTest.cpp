@@ -16,9 +16,7 @@ namespace {
 // fields print before and after them.
 struct DocSection {
     std::string title;
-    std::vector<std::string> first;
-    std::vector<std::string> own;
-    std::vector<std::string> last;
+    std::vector<std::string> first, own, last;
     std::set<std::string> optional;
 };
 
@@ -142,17 +140,10 @@ void CheckSubject(const DocSections& sections, const std::string& anchor,
             if (!optional.count(field) && !instance->contains(field))
                 lacking.insert(field);
     }
-    const auto list = [](const std::set<std::string>& names) {
-        std::string text;
-        for (const std::string& name : names)
-            text += " " + name;
-        return text;
-    };
-    EXPECT_TRUE(undocumented.empty())
-        << "#" << anchor << " does not document" << list(undocumented);
-    EXPECT_TRUE(outOfOrder.empty()) << "#" << anchor << " has out of order" << list(outOfOrder);
-    EXPECT_TRUE(lacking.empty()) << "#" << anchor
-                                 << " documents as always there, but missing:" << list(lacking);
+    const std::set<std::string> none;
+    EXPECT_EQ(undocumented, none) << "#" << anchor << " does not document these";
+    EXPECT_EQ(outOfOrder, none) << "#" << anchor << " has these out of order";
+    EXPECT_EQ(lacking, none) << "#" << anchor << " documents these as always there";
 }
 
 TEST(InspectJsonDocTest, DocumentedFieldsMatchTheSampleOutputInNameAndOrder) {

@@ -1,10 +1,14 @@
+#include "PlainObject.h"
 #include "orvik/api/AssertOption.h"
 #include "orvik/api/ExceptionEvent.h"
 #include "orvik/api/FileException.h"
 #include "orvik/api/GeneralException.h"
+#include "orvik/api/IdSet.h"
 #include "orvik/api/Matrix3d.h"
 #include "orvik/api/NumericConverter.h"
+#include "orvik/api/ObjectCollector.h"
 #include "orvik/api/PropertyDatabase.h"
+#include "orvik/api/Time.h"
 #include "orvik/api/UnitVector.h"
 #include "orvik/api/Variant.h"
 
@@ -13,7 +17,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <limits>
+#include <memory>
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace Orvik {
 namespace {
@@ -115,6 +123,154 @@ TEST(AssertOption, HookLeavesTheMutexFreeAndSkipsItWhenDisabled) {
     const std::lock_guard<std::mutex> held(AssertOption::Mutex());
     RunAssertionHook(); // would deadlock if the disabled hook still locked
     EXPECT_FALSE(AssertOption::IsAssertEnabled());
+}
+
+TEST(IdSet, KeepsOrderRefusesRepeatsWhenCheckedAndBoundsAt) {
+    IdSet ids;
+    EXPECT_TRUE(ids.AddWithUniquenessCheck("b"));
+    EXPECT_TRUE(ids.AddWithUniquenessCheck("a"));
+    EXPECT_FALSE(ids.AddWithUniquenessCheck("b"));
+    ids.AddWithoutUniquenessCheck("a");
+
+    EXPECT_EQ(ids, (IdSet{"b", "a", "a"}));
+    EXPECT_TRUE(ids.Contains("a"));
+    EXPECT_FALSE(ids.Contains("c"));
+
+    ids.Clear();
+    EXPECT_TRUE(ids.IsEmpty());
+    EXPECT_TRUE(ids.AddWithUniquenessCheck("a")) << "Clear must forget the index too";
+    EXPECT_EQ(ids.At(0), UTF8String("a"));
+    try {
+        ids.At(1);
+        FAIL() << "expected std::out_of_range";
+    } catch (const std::out_of_range& error) {
+        EXPECT_STREQ(error.what(), "invalid vector subscript");
+    }
+}
+
+TEST(Time, ParsesDateTimeAndZoneFormsToUtc) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"2021-06-15", "2021-06-15T00:00:00Z"},
+        {"2021-06-15T08:30", "2021-06-15T08:30:00Z"},
+        {"2021-06-15T08:30:45Z", "2021-06-15T08:30:45Z"},
+        {"2021-06-15 08:30:45.123456", "2021-06-15T08:30:45Z"},
+        {"2021-06-15T08:30:45+02:00", "2021-06-15T06:30:45Z"},
+        {"2021-06-15T08:30:45-0130", "2021-06-15T10:00:45Z"},
+        {"2016-12-31T23:59:60Z", "2016-12-31T23:59:60Z"},
+        // offsets carry across day, month and year, and leap days
+        {"2023-12-31T23:30:00-01:00", "2024-01-01T00:30:00Z"},
+        {"2024-01-01T00:15:00+00:30", "2023-12-31T23:45:00Z"},
+        {"2024-02-28T22:00:00-03:00", "2024-02-29T01:00:00Z"},
+        {"2023-02-28T22:00:00-03:00", "2023-03-01T01:00:00Z"},
+        {"2024-03-01T01:00:00+05:00", "2024-02-29T20:00:00Z"},
+        {"2024-02-29", "2024-02-29T00:00:00Z"},
+        {"2000-02-29", "2000-02-29T00:00:00Z"},
+    };
+    for (const auto& [text, utc] : cases) {
+        Time time;
+        ASSERT_TRUE(time.FromString(text)) << text;
+        EXPECT_EQ(time.ToString(), UTF8String(utc)) << text;
+    }
+}
+
+TEST(Time, RejectsMalformedTextAndKeepsTheOldValue) {
+    const char* const bad[] = {// dates, leap days by the Gregorian rules
+                               "", "2021", "21-06-15", "2021-13-01", "2021-00-10", "2021-04-31",
+                               "2023-02-29", "1900-02-29",
+                               // times
+                               "2021-06-15T24:00:00Z", "2021-06-15T10:60", "2021-06-15T10:00:61",
+                               "2021-06-15T10", "2021-06-15T10:00:00.",
+                               // zones, stray text, and a year an offset would push below 0000
+                               "2021-06-15T10:00:00+2", "2021-06-15T10:00:00+24:00",
+                               "2021-06-15T10:00:00Zjunk", "2021-06-15 ", " 2021-06-15",
+                               "0000-01-01T00:00:00+01:00"};
+    Time time;
+    ASSERT_TRUE(time.FromString("2020-05-05T05:05:05Z"));
+    for (const char* text : bad) {
+        EXPECT_FALSE(time.FromString(text)) << text;
+        EXPECT_EQ(time.ToString(), UTF8String("2020-05-05T05:05:05Z")) << text;
+    }
+}
+
+TEST(Time, DefaultIsTheEpochWeekdayAndDayOfYearAreFilledAndEqualityTakesUtc) {
+    Time time;
+    EXPECT_EQ(time.ToString(), UTF8String("1970-01-01T00:00:00Z"));
+    EXPECT_EQ(time.Value().tm_wday, 4);
+    EXPECT_EQ(time.Value().tm_yday, 0);
+    ASSERT_TRUE(time.FromString("2024-12-31T12:00:00Z"));
+    EXPECT_EQ(time.Value().tm_wday, 2); // a Tuesday
+    EXPECT_EQ(time.Value().tm_yday, 365);
+    ASSERT_TRUE(time.FromString("1900-03-01"));
+    EXPECT_EQ(time.Value().tm_wday, 4);
+    EXPECT_EQ(time.Value().tm_yday, 59) << "1900 is no leap year";
+
+    // Equal when the calendar fields are, whatever zone the text was in.
+    Time a;
+    Time b;
+    ASSERT_TRUE(a.FromString("2021-06-15T08:30:00+02:00"));
+    ASSERT_TRUE(b.FromString("2021-06-15T06:30:00Z"));
+    EXPECT_TRUE(a == b);
+    ASSERT_TRUE(b.FromString("2021-06-15T06:30:01Z"));
+    EXPECT_FALSE(a == b);
+}
+
+// Records its destruction so tests can see who destroyed what, and when.
+class TrackedObject : public TestSupport::PlainObject {
+public:
+    TrackedObject(const std::string& id, std::vector<std::string>& destroyed)
+        : PlainObject(id)
+        , m_destroyed(destroyed) {}
+    ~TrackedObject() override { m_destroyed.push_back(Id().Value()); }
+
+private:
+    std::vector<std::string>& m_destroyed;
+};
+
+class ObjectCollectorTest : public ::testing::Test {
+protected:
+    std::unique_ptr<IObject> Make(const std::string& id) {
+        return std::make_unique<TrackedObject>(id, destroyed);
+    }
+
+    std::vector<std::string> destroyed;
+};
+
+TEST_F(ObjectCollectorTest, DuplicateIdDestroysTheNewcomerAndDisposeOnlyItsObject) {
+    ObjectCollector collector;
+    ASSERT_TRUE(collector.AddObject(Make("a")));
+    IObject* first = collector.QueryObject("a");
+    EXPECT_FALSE(collector.AddObject(Make("a")));
+    EXPECT_FALSE(collector.AddObject(nullptr));
+    EXPECT_EQ(destroyed, std::vector<std::string>{"a"});
+    EXPECT_EQ(collector.QueryObject("a"), first);
+    EXPECT_EQ(collector.Size(), 1u);
+    EXPECT_EQ(collector.QueryObject("missing"), nullptr);
+    EXPECT_FALSE(collector.HasObject("missing"));
+    EXPECT_FALSE(collector.Dispose("missing"));
+
+    collector.AddObject(Make("b"));
+    collector.AddObject(Make("c"));
+    EXPECT_TRUE(collector.Dispose("b"));
+    EXPECT_EQ(destroyed, (std::vector<std::string>{"a", "b"}));
+    EXPECT_FALSE(collector.HasObject("b"));
+    std::vector<std::string> visited;
+    collector.ForEach([&](IObject& object) { visited.push_back(object.Id().Value()); });
+    EXPECT_EQ(visited, (std::vector<std::string>{"a", "c"}));
+    EXPECT_TRUE(collector.AddObject(Make("b"))) << "the id is free again";
+}
+
+TEST_F(ObjectCollectorTest, DestroyGoesNewestFirstAndTheDestructorCleansUp) {
+    {
+        ObjectCollector collector;
+        for (const char* id : {"1", "2", "3"})
+            collector.AddObject(Make(id));
+        collector.Destroy();
+        EXPECT_EQ(destroyed, (std::vector<std::string>{"3", "2", "1"}));
+        EXPECT_EQ(collector.Size(), 0u);
+        EXPECT_EQ(collector.QueryObject("1"), nullptr);
+        collector.AddObject(Make("4"));
+    }
+    EXPECT_EQ(destroyed.back(), "4");
 }
 
 } // namespace

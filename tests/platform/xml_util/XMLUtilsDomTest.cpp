@@ -1,5 +1,6 @@
 #include "DomParser.h"
 #include "xml_util/XMLChName.h"
+#include "xml_util/XMLObject.h"
 #include "xml_util/XMLUtils.h"
 
 #include <gtest/gtest.h>
@@ -95,6 +96,50 @@ TEST_F(XmlDomTest, FilePathsResolveAgainstTheirFolder) {
     XMLUtils::ProcessExtDataRefFilesNode(UTF16String(u"/side"), nullptr, content);
     EXPECT_EQ(content.FileRefs(), (std::vector<UTF16String>{UTF16String(u"/side/one.bin"),
                                                             UTF16String(u"/abs/two.bin")}));
+}
+
+ExtensionDataContent Record(const char* typeId, const char* data) {
+    ExtensionDataContent content;
+    content.SetTypeId(typeId);
+    content.SetData(data);
+    return content;
+}
+
+// Setting a value is seen through every loaded entity; here, what stays unset.
+TEST(XmlObject, OptionalValuesStayUnspecifiedAndOutputsUntouchedUntilSet) {
+    XMLObject object("id-1", UTF16String(u"Label"));
+    UTF16String changeKey(u"untouched");
+    UTF8String versionId("untouched");
+    std::vector<Property> properties(1);
+    ExtensionDataContent content = Record("keep", "keep");
+    EXPECT_EQ(object.ChangeKeyImpl(changeKey), IsValueSpecifiedEnum::kUnspecified);
+    EXPECT_EQ(object.VersionPersistentIdImpl(versionId), IsValueSpecifiedEnum::kUnspecified);
+    EXPECT_EQ(object.PropertiesImpl(properties), IsValueSpecifiedEnum::kUnspecified);
+    EXPECT_EQ(object.ExtensionDataByTypeIdImpl("any", content), IsValueSpecifiedEnum::kUnspecified);
+    EXPECT_EQ(object.DomainDataImpl(), nullptr);
+    EXPECT_EQ(changeKey, UTF16String(u"untouched"));
+    EXPECT_EQ(versionId, UTF8String("untouched"));
+    EXPECT_EQ(properties.size(), 1u);
+    EXPECT_EQ(content.Data(), "keep");
+
+    object.AddProperty(Property("id-1", UTF16String(u"Mass"), Variant()));
+    EXPECT_EQ(object.PropertiesImpl(properties), IsValueSpecifiedEnum::kSpecified);
+    ASSERT_EQ(properties.size(), 1u) << "the answer replaces what the list held";
+    EXPECT_EQ(properties[0].Name(), UTF16String(u"Mass"));
+}
+
+TEST(XmlObject, ExtensionDataAnswersTheFirstRecordOfAType) {
+    XMLObject object("id", UTF16String());
+    object.AddExtensionDataContent(Record("a", "first a"));
+    object.AddExtensionDataContent({Record("b", "only b"), Record("a", "second a")});
+
+    ExtensionDataContent content;
+    ASSERT_EQ(object.ExtensionDataByTypeIdImpl("a", content), IsValueSpecifiedEnum::kSpecified);
+    EXPECT_EQ(content.Data(), "first a");
+    ASSERT_EQ(object.ExtensionDataByTypeIdImpl("b", content), IsValueSpecifiedEnum::kSpecified);
+    EXPECT_EQ(content.Data(), "only b");
+    EXPECT_EQ(object.ExtensionDataByTypeIdImpl("c", content), IsValueSpecifiedEnum::kUnspecified);
+    EXPECT_EQ(content.Data(), "only b");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "orvik/api/FileException.h"
 #include "orvik/writer/ZipPacker.h"
 #include "xml_util/XMLUtils.h"
+#include "xml_util/ZipEntryName.h"
 
 #include <filesystem>
 #include <fstream>
@@ -68,9 +69,8 @@ protected:
                 << error.what();
         }
         std::set<std::string> expected{"a", "a/b", "in"};
-        if (fs::exists(archive)) {
+        if (fs::exists(archive))
             expected.insert("in/" + archive.filename().string());
-        }
         EXPECT_EQ(temp_.Tree(), expected);
     }
 
@@ -129,20 +129,12 @@ TEST_F(ZipExtractionTest, RefusesMissingBrokenOrDocumentlessArchivesAndExistingF
 TEST_F(ZipExtractionTest, EveryHostileNameIsRefusedAndNothingEscapes) {
     const std::string absolute =
         (temp_.Root().parent_path() / (temp_.Root().filename().string() + "-abs.txt")).string();
-    const std::string names[] = {// climbing out, absolute, drive-relative, and device names
-                                 "../evil.txt",
-                                 "side/../../evil.txt",
-                                 "../../evil.txt",
-                                 "..\\evil.txt",
-                                 "side\\..\\..\\..\\evil.txt",
-                                 absolute,
-                                 "\\evil.txt",
-                                 "C:evil.txt",
-                                 "C:\\evil.txt",
-                                 "CON.xml",
-                                 "side/aux",
-                                 "lpt1.txt",
-                                 "Com9"};
+    const std::string names[] = {// climbing out, absolute and drive-relative
+                                 "../evil.txt", "side/../../evil.txt", "../../evil.txt",
+                                 "..\\evil.txt", "side\\..\\..\\..\\evil.txt", absolute,
+                                 "\\evil.txt", "C:evil.txt", "C:\\evil.txt",
+                                 // devices
+                                 "CON.xml", "side/aux", "lpt1.txt", "Com9"};
     for (const std::string& hostile : names) {
         SCOPED_TRACE(hostile);
         ExpectRefusedLeavingNothing(Pack({{"doc.xml", "<IFile/>"},
@@ -192,6 +184,69 @@ TEST(ZipComposeDirectory, OnlyZipPathsGetAFreshFolder) {
             XMLUtils::ComposeZipDirectoryAndXMLFileName(UTF16String(other), folder, document));
         EXPECT_EQ(folder, UTF16String(u"unchanged"));
     }
+}
+
+TEST(XmlDeleteDirectory, RemovesTreeButNeverFollowsLinksNorTakesRootTempOrMissingPaths) {
+    TestSupport::TempDirectory temp;
+    fs::create_directories(temp.Root() / "outside");
+    std::ofstream(temp.Root() / "outside" / "precious.txt") << "keep";
+    const fs::path doomed = temp.Root() / "doomed";
+    fs::create_directories(doomed / "sub" / "deeper");
+    std::ofstream(doomed / "sub" / "deeper" / "file.bin") << "x";
+    fs::create_directory_symlink(temp.Root() / "outside", doomed / "sub" / "link-to-folder");
+    fs::create_symlink(temp.Root() / "outside" / "precious.txt", doomed / "link-to-file");
+
+    // Given with a trailing separator, as extraction names its folder.
+    EXPECT_TRUE(XMLUtils::DeleteDirectory(U16(doomed / "")));
+    EXPECT_EQ(temp.Tree(), (std::set<std::string>{"outside", "outside/precious.txt"}));
+    EXPECT_FALSE(XMLUtils::DeleteDirectory(U16(doomed))) << "already gone";
+
+    // A link given as the folder goes as a link.
+    fs::create_directory_symlink(temp.Root() / "outside", temp.Root() / "link");
+    EXPECT_TRUE(XMLUtils::DeleteDirectory(U16(temp.Root() / "link")));
+    EXPECT_EQ(temp.Tree(), (std::set<std::string>{"outside", "outside/precious.txt"}));
+
+    // Nor does it take what cannot be a folder of its own.
+    for (const fs::path& path : {fs::path(), fs::path("/"), fs::path("//"),
+                                 fs::temp_directory_path(), fs::temp_directory_path() / "",
+                                 temp.Root() / "sub" / "..", temp.Root() / "never-created"})
+        EXPECT_FALSE(XMLUtils::DeleteDirectory(U16(path))) << path;
+    EXPECT_TRUE(fs::exists(temp.Root()));
+}
+
+TEST(ZipEntryName, OrdinaryNamesKeepTheirComponents) {
+    const ZipEntryName topLevel("model.xml");
+    EXPECT_TRUE(topLevel.IsSafe());
+    EXPECT_TRUE(topLevel.IsTopLevel());
+    EXPECT_FALSE(topLevel.IsDirectory());
+
+    const ZipEntryName nested("side\\meshes//./part.bin");
+    EXPECT_TRUE(nested.IsSafe());
+    EXPECT_FALSE(nested.IsTopLevel());
+    EXPECT_EQ(nested.Components(), (std::vector<std::string>{"side", "meshes", "part.bin"}));
+    EXPECT_TRUE(ZipEntryName("side/meshes/").IsDirectory());
+
+    for (const char* fine : {"..data", "a..b.xml", "CONFIG.xml", "console", "COM10", "LPT0.txt",
+                             "nullable/x", "./a.xml", "dir/", "side/meshes/"})
+        EXPECT_TRUE(ZipEntryName(fine).IsSafe()) << fine;
+}
+
+TEST(ZipEntryName, RefusesNamesThatLeaveTheFolderOrNameADevice) {
+    const std::string refused[] = {
+        // leaving the folder
+        "/etc/passwd", "\\evil.txt", "../evil.txt", "a/../../evil.txt", "a\\..\\..\\evil.txt",
+        "a/..", "..", "..\\", "C:evil.txt", "C:\\evil.txt", "c:/evil.txt", "dir/file.xml:stream",
+        // devices, in any case and place
+        "CON", "con.xml", "dir/nul", "Aux.tar.gz", "PRN", "COM1", "com9.log", "LPT1", "lpt9.txt",
+        "dir/sub/NUL .txt", "CONIN$", "a/conout$.x", "CON./x",
+        // nothing, or a NUL that would cut the name short
+        "", ".", std::string("ok.xml\0../../evil", 17)};
+    for (const std::string& name : refused) {
+        const ZipEntryName entry(name);
+        EXPECT_FALSE(entry.IsSafe()) << name;
+        EXPECT_FALSE(entry.Problem().empty()) << name;
+    }
+    EXPECT_EQ(ZipEntryName(std::string("a\0b", 3)).Problem(), "embedded NUL character");
 }
 
 } // namespace

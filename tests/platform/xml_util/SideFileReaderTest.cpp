@@ -1,10 +1,13 @@
-#include "xml_util/PropertyReader.h"
-
+#include "DomParser.h"
 #include "PlainObject.h"
 #include "TempDirectory.h"
 #include "orvik/api/ObjectCollector.h"
 #include "orvik/api/Time.h"
+#include "orvik/writer/LittleEndianBytes.h"
 #include "orvik/writer/PropertyFileWriter.h"
+#include "orvik/writer/SubObjectPersistentIdFileWriter.h"
+#include "xml_util/PropertyReader.h"
+#include "xml_util/SubObjectPersistentIdReader.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -19,7 +22,9 @@
 namespace Orvik {
 namespace {
 
+using Writer::LittleEndianBytes;
 using Writer::PropertyFileWriter;
+using IdMap = std::map<UTF8String, UTF8String>;
 
 std::string Bytes(std::initializer_list<unsigned char> bytes) {
     return std::string(bytes.begin(), bytes.end());
@@ -31,7 +36,8 @@ const std::string kOneIntRecord = Bytes({0x08, 0x01,                            
                                          0x18, 0x07,                                        //
                                          0x18, 0x01});
 
-class PropertyReaderTest : public ::testing::Test {
+// Property and persistent-id files beside the document.
+class SideFileReaderTest : public ::testing::Test {
 protected:
     std::string WriteBytes(const std::string& bytes) { return temp_.Write("doc.props", bytes); }
 
@@ -45,10 +51,16 @@ protected:
         return PropertyReader(UTF16String(path), collector, maxBytes);
     }
 
+    bool LoadIds(const std::string& bytes) {
+        return SubObjectPersistentIdReader::LoadSubObjectPersistentIds(
+            UTF16String(temp_.Write("ids.bin", bytes)), table);
+    }
+
     TestSupport::TempDirectory temp_;
+    SubObjectPersistentIdTable table;
 };
 
-TEST_F(PropertyReaderTest, EveryValueKindSurvivesTheRoundTripInOrderZeroAndEmptyToo) {
+TEST_F(SideFileReaderTest, EveryValueKindSurvivesTheRoundTripInOrderZeroAndEmptyToo) {
     PropertyFileWriter writer;
     writer.AddInt("1", "int", std::numeric_limits<std::int32_t>::min());
     writer.AddLong("1", "long", std::numeric_limits<std::int64_t>::max());
@@ -95,7 +107,7 @@ TEST_F(PropertyReaderTest, EveryValueKindSurvivesTheRoundTripInOrderZeroAndEmpty
     EXPECT_THROW(reader.PropertyAt(17), std::out_of_range);
 }
 
-TEST_F(PropertyReaderTest, RecordsOfObjectsTheCollectorLacksAreLeftOut) {
+TEST_F(SideFileReaderTest, RecordsOfObjectsTheCollectorLacksAreLeftOut) {
     ObjectCollector collector;
     collector.AddObject(std::make_unique<TestSupport::PlainObject>("a"));
     collector.AddObject(std::make_unique<TestSupport::PlainObject>("b"));
@@ -119,7 +131,7 @@ TEST_F(PropertyReaderTest, RecordsOfObjectsTheCollectorLacksAreLeftOut) {
     EXPECT_EQ(unfiltered.SkippedCount(), 0u);
 }
 
-TEST_F(PropertyReaderTest, RecordsWithoutUsableValueAreLeftOutAndTheRestKept) {
+TEST_F(SideFileReaderTest, RecordsWithoutUsableValueAreLeftOutAndTheRestKept) {
     PropertyFileWriter writer;
     writer.AddWithoutValue("1", "none");
     writer.AddTime("1", "bad time", "yesterday");
@@ -143,7 +155,7 @@ TEST_F(PropertyReaderTest, RecordsWithoutUsableValueAreLeftOutAndTheRestKept) {
     EXPECT_EQ(newer.SkippedCount(), 1u);
 }
 
-TEST_F(PropertyReaderTest, MissingOrEmptyFileGivesNothingAndNoFailure) {
+TEST_F(SideFileReaderTest, MissingOrEmptyFileGivesNothingAndNoFailure) {
     for (const std::string& path : {temp_.PathOf("absent.props"), std::string(),
                                     WriteBytes(PropertyFileWriter().Serialize())}) {
         SCOPED_TRACE(path);
@@ -154,7 +166,7 @@ TEST_F(PropertyReaderTest, MissingOrEmptyFileGivesNothingAndNoFailure) {
     }
 }
 
-TEST_F(PropertyReaderTest, FileCutAnywhereIsRefusedWhole) {
+TEST_F(SideFileReaderTest, FileCutAnywhereIsRefusedWhole) {
     PropertyFileWriter writer;
     writer.AddString("1", "a", "first");
     writer.AddIdList("2", "b", {"x", "y"});
@@ -172,7 +184,7 @@ TEST_F(PropertyReaderTest, FileCutAnywhereIsRefusedWhole) {
     }
 }
 
-TEST_F(PropertyReaderTest, MalformedFilesAreRefusedWholeNamingFileAndReason) {
+TEST_F(SideFileReaderTest, MalformedFilesAreRefusedWholeNamingFileAndReason) {
     PropertyFileWriter version2;
     version2.AddInt("1", "a", 1);
     version2.SetFormatVersion(2);
@@ -202,22 +214,22 @@ TEST_F(PropertyReaderTest, MalformedFilesAreRefusedWholeNamingFileAndReason) {
         EXPECT_NE(failure.find(path), std::string::npos) << failure;
         EXPECT_NE(failure.find(c.reason), std::string::npos) << failure;
     }
-    EXPECT_EQ(Read(WriteBytes(kOneIntRecord), nullptr, 15).PropertyCount(), 1u);
 }
 
-TEST_F(PropertyReaderTest, AgreedBytesAreWhatTheWriterMakesAndTheReaderReads) {
+// The limit counts every byte of the file, and no more.
+TEST_F(SideFileReaderTest, AgreedBytesAreWhatTheWriterMakesAndTheReaderReads) {
     PropertyFileWriter writer;
     writer.AddInt("o1", "n", 7);
     EXPECT_EQ(writer.Serialize(), kOneIntRecord);
 
-    const PropertyReader reader = Read(WriteBytes(kOneIntRecord));
+    const PropertyReader reader = Read(WriteBytes(kOneIntRecord), nullptr, 15);
     ASSERT_EQ(reader.PropertyCount(), 1u);
     EXPECT_EQ(reader.PropertyAt(0).ObjectId(), UTF8String("o1"));
     EXPECT_EQ(reader.PropertyAt(0).Name(), UTF16String(u"n"));
     EXPECT_EQ(reader.PropertyAt(0).Value().AsInt(), 7);
 }
 
-TEST_F(PropertyReaderTest, WriteFailureNamesThePath) {
+TEST_F(SideFileReaderTest, WriteFailureNamesThePath) {
     const std::string path = temp_.PathOf("no-such-folder/doc.props");
     try {
         PropertyFileWriter().Write(path);
@@ -225,6 +237,59 @@ TEST_F(PropertyReaderTest, WriteFailureNamesThePath) {
     } catch (const std::runtime_error& error) {
         EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << error.what();
     }
+}
+
+TEST_F(SideFileReaderTest, PersistentIdFileRoundTripsWhereALaterRecordReplacesAndBadFilesFail) {
+    // One object "b" mapping "d" to "p": counts are u64, strings a u64 length and the bytes.
+    const std::string bytes =
+        LittleEndianBytes().U64(1).String("b").U64(1).String("d").String("p").Bytes();
+    Writer::SubObjectPersistentIdFileWriter fixed;
+    fixed.AddObject("b", {{"d", "p"}});
+    EXPECT_EQ(fixed.Bytes(), bytes);
+    ASSERT_TRUE(LoadIds(bytes));
+    EXPECT_EQ(table.at(UTF8String("b"))->Ids(), (IdMap{{"d", "p"}}));
+
+    table.clear();
+    Writer::SubObjectPersistentIdFileWriter writer;
+    writer.AddObject("b1", {{"f1", "P1"}, {"e2", "P2"}});
+    writer.AddObject("b2", {});
+    writer.AddObject("b1", {{"f9", "P9"}});
+    ASSERT_TRUE(LoadIds(writer.Bytes()));
+    ASSERT_EQ(table.size(), 2u);
+    EXPECT_EQ(table.at(UTF8String("b1"))->Ids(), (IdMap{{"f9", "P9"}}));
+    EXPECT_EQ(table.at(UTF8String("b2"))->Size(), 0u);
+
+    // Missing, inflated or cut files fail without crashing.
+    EXPECT_FALSE(SubObjectPersistentIdReader::LoadSubObjectPersistentIds(
+        UTF16String(temp_.PathOf("missing.bin")), table));
+    EXPECT_FALSE(LoadIds(LittleEndianBytes().U64(std::uint64_t{1} << 60).Bytes()));
+    EXPECT_FALSE(
+        LoadIds(LittleEndianBytes().U64(1).String("b").U64(std::uint64_t{1} << 60).Bytes()));
+
+    Writer::SubObjectPersistentIdFileWriter two;
+    two.AddObject("b1", {{"f1", "P1"}});
+    two.AddObject("b2", {{"f2", "P2"}});
+    for (std::size_t size = 0; size < two.Bytes().size(); ++size) {
+        table.clear();
+        EXPECT_FALSE(LoadIds(two.Bytes().substr(0, size))) << "cut at " << size;
+        EXPECT_LE(table.size(), 1u);
+    }
+}
+
+TEST(SubObjectPersistentIdXmlTest, InlineFormSkipsEntriesWithoutDataId) {
+    TestSupport::DomParser dom;
+    const auto* element = dom.Parse(R"(<IBrep ID="b">
+        <SubObjectPersistentIds>
+          <Entry DataId="f1" PersistentId="P1"/>
+          <Entry DataId="" PersistentId="lost"/>
+          <Other DataId="x" PersistentId="y"/>
+        </SubObjectPersistentIds>
+        <SubObjectPersistentIds><Entry DataId="e1" PersistentId="P2"/></SubObjectPersistentIds>
+      </IBrep>)");
+    EditableDataIdToPersistentIdMap ids;
+    ASSERT_TRUE(SubObjectPersistentIdReader::ReadSubObjectPersistentIdsFromXML(element, ids));
+    EXPECT_EQ(ids.Ids(), (IdMap{{"e1", "P2"}, {"f1", "P1"}}));
+    EXPECT_FALSE(SubObjectPersistentIdReader::ReadSubObjectPersistentIdsFromXML(nullptr, ids));
 }
 
 } // namespace

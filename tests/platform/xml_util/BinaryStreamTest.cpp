@@ -1,5 +1,7 @@
 #include "TempDirectory.h"
 #include "orvik/api/IOUtil.h"
+#include "orvik/api/IObjectVisitor.h"
+#include "orvik/api/ObjectKind.h"
 #include "orvik/writer/GeometryStreamWriter.h"
 #include "orvik/writer/LittleEndianBytes.h"
 #include "xml_util/BinaryReadWriteUtil.h"
@@ -9,9 +11,12 @@
 #include "xml_util/XMLStreamReaderInterface.h"
 #include "xml_util/XMLSubdivMesh.h"
 
+#include <cstdint>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
 #include <set>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -22,6 +27,89 @@ namespace {
 using Writer::GeometryStreamWriter;
 using Writer::LittleEndianBytes;
 using Writer::StreamMesh;
+
+using Util = BinaryReadWriteUtil;
+
+std::istringstream Input(const std::string& bytes) {
+    return std::istringstream(bytes, std::ios::binary);
+}
+
+// 0x0102 as u64, -2.5, the byte 7, the string "abc", then two flags.
+const std::string kLayout("\x02\x01\x00\x00\x00\x00\x00\x00"
+                          "\x00\x00\x00\x00\x00\x00\x04\xc0"
+                          "\x07"
+                          "\x03\x00\x00\x00\x00\x00\x00\x00"
+                          "abc\x01\x00",
+                          30);
+
+TEST(BinaryReadWriteUtilTest, WriterAndReaderAgreeOnTheLittleEndianLayout) {
+    std::ostringstream out(std::ios::binary);
+    Util::BinaryWrite(out, std::uint64_t{0x0102}, false);
+    Util::BinaryWrite(out, -2.5, false);
+    Util::BinaryWrite(out, std::uint8_t{7}, false);
+    Util::WriteData(out, UTF8String("abc"), false);
+    EXPECT_EQ(out.str(), kLayout.substr(0, 28));
+
+    auto in = Input(kLayout);
+    std::uint64_t word = 0;
+    double number = 0;
+    std::uint8_t byte = 0;
+    UTF8String text;
+    bool first = false;
+    bool second = true;
+    ASSERT_TRUE(Util::BinaryRead(in, word, false) && Util::BinaryRead(in, number, false) &&
+                Util::BinaryRead(in, byte, false) && Util::ReadData(in, text, false) &&
+                Util::ReadData(in, first, second, false));
+    EXPECT_EQ(word, 0x0102u);
+    EXPECT_EQ(number, -2.5);
+    EXPECT_EQ(byte, 7);
+    EXPECT_EQ(text, UTF8String("abc"));
+    EXPECT_TRUE(first);
+    EXPECT_FALSE(second);
+    EXPECT_EQ(Util::BytesLeft(in), 0u);
+
+    // Written as a big-endian host would lay it out in memory, read back the same way.
+    std::ostringstream swapped(std::ios::binary);
+    Util::BinaryWrite(swapped, std::uint64_t{0x0102030405060708}, true);
+    EXPECT_EQ(swapped.str(), std::string("\x01\x02\x03\x04\x05\x06\x07\x08"));
+    auto back = Input(swapped.str());
+    ASSERT_TRUE(Util::BinaryRead(back, word, true));
+    EXPECT_EQ(word, 0x0102030405060708u);
+}
+
+TEST(BinaryReadWriteUtilTest, ReadsFailAtTheEndAndStringsLongerThanTheRest) {
+    auto shortWord = Input(std::string("\x01\x02\x03", 3));
+    std::uint64_t word = 0;
+    EXPECT_FALSE(Util::BinaryRead(shortWord, word, false));
+    EXPECT_EQ(Util::BytesLeft(shortWord), 0u);
+    auto empty = Input("");
+    std::uint8_t byte = 0;
+    EXPECT_FALSE(Util::BinaryRead(empty, byte, false));
+
+    // A length one past the text, and one so huge that allocating it would fail.
+    for (std::uint64_t length : {std::uint64_t{4}, std::uint64_t{1} << 60}) {
+        auto in = Input(Writer::LittleEndianBytes().U64(length).Raw("abc").Bytes());
+        UTF8String text("kept");
+        EXPECT_FALSE(Util::ReadData(in, text, false)) << length;
+        EXPECT_EQ(text, UTF8String("kept"));
+    }
+}
+
+TEST(BinaryReadWriteUtilTest, CountFitsComparesAgainstBytesLeftWithoutOverflow) {
+    EXPECT_TRUE(Util::CountFits(24, 3, 8));
+    EXPECT_FALSE(Util::CountFits(23, 3, 8));
+    EXPECT_TRUE(Util::CountFits(0, 0, 8));
+    EXPECT_FALSE(Util::CountFits(100, std::uint64_t{1} << 62, 8));
+    EXPECT_FALSE(Util::CountFits(std::numeric_limits<std::uint64_t>::max(),
+                                 std::numeric_limits<std::uint64_t>::max(), 2));
+
+    auto in = Input(std::string(16, '\0'));
+    std::uint64_t word = 0;
+    Util::BinaryRead(in, word, false);
+    EXPECT_EQ(Util::BytesLeft(in), 8u);
+    EXPECT_TRUE(Util::CountFits(in, 1, 8));
+    EXPECT_FALSE(Util::CountFits(in, 2, 8));
+}
 
 // Id, type code and the one u64 of payload.
 using Curve = std::tuple<std::string, std::uint64_t, std::uint64_t>;
@@ -79,11 +167,8 @@ std::string Stream(const StreamMesh& mesh, const PolygonStyles& styles = {}, boo
 
 class GeometryStreamWalkTest : public ::testing::Test {
 protected:
-    // Meshes read before are dropped unless kept.
-    bool Walk(const std::string& bytes, bool legacy = false, bool innerLoops = false,
-              bool keepMeshes = false) {
-        if (!keepMeshes)
-            meshes.clear();
+    bool Walk(const std::string& bytes, bool legacy = false, bool innerLoops = false) {
+        meshes.clear();
         std::ifstream in(m_dir.Write("stream.bin", bytes), std::ios::binary);
         RecordingReader reader(&in, legacy, meshes, innerLoops);
         const bool read = XMLReaderUtil::ReadGeometryFromExternalFile(reader);
@@ -115,7 +200,6 @@ TEST_F(GeometryStreamWalkTest, MeshRecordRoundTripsEveryPartAndCurveRecordsInter
     EXPECT_EQ(curves, (std::vector<Curve>{{"c1", 1, 11}, {"c1", 4, 12}, {"c3", 6, 15}}));
     const XMLPolygonMesh* mesh = Mesh("m");
     ASSERT_NE(mesh, nullptr);
-    EXPECT_EQ(mesh->Id(), UTF8String("m"));
     ASSERT_EQ(mesh->Vertices().size(), 4u);
     EXPECT_EQ(mesh->Vertices()[2], Position(1, 1, 0));
     EXPECT_EQ(mesh->Normals()[3], Vector(0, 0, 1));
@@ -215,14 +299,46 @@ TEST_F(GeometryStreamWalkTest, EveryTruncationFailsCleanly) {
     EXPECT_TRUE(Walk(bytes));
 }
 
-TEST_F(GeometryStreamWalkTest, StreamGivesCageToSubdivisionMeshAlreadyInTable) {
-    meshes[UTF8String("m")] =
-        std::make_unique<XMLSubdivMesh>(std::make_unique<XMLPolygonMesh>(UTF8String("m")));
-    ASSERT_TRUE(Walk(Stream(Square()), false, false, true));
-    auto* subdiv = dynamic_cast<XMLSubdivMesh*>(meshes[UTF8String("m")].get());
-    ASSERT_NE(subdiv, nullptr);
-    EXPECT_EQ(subdiv->Vertices().size(), 4u);
-    EXPECT_EQ(subdiv->Polygons().size(), 2u);
+std::unique_ptr<XMLSubdivMesh> MakeSubdiv() {
+    auto cage = std::make_unique<XMLPolygonMesh>(UTF8String("s1"));
+    cage->SetLabel(UTF16String(u"cage"));
+    return std::make_unique<XMLSubdivMesh>(std::move(cage));
+}
+
+bool ReadCreases(XMLSubdivMesh& mesh, const std::string& bytes) {
+    std::istringstream in(bytes, std::ios::binary);
+    return mesh.ReadCreaseData(in, false);
+}
+
+TEST(XMLSubdivMeshTest, CreasesReadWholeOrNotAtAll) {
+    auto mesh = MakeSubdiv();
+    // Count, then per crease two u64 vertex indices and a double sharpness.
+    const std::string two =
+        LittleEndianBytes().U64(2).U64(0).U64(1).Double(2.5).U64(1).U64(2).Double(0.5).Bytes();
+    for (std::size_t size = 0; size < two.size(); ++size)
+        EXPECT_FALSE(ReadCreases(*mesh, two.substr(0, size))) << size;
+    EXPECT_FALSE(ReadCreases(*mesh, LittleEndianBytes().U64(std::uint64_t{1} << 60).Bytes()));
+    EXPECT_TRUE(mesh->Creases().empty());
+
+    ASSERT_TRUE(ReadCreases(*mesh, two));
+    ASSERT_EQ(mesh->Creases().size(), 2u);
+    EXPECT_EQ(mesh->Creases()[1].From(), 1u);
+    EXPECT_EQ(mesh->Creases()[1].To(), 2u);
+    EXPECT_EQ(mesh->Creases()[0].Sharpness(), 2.5);
+    EXPECT_FALSE(ReadCreases(*mesh, two.substr(0, 40)));
+    EXPECT_EQ(mesh->Creases().size(), 2u) << "a failed read keeps the creases held";
+}
+
+TEST(XMLSubdivMeshTest, IdentityStaysOnWrapperWhileGeometryComesFromCage) {
+    auto mesh = MakeSubdiv();
+    mesh->SetId(UTF8String("renamed"));
+    mesh->SetObjectLabel(UTF16String(u"outer"));
+    mesh->Cage().SetGeometry({Position(1, 2, 3)}, {}, {}, {});
+    EXPECT_EQ(mesh->Id(), UTF8String("renamed"));
+    EXPECT_EQ(mesh->Label(), UTF16String(u"outer"));
+    EXPECT_EQ(mesh->Vertices().at(0), Position(1, 2, 3));
+    EXPECT_EQ(KindOf(mesh.get()), ObjectKindEnum::kSubdivMesh);
+    EXPECT_EQ(KindOf(&mesh->Cage()), ObjectKindEnum::kPolygonMesh);
 }
 
 } // namespace
