@@ -27,7 +27,8 @@ bool SameName(const DOMNode* node, const XMLCh* name) {
 std::size_t PositionAmongNamesakes(const DOMElement& element) {
     const XMLCh* name = element.getNodeName();
     std::size_t before = 0;
-    for (const DOMNode* node = element.getPreviousSibling(); node; node = node->getPreviousSibling())
+    for (const DOMNode* node = element.getPreviousSibling(); node;
+         node = node->getPreviousSibling())
         if (SameName(node, name))
             ++before;
     if (before > 0)
@@ -68,6 +69,8 @@ const char* DiagnosticCodeName(DiagnosticCode code) {
         return "limit-reached";
     case DiagnosticCode::kReadFailed:
         return "read-failed";
+    case DiagnosticCode::kOutsideDocumentFolder:
+        return "outside-document-folder";
     }
     return "unknown";
 }

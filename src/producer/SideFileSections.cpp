@@ -8,12 +8,12 @@
 #include "loader/ElementWalk.h"
 #include "loader/ReadContext.h"
 #include "loader/SideDataCache.h"
+#include "loader/SideFileLocation.h"
 #include "orvik/api/AssertOption.h"
 #include "xml_util/SubObjectPersistentIdReader.h"
 #include "xml_util/XMLUtils.h"
 
 #include <array>
-#include <boost/filesystem/path.hpp>
 #include <xercesc/util/XMLString.hpp>
 
 namespace Orvik {
@@ -118,17 +118,11 @@ const std::array<Section, 8> kSections{{
 const Section kSubdivisionSection{u"SubdivMeshInfo", u"GenerateSubdivMesh", PathRule::kAsWritten,
                                   ReadSubdivMeshes};
 
-UTF16String BesideDocument(const ReadContext& context, const UTF16String& value) {
-    const boost::filesystem::path folder =
-        boost::filesystem::path(context.DocumentPath().ToUTF8()).parent_path();
-    return UTF16String(UTF8String((folder / value.ToUTF8()).string()));
-}
-
 UTF16String PathOf(const Section& section, const DOMElement& element, const ReadContext& context) {
     const UTF16String written(element.getAttribute(u"Path"));
     switch (section.pathRule) {
     case PathRule::kBesideDocument:
-        return BesideDocument(context, written);
+        return SideFileLocation::BesideDocument(context.DocumentPath(), written);
     case PathRule::kDocumentFilePath:
         return XMLUtils::GetFilePath(&element, context.DocumentPath());
     default:
@@ -145,12 +139,27 @@ bool IsSwitchedOn(const Section& section, const DOMElement& element) {
     return IsTrue(element, section.flag) && element.hasAttribute(u"Path");
 }
 
-// False when the file named by a switched-on section failed to read.
+bool IsOutsideTheDocumentFolder(const DOMElement& element, const UTF16String& path,
+                                ReadContext& context) {
+    if (path.IsEmpty() || SideFileLocation::StaysInsideDocumentFolder(context.DocumentPath(), path))
+        return false;
+    context.Report(DiagnosticCode::kOutsideDocumentFolder, DiagnosticSeverity::kError, &element,
+                   UTF8String("the side file \"" + path.ToUTF8() +
+                              "\" lies outside the document's folder and is not read"));
+    return true;
+}
+
+// False when the file named by a switched-on section failed to read or was refused.
 bool Read(const Section& section, const DOMElement& element, ReadContext& context,
           Settings& settings) {
     if (!IsSwitchedOn(section, element))
         return true;
+    // The value as written is checked too: a join may have hidden where it points.
+    const UTF16String written(element.getAttribute(u"Path"));
     const UTF16String path = PathOf(section, element, context);
+    if (IsOutsideTheDocumentFolder(element, written, context) ||
+        IsOutsideTheDocumentFolder(element, path, context))
+        return false;
     if (section.read(SectionInput{element, path, context, settings}))
         return true;
     RunAssertionHook();

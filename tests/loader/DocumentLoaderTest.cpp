@@ -62,8 +62,9 @@ TEST_F(DocumentLoaderTest, RootFileIsChosenInThisOrder) {
         } catch (const GeneralException&) { // no root: "none" stands
         }
         EXPECT_EQ(actual, root ? root : "none");
-        if (root && actual == root)
+        if (root && actual == root) {
             EXPECT_TRUE(static_cast<XMLFile*>(context.Context().Find(UTF8String(root)))->IsRoot());
+        }
     }
 }
 

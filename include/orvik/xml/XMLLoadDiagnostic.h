@@ -8,14 +8,15 @@ namespace Orvik {
 
 // Why a load left something out, refused it or mended it.
 enum class DiagnosticCode : std::uint8_t {
-    kSideFileUnreadable,  // a side file named by the document could not be read
-    kMissingId,           // an entity element without "ID", skipped
-    kUnresolvedReference, // a reference to an id that no object has
-    kUnknownChild,        // an element a known container does not know, passed over
-    kUnparsableValue,     // a value that did not parse; the default stands
-    kZipEntryRefused,     // a zip entry that was not extracted
-    kLimitReached,        // a nesting, entity or size limit cut the reading short
-    kReadFailed           // an element whose reading failed; no object was made of it
+    kSideFileUnreadable,   // a side file named by the document could not be read
+    kMissingId,            // an entity element without "ID", skipped
+    kUnresolvedReference,  // a reference to an id that no object has
+    kUnknownChild,         // an element a known container does not know, passed over
+    kUnparsableValue,      // a value that did not parse; the default stands
+    kZipEntryRefused,      // a zip entry that was not extracted
+    kLimitReached,         // a nesting, entity or size limit cut the reading short
+    kReadFailed,           // an element whose reading failed; no object was made of it
+    kOutsideDocumentFolder // a side file named outside the document's folder, not read
 };
 
 enum class DiagnosticSeverity : std::uint8_t { kInfo, kWarning, kError };

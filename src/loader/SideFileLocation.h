@@ -1,0 +1,25 @@
+#pragma once
+
+#include "orvik/api/UTF16String.h"
+
+namespace Orvik {
+
+// A document may name side files only inside its own folder (for a zipped document, the
+// extraction folder it was unpacked into): never "../" out of it, an absolute path elsewhere, or
+// a link that leads out.
+class SideFileLocation {
+public:
+    // The path a side-file reader opens for a "Path" value: the document's folder joined with
+    // it (an absolute value stands as it is).
+    static UTF16String BesideDocument(const UTF16String& documentPath, const UTF16String& value);
+    // Whether a "Path" value, or the full path made of it, stays inside the document's folder
+    // however a reader joins it: beside the document, or standing as it is when absolute. False
+    // as well when the path cannot be resolved.
+    static bool StaysInsideDocumentFolder(const UTF16String& documentPath,
+                                          const UTF16String& value);
+
+private:
+    static bool IsInsideDocumentFolder(const UTF16String& documentPath, const UTF16String& path);
+};
+
+} // namespace Orvik
