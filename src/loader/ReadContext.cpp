@@ -7,13 +7,7 @@
 namespace Orvik {
 
 ReadContext::ReadContext(const Parts& parts)
-    : m_collector(parts.collector)
-    , m_ids(parts.ids)
-    , m_registry(parts.registry)
-    , m_cache(parts.cache)
-    , m_diagnostics(parts.diagnostics)
-    , m_styleNames(parts.styleNames)
-    , m_options(parts.options) {}
+    : m_parts(parts) {}
 
 void ReadContext::SetDocument(const UTF16String& documentPath,
                               const UTF16String& sideFileDirectory) {
@@ -22,25 +16,25 @@ void ReadContext::SetDocument(const UTF16String& documentPath,
 }
 
 UTF8String ReadContext::OwnId(const xercesc::DOMElement& element) {
-    return m_ids.Map(UTF8String(UTF16String(element.getAttribute(u"ID"))));
+    return m_parts.ids.Map(UTF8String(UTF16String(element.getAttribute(u"ID"))));
 }
 
 UTF8String ReadContext::ReferenceId(const UTF8String& documentId) {
-    return m_ids.Map(documentId);
+    return m_parts.ids.Map(documentId);
 }
 
 ReferenceOutcome ReadContext::Require(const xercesc::DOMElement& reference,
                                       const UTF8String& documentId) {
     ReferenceOutcome outcome;
-    outcome.id = m_ids.Map(documentId);
-    outcome.object = m_collector.QueryObject(outcome.id);
+    outcome.id = m_parts.ids.Map(documentId);
+    outcome.object = m_parts.collector.QueryObject(outcome.id);
     if (outcome.object != nullptr)
         return outcome;
     // The registry knows elements by the id they are written with.
     outcome.dispatched = Dispatcher::DispatchById(*this, documentId);
-    outcome.object = m_collector.QueryObject(outcome.id);
+    outcome.object = m_parts.collector.QueryObject(outcome.id);
     if (outcome.object == nullptr && outcome.dispatched) {
-        const ElementRegistry::Entry* entry = m_registry.Find(documentId);
+        const ElementRegistry::Entry* entry = m_parts.registry.Find(documentId);
         outcome.deferred = entry != nullptr && entry->state == ElementRegistry::State::kPending;
     }
     if (outcome.object == nullptr && !outcome.deferred)
@@ -51,22 +45,22 @@ ReferenceOutcome ReadContext::Require(const xercesc::DOMElement& reference,
 
 bool ReadContext::ResolveHeld(const UTF8String& documentId, UTF8String& finalId) const {
     finalId = documentId;
-    if (m_ids.Active() && !m_ids.Find(documentId, finalId))
+    if (m_parts.ids.Active() && !m_parts.ids.Find(documentId, finalId))
         return false;
-    return m_collector.HasObject(finalId);
+    return m_parts.collector.HasObject(finalId);
 }
 
 IObject* ReadContext::Find(const UTF8String& id) const {
-    return m_collector.QueryObject(id);
+    return m_parts.collector.QueryObject(id);
 }
 
 bool ReadContext::Holds(const UTF8String& id) const {
-    return m_collector.HasObject(id);
+    return m_parts.collector.HasObject(id);
 }
 
 IObject* ReadContext::Adopt(std::unique_ptr<IObject> object) {
     IObject* held = object.get();
-    return m_collector.AddObject(std::move(object)) ? held : nullptr;
+    return m_parts.collector.AddObject(std::move(object)) ? held : nullptr;
 }
 
 HistoryStreamHandle ReadContext::HistoryStream() {

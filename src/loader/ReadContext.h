@@ -57,7 +57,7 @@ public:
     // prefix, whichever is met first.
     UTF8String OwnId(const xercesc::DOMElement& element);
     UTF8String ReferenceId(const UTF8String& documentId);
-    bool HasIdPrefix() const { return m_ids.Active(); }
+    bool HasIdPrefix() const { return m_parts.ids.Active(); }
 
     // References. An object not held yet is made now from its element when it waits in the
     // registry; a reference that names nothing made is recorded as unresolved.
@@ -70,16 +70,16 @@ public:
     bool Holds(const UTF8String& id) const;
     // Null when the collector refused the object (its id is held already); it is gone then.
     IObject* Adopt(std::unique_ptr<IObject> object);
-    const ObjectCollector& Collector() const { return m_collector; }
+    const ObjectCollector& Collector() const { return m_parts.collector; }
 
     // Loading.
-    ElementRegistry& Registry() { return m_registry; }
-    SideDataCache& Cache() { return m_cache; }
+    ElementRegistry& Registry() { return m_parts.registry; }
+    SideDataCache& Cache() { return m_parts.cache; }
     const UTF16String& DocumentPath() const { return m_documentPath; }
     const UTF16String& SideFileDirectory() const { return m_sideFileDirectory; }
     const UTF16String& AnimationFilePath() const { return m_animationFilePath; }
-    const StyleNameTables& StyleNames() const { return m_styleNames; }
-    const XMLProducerOptions* Options() const { return m_options; }
+    const StyleNameTables& StyleNames() const { return m_parts.styleNames; }
+    const XMLProducerOptions* Options() const { return m_parts.options; }
     const EventManager* Events() const { return m_events; }
     HistoryStreamHandle HistoryStream();
     // Ends the kernel history of the load.
@@ -87,18 +87,12 @@ public:
 
     void Report(DiagnosticCode code, DiagnosticSeverity severity,
                 const xercesc::DOMElement* element, const UTF8String& message) {
-        m_diagnostics.Record(code, severity, element, message);
+        m_parts.diagnostics.Record(code, severity, element, message);
     }
-    LoadDiagnostics& Diagnostics() { return m_diagnostics; }
+    LoadDiagnostics& Diagnostics() { return m_parts.diagnostics; }
 
 private:
-    ObjectCollector& m_collector;
-    ObjectIdMap& m_ids;
-    ElementRegistry& m_registry;
-    SideDataCache& m_cache;
-    LoadDiagnostics& m_diagnostics;
-    const StyleNameTables& m_styleNames;
-    const XMLProducerOptions* m_options;
+    Parts m_parts;
     const EventManager* m_events = nullptr;
     UTF16String m_documentPath;
     UTF16String m_sideFileDirectory;

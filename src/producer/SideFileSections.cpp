@@ -158,7 +158,7 @@ bool Read(const Section& section, const DOMElement& element, ReadContext& contex
     const UTF16String written(element.getAttribute(u"Path"));
     const UTF16String path = PathOf(section, element, context);
     if (IsOutsideTheDocumentFolder(element, written, context) ||
-        IsOutsideTheDocumentFolder(element, path, context))
+        (path != written && IsOutsideTheDocumentFolder(element, path, context)))
         return false;
     if (section.read(SectionInput{element, path, context, settings}))
         return true;
