@@ -8,6 +8,7 @@
 #include "orvik/api/IOUtil.h"
 #include "orvik/api/LocaleHelper.h"
 #include "orvik/api/StringUtil.h"
+#include "producer/DocumentFile.h"
 #include "producer/DocumentLoader.h"
 #include "xml_util/PropertyReader.h"
 #include "xml_util/XMLNames.h"
@@ -94,7 +95,7 @@ void XMLProducerImpl::BeginProcess(const IdSet& ids, const FilterOptions* filter
         RunAssertionHook();
         FileException error(UTF8String("Could not read the document " + m_documentPath.ToUTF8() +
                                        ": " + m_failureReason.Value()));
-        error.SetErrorCode(0);
+        error.SetErrorCode(m_failureCode);
         error.SetFileName(m_documentPath);
         error.SetReporter(kReporterRole);
         throw error;
@@ -181,10 +182,16 @@ UTF16String XMLProducerImpl::SideFileDirectory() const {
     return StringUtil::ExtractBranchPath(m_documentPath);
 }
 
+const XMLDocumentLimits& XMLProducerImpl::DocumentLimits() const {
+    static const XMLDocumentLimits defaults;
+    return m_options ? m_options->DocumentLimits() : defaults;
+}
+
 bool XMLProducerImpl::Initialize() {
     if (m_initialized)
         return true;
     m_diagnostics.Clear();
+    m_failureCode = 0;
     if (!ReadDocument()) {
         m_diagnostics.Record(
             CodeOfFailure(m_failureReason), DiagnosticSeverity::kError,
@@ -222,8 +229,10 @@ bool XMLProducerImpl::ExtractZipDocument() {
         UTF16String documentPath = m_documentPath;
         if (!XMLUtils::ComposeZipDirectoryAndXMLFileName(archivePath, zipDirectory, documentPath))
             return true;
-        if (!IOUtil::IsFileExisted(archivePath)) {
-            m_failureReason = UTF8String("the archive does not exist");
+        const std::string unusable = DocumentFile::CheckRegularFile(archivePath);
+        if (!unusable.empty()) {
+            m_failureReason = UTF8String("the archive " + unusable);
+            m_failureCode = kMissingFileErrorCode;
             RaiseMissingFileEvent(archivePath, m_failureReason);
             return false;
         }
@@ -236,6 +245,7 @@ bool XMLProducerImpl::ExtractZipDocument() {
         return true;
     } catch (...) {
         m_failureReason = DescribeCurrentException();
+        m_failureCode = kMissingFileErrorCode;
         RaiseMissingFileEvent(archivePath, m_failureReason);
         return false;
     }
@@ -244,7 +254,7 @@ bool XMLProducerImpl::ExtractZipDocument() {
 bool XMLProducerImpl::ParseDocument() {
     try {
         m_parser.reset();
-        m_parser = std::make_unique<DocumentParser>();
+        m_parser = std::make_unique<DocumentParser>(DocumentLimits());
         if (m_parser->Parse(m_documentPath))
             return true;
         m_failureReason = m_parser->FailureReason();

@@ -53,6 +53,7 @@ public:
     bool WantSubdivMeshes() const { return m_wantSubdivMeshes; }
     // The extraction folder of a zipped document, else the document's folder.
     UTF16String SideFileDirectory() const;
+    const XMLDocumentLimits& DocumentLimits() const;
     xercesc::XercesDOMParser* Parser() const { return m_parser ? &m_parser->Parser() : nullptr; }
     LoadDiagnostics& Diagnostics() { return m_diagnostics; }
     const LoadDiagnostics& Diagnostics() const { return m_diagnostics; }
@@ -96,6 +97,9 @@ private:
     UTF16String m_zipDirectory;
     // Why the document could not be read, for the exception that reaches the host.
     UTF8String m_failureReason;
+    // The error code BeginProcess reports with m_failureReason: 13 for an archive that could not
+    // be opened or extracted.
+    int m_failureCode = 0;
 };
 
 } // namespace Orvik

@@ -4,6 +4,7 @@ namespace Orvik {
 
 struct XMLProducerOptions::Record {
     bool wantRestoreInsecureVeldFiles = false;
+    XMLDocumentLimits documentLimits;
 };
 
 XMLProducerOptions::XMLProducerOptions()
@@ -26,6 +27,14 @@ void XMLProducerOptions::SetWantRestoreInsecureVeldFiles(bool want) {
 
 bool XMLProducerOptions::WantRestoreInsecureVeldFiles() const {
     return m_record->wantRestoreInsecureVeldFiles;
+}
+
+void XMLProducerOptions::SetDocumentLimits(const XMLDocumentLimits& limits) {
+    m_record->documentLimits = limits;
+}
+
+const XMLDocumentLimits& XMLProducerOptions::DocumentLimits() const {
+    return m_record->documentLimits;
 }
 
 } // namespace Orvik

@@ -48,8 +48,9 @@ TEST_F(ProducerZipTest, MissingArchiveRaisesOneEventThenFileException) {
             producer.BeginProcess(IdSet(), &m_filter, &events);
             FAIL() << "expected FileException";
         } catch (const FileException& e) {
-            EXPECT_EQ(e.ErrorCode(), 0);
+            EXPECT_EQ(e.ErrorCode(), 13);
             EXPECT_EQ(e.FileName().ToUTF8(), path);
+            EXPECT_NE(e.Message().Value().find("the archive does not exist"), std::string::npos);
         }
         ASSERT_EQ(events.records.size(), 1u);
         EXPECT_EQ(events.records[0].eventType, 0);

@@ -70,7 +70,7 @@ TEST_F(InspectorTest, CommandLineExitCodesAndOutputs) {
         {xml + " --prefix", 2, {"--prefix"}},
         {xml + " " + zip, 2, {"orvik-xml-inspect: "}},
         {"--help", 0, {"--diagnostics"}},
-        {absent, 1, {"error code: 0", "file: " + absent, "archive does not exist"}},
+        {absent, 1, {"error code: 13", "file: " + absent, "archive does not exist"}},
         {zip + " --json --all", 0, {"{\n  \"document\": \"" + zip, "\"IsFileValid\": true"}},
         {xml + " --json", 0, {"{\n  \"document\": \"" + xml, "\"IsFileValid\": true"}},
         {xml + " --prefix P", 0, {"document: " + xml}},

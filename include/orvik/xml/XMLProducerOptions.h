@@ -1,6 +1,7 @@
 #pragma once
 
 #include "orvik/api/BaseOptions.h"
+#include "orvik/xml/XMLDocumentLimits.h"
 
 #include <memory>
 
@@ -17,6 +18,10 @@ public:
     // Lets the kernel restore body files that it flags as insecure.
     void SetWantRestoreInsecureVeldFiles(bool want);
     bool WantRestoreInsecureVeldFiles() const;
+
+    // Bounds a document must keep to be parsed at all.
+    void SetDocumentLimits(const XMLDocumentLimits& limits);
+    const XMLDocumentLimits& DocumentLimits() const;
 
 private:
     struct Record;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+namespace Orvik {
+
+// Bounds that a document must keep before it is parsed, so that a hostile one fails quickly
+// with a clear error instead of exhausting time or memory. The defaults lie far beyond any
+// real document; docs/limits.md lists them.
+struct XMLDocumentLimits {
+    // Size of the document file itself.
+    std::uint64_t maxDocumentBytes = std::uint64_t{8} << 30;
+    // Levels of element nesting, the document element being the first.
+    std::uint64_t maxDepth = 1000;
+    // Attributes of one element, namespace declarations included.
+    std::uint64_t maxAttributesPerElement = 1000;
+    // Namespace declarations ("xmlns" and "xmlns:...") of one element.
+    std::uint64_t maxNamespaceDeclarationsPerElement = 64;
+    // Characters of one attribute value or of one run of text between two tags, as written.
+    std::uint64_t maxValueLength = std::uint64_t{1} << 30;
+    // Elements in the whole document.
+    std::uint64_t maxElements = std::uint64_t{100} * 1000 * 1000;
+};
+
+} // namespace Orvik
