@@ -34,9 +34,10 @@ void Register(const DOMElement& element, const KindRow& kind, ReadContext& conte
 
 class MainPass {
 public:
-    MainPass(ReadContext& context, LoadedDocument& loaded)
+    MainPass(ReadContext& context, LoadedDocument& loaded, SideFileSections::Settings& settings)
         : m_context(context)
-        , m_loaded(loaded) {}
+        , m_loaded(loaded)
+        , m_settings(settings) {}
 
     void Visit(const DOMElement& element) {
         if (const KindRow* kind = KindTable::Find(element.getNodeName(), Place::kTopLevel))
@@ -59,7 +60,7 @@ private:
 
     ReadContext& m_context;
     LoadedDocument& m_loaded;
-    SideFileSections::Settings m_settings;
+    SideFileSections::Settings& m_settings;
 };
 
 bool HasSingleComponentUnderRoot(const XMLFile& file, const ReadContext& context) {
@@ -94,9 +95,10 @@ LoadedDocument DocumentLoader::LoadDocument(const xercesc::DOMDocument* document
     const DOMElement* root = document ? document->getDocumentElement() : nullptr;
     if (root == nullptr)
         return loaded;
+    SideFileSections::Settings settings;
     if (wantSubdivMeshes)
-        SideFileSections::ReadSubdivisionSections(*root, context);
-    MainPass pass(context, loaded);
+        SideFileSections::ReadSubdivisionSections(*root, context, settings);
+    MainPass pass(context, loaded, settings);
     ElementWalk::ForEachChildElement(*root,
                                      [&pass](const DOMElement& element) { pass.Visit(element); });
     pass.Finish();

@@ -91,25 +91,37 @@ const XMLFileQueryResult* XMLProducerImpl::QueryFile() {
 void XMLProducerImpl::BeginProcess(const IdSet& ids, const FilterOptions* filter,
                                    const EventManager* events) {
     m_events = events;
-    if (!Initialize()) {
-        RunAssertionHook();
-        FileException error(UTF8String("Could not read the document " + m_documentPath.ToUTF8() +
-                                       ": " + m_failureReason.Value()));
-        error.SetErrorCode(m_failureCode);
-        error.SetFileName(m_documentPath);
-        error.SetReporter(kReporterRole);
-        throw error;
-    }
+    if (!Initialize())
+        ThrowReadFailure();
     SelectSubdivMeshes(ids, filter);
     m_readContext.SetEvents(events);
     m_readContext.SetDocument(m_documentPath, SideFileDirectory());
-    LoadedDocument loaded =
-        DocumentLoader::LoadDocument(Parser()->getDocument(), m_readContext, m_wantSubdivMeshes);
-    m_universe = std::move(loaded.universe);
-    m_rootId = std::move(loaded.rootId);
-    if (!loaded.propertyFileName.IsEmpty())
-        m_propertyFileName = loaded.propertyFileName;
-    LoadProperties();
+    try {
+        LoadedDocument loaded = DocumentLoader::LoadDocument(Parser()->getDocument(), m_readContext,
+                                                             m_wantSubdivMeshes);
+        m_universe = std::move(loaded.universe);
+        m_rootId = std::move(loaded.rootId);
+        if (!loaded.propertyFileName.IsEmpty())
+            m_propertyFileName = loaded.propertyFileName;
+        LoadProperties();
+    } catch (const Exception&) {
+        throw;
+    } catch (...) {
+        // Out of memory and library errors reach the host as the documented exception.
+        m_failureReason = DescribeCurrentException();
+        m_failureCode = 0;
+        ThrowReadFailure();
+    }
+}
+
+void XMLProducerImpl::ThrowReadFailure() const {
+    RunAssertionHook();
+    FileException error(UTF8String("Could not read the document " + m_documentPath.ToUTF8() + ": " +
+                                   m_failureReason.Value()));
+    error.SetErrorCode(m_failureCode);
+    error.SetFileName(m_documentPath);
+    error.SetReporter(kReporterRole);
+    throw error;
 }
 
 UTF16String XMLProducerImpl::PropertyFilePath() const {

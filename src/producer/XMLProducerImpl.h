@@ -60,6 +60,8 @@ public:
 
 private:
     bool Initialize();
+    // Throws the FileException that tells the host why the document could not be read.
+    [[noreturn]] void ThrowReadFailure() const;
     // Extracts a zipped document and parses it; false with the reason kept.
     bool ReadDocument();
     bool ExtractZipDocument();

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace Orvik::Test {
@@ -12,10 +13,15 @@ namespace fs = std::filesystem;
 // The document lies in "doc/"; "outside.bin" beside that folder must never be opened.
 class SideFileLocationTest : public LoaderFixture {
 protected:
-    std::vector<std::string> RefusedSections(const std::string& path) {
+    // The sections whose file was refused with the code, in the order of the load.
+    std::vector<std::string>
+    RefusedSections(const std::string& path,
+                    DiagnosticCode code = DiagnosticCode::kOutsideDocumentFolder,
+                    const XMLDocumentLimits& limits = {}) {
         fs::create_directories(m_dir.Root() / "doc");
         m_dir.Write("outside.bin", "not for the document");
         m_options = XMLProducerOptions();
+        m_options.SetDocumentLimits(limits);
         const std::string document = Write(
             [&](Writer::XmlDocumentBuilder& b) {
                 b.Element("SatInfo", {{"Path", path}});
@@ -31,7 +37,7 @@ protected:
                               &wantsSubdivision, nullptr);
         std::vector<std::string> refused;
         for (const XMLLoadDiagnostic& entry : producer.Diagnostics().Entries())
-            if (entry.code == DiagnosticCode::kOutsideDocumentFolder)
+            if (entry.code == code)
                 refused.push_back(entry.element.Value());
         return refused;
     }
@@ -46,11 +52,13 @@ protected:
         {"SubdivMeshInfo", "GenerateSubdivMesh"}};
 };
 
+const std::vector<std::string> kAllSections{
+    "SubdivMeshInfo",  "SatInfo",  "PropertyInfo",       "GeometryInfo",
+    "MeshSegmentInfo", "MeshInfo", "AmbrelMaterialInfo", "SubObjectPersistentIdInfo",
+    "AnimationInfo"};
+
 TEST_F(SideFileLocationTest, EverySectionRefusesAFileOutsideTheDocumentFolder) {
-    const std::vector<std::string> all{
-        "SubdivMeshInfo",  "SatInfo",  "PropertyInfo",       "GeometryInfo",
-        "MeshSegmentInfo", "MeshInfo", "AmbrelMaterialInfo", "SubObjectPersistentIdInfo",
-        "AnimationInfo"};
+    const std::vector<std::string>& all = kAllSections;
     fs::create_directories(m_dir.Root() / "doc" / "sub");
     fs::create_directory_symlink(m_dir.Root(), m_dir.Root() / "doc" / "up");
     const struct {
@@ -70,6 +78,42 @@ TEST_F(SideFileLocationTest, EverySectionRefusesAFileOutsideTheDocumentFolder) {
         SCOPED_TRACE(c.path);
         EXPECT_EQ(RefusedSections(c.path), c.refused ? all : std::vector<std::string>{});
     }
+}
+
+// Reading a pipe would hang and a huge file would exhaust memory.
+TEST_F(SideFileLocationTest, SectionsReadOnlyRegularFilesWithinTheSizeLimitsOnce) {
+    fs::create_directories(m_dir.Root() / "doc" / "folder.bin");
+    ASSERT_EQ(::mkfifo((m_dir.Root() / "doc" / "pipe.bin").c_str(), 0600), 0);
+    m_dir.Write("doc/ten.bin", "0123456789");
+    XMLDocumentLimits perFile;
+    perFile.maxSideFileBytes = 9;
+    XMLDocumentLimits total;
+    total.maxTotalSideFileBytes = 15;
+    const std::vector<std::string> allButFirst(kAllSections.begin() + 1, kAllSections.end());
+    EXPECT_EQ(RefusedSections("pipe.bin", DiagnosticCode::kSideFileUnreadable), kAllSections);
+    EXPECT_EQ(RefusedSections("folder.bin", DiagnosticCode::kSideFileUnreadable), kAllSections);
+    EXPECT_EQ(RefusedSections("ten.bin", DiagnosticCode::kLimitReached, perFile), kAllSections);
+    EXPECT_EQ(RefusedSections("ten.bin", DiagnosticCode::kLimitReached, total), allButFirst);
+    EXPECT_EQ(RefusedSections("ten.bin", DiagnosticCode::kLimitReached),
+              std::vector<std::string>{});
+}
+
+// A document naming one file in many sections must not make us read it so often.
+TEST_F(SideFileLocationTest, AFileNamedByManySectionsOfOneKindIsReadOnce) {
+    fs::create_directories(m_dir.Root() / "doc");
+    m_dir.Write("doc/ten.bin", "0123456789");
+    const std::string document = Write(
+        [&](Writer::XmlDocumentBuilder& b) {
+            for (int i = 0; i < 500; ++i)
+                b.Element("MeshInfo", {{"GenerateMesh", "True"}, {"Path", "ten.bin"}});
+        },
+        "doc/doc.xml");
+    XMLProducerImpl producer(UTF16String(document), &m_options);
+    producer.BeginProcess(IdSet(), &m_filter, nullptr);
+    std::size_t repeats = 0;
+    for (const XMLLoadDiagnostic& entry : producer.Diagnostics().Entries())
+        repeats += entry.message.Value().find("is not read again") != std::string::npos;
+    EXPECT_EQ(repeats, 499u);
 }
 
 } // namespace

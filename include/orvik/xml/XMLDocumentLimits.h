@@ -20,6 +20,10 @@ struct XMLDocumentLimits {
     std::uint64_t maxValueLength = std::uint64_t{1} << 30;
     // Elements in the whole document.
     std::uint64_t maxElements = std::uint64_t{100} * 1000 * 1000;
+    // Size of one side file named by an info section.
+    std::uint64_t maxSideFileBytes = std::uint64_t{4} << 30;
+    // Bytes of all side files that the info sections of one load name together.
+    std::uint64_t maxTotalSideFileBytes = std::uint64_t{16} << 30;
 };
 
 } // namespace Orvik
