@@ -119,8 +119,9 @@ TEST_F(CalloutTest, AnnotationPlaneIsTheLastPlaneThatResolves) {
         LoadXml(std::string(R"(<IWorkPlane ID="a-plane"/><IAnnotationCallout ID="c">)") + c.plane +
                 R"(</IAnnotationCallout><IWorkPlane ID="z-plane"/>)");
         EXPECT_EQ(PlaneOf(Get<IAnnotationCallout>("c")), c.id);
-        if (c.id == std::optional<std::string>("inline"))
+        if (c.id == std::optional<std::string>("inline")) {
             EXPECT_EQ(KindOf(Find("inline")), ObjectKindEnum::kWorkPlane);
+        }
     }
 }
 
