@@ -1,5 +1,7 @@
 #include "orvik/api/ObjectKind.h"
 
+#include "orvik/api/IAnnotationCallout.h"
+#include "orvik/api/IAnnotationCalloutElement.h"
 #include "orvik/api/IAssembly.h"
 #include "orvik/api/IBrep.h"
 #include "orvik/api/ICoordSys.h"
@@ -41,6 +43,10 @@ public:
     void Visit(IGeometricSet&) override { kind = ObjectKindEnum::kGeometricSet; }
     void Visit(IExtensionGeometry&) override { kind = ObjectKindEnum::kExtensionGeometry; }
     void Visit(ISketch&) override { kind = ObjectKindEnum::kSketch; }
+    void Visit(IAnnotationCallout&) override { kind = ObjectKindEnum::kAnnotationCallout; }
+    void Visit(IAnnotationCalloutElement&) override {
+        kind = ObjectKindEnum::kAnnotationCalloutElement;
+    }
 
     ObjectKindEnum kind = ObjectKindEnum::kUnknown;
 };

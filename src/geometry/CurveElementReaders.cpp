@@ -94,6 +94,28 @@ bool CurveElementReaders::ReadSetCurve(ReadContext& context, const DOMElement& e
     return listed;
 }
 
+bool CurveElementReaders::ReadCalloutCurve(ReadContext& context, const DOMElement& element,
+                                           const ExternalGeometryTables& tables, UTF8String& id) {
+    const UTF8String asRead = IdAsRead(element);
+    if (tables.curvesById.count(asRead) != 0) {
+        UTF8String registered;
+        if (ParseStreamCurveElement(context, element, tables.curvesById, registered))
+            id = registered;
+        return true;
+    }
+    if (tables.edgeCurvesByDxid.count(asRead) == 0) {
+        context.Report(DiagnosticCode::kUnresolvedReference, DiagnosticSeverity::kInfo, &element,
+                       UTF8String("no curve of the side files has the id \"" + asRead.Value() +
+                                  "\"; passed over"));
+        return true;
+    }
+    IObject* curve = ReadKernelCurve(context, element, tables.edgeCurvesByDxid);
+    if (curve == nullptr)
+        return false;
+    id = curve->Id();
+    return true;
+}
+
 IObject* CurveElementReaders::ReadKernelCurve(ReadContext& context, const DOMElement& element,
                                               const EdgeCurveTable& edgeCurvesByDxid) {
     auto curve = std::make_unique<XMLCurve>(&context);

@@ -36,6 +36,11 @@ public:
     // curves were read. Both are offered under one id; the collector keeps the first.
     static bool ReadSetCurve(ReadContext& context, const xercesc::DOMElement& element,
                              const ExternalGeometryTables& tables, UTF8String& id);
+    // A curve a callout element points at: the stream curve waiting under the element's id,
+    // else a kernel curve when the kernel curves hold that id; none, and no failure, when
+    // neither table holds it. False only when the kernel curve could not be made.
+    static bool ReadCalloutCurve(ReadContext& context, const xercesc::DOMElement& element,
+                                 const ExternalGeometryTables& tables, UTF8String& id);
     // A kernel curve made from the element (a sketch's curves). Null when the element cannot
     // be read or the collector refuses the curve.
     static IObject* ReadKernelCurve(ReadContext& context, const xercesc::DOMElement& element,

@@ -66,6 +66,9 @@ TakeOutcome TakeCurve(const DOMElement& element, ReadContext& context, Place pla
             outcome.id = curve->Id();
         }
         break;
+    case Place::kCalloutElement:
+        outcome.read = CurveElementReaders::ReadCalloutCurve(context, element, tables, outcome.id);
+        break;
     case Place::kSketchCurves:
         if (IObject* curve =
                 CurveElementReaders::ReadKernelCurve(context, element, tables.edgeCurvesByDxid)) {
@@ -95,22 +98,24 @@ constexpr KindRow Made(const XMLCh* name, Places places, Places stopsSetIn,
 }
 
 constexpr KindRow Taken(const XMLCh* name, Places places, bool topLevelNeedsId,
-                        TakeOutcome (*take)(const DOMElement&, ReadContext&, Place)) {
-    return KindRow{name,    places,  kNowhere, FailurePolicy::kKeep, topLevelNeedsId, nullptr,
+                        TakeOutcome (*take)(const DOMElement&, ReadContext&, Place),
+                        Places stopsSetIn = kNowhere) {
+    return KindRow{name,    places,  stopsSetIn, FailurePolicy::kKeep, topLevelNeedsId, nullptr,
                    nullptr, nullptr, take};
 }
 
 const std::array<KindRow, 12> kRows{{
     Taken(u"IBrep", kAnywhereButSketches, true, TakeBrep),
-    Taken(u"ICurve", kAnywhereButSketches | Place::kSketchCurves, false, TakeCurve),
-    Taken(u"IPolygonMesh", kAnywhereButSketches, false, TakeMesh),
+    Taken(u"ICurve", kAnywhereButSketches | Place::kSketchCurves | Place::kCalloutElement, false,
+          TakeCurve, static_cast<Places>(Place::kCalloutElement)),
+    Taken(u"IPolygonMesh", kAnywhereButSketches | Place::kCalloutElement, false, TakeMesh),
     Made<XMLExtensionGeometry>(u"IExtensionGeometry", kAnywhereButSketches,
                                static_cast<Places>(Place::kPart),
                                FailurePolicy::kDestroyAndConsume),
     Made<XMLGeometricSet>(u"IGeometricSet", Place::kTopLevel | kComponents | Place::kGeometricSet,
                           Place::kPart | Place::kGeometricSet,
                           FailurePolicy::kDestroyAndRetryLater),
-    Made<XMLPoint>(u"IPoint", kAnywhereButSketches | Place::kSketchPoints,
+    Made<XMLPoint>(u"IPoint", kAnywhereButSketches | Place::kSketchPoints | Place::kCalloutElement,
                    static_cast<Places>(Place::kPart), FailurePolicy::kDestroyAndConsume),
     Made<XMLSketch>(u"ISketch", Place::kTopLevel | kComponents, static_cast<Places>(Place::kPart),
                     FailurePolicy::kDestroyAndRetryLater),
@@ -118,8 +123,8 @@ const std::array<KindRow, 12> kRows{{
                         FailurePolicy::kDestroyAndRetryLater),
     Made<XMLWorkAxis>(u"IWorkAxis", Place::kTopLevel | kComponents, kNowhere,
                       FailurePolicy::kDestroyAndRetryLater),
-    Made<XMLWorkPlane>(u"IWorkPlane", Place::kTopLevel | kComponents, kNowhere,
-                       FailurePolicy::kDestroyAndRetryLater),
+    Made<XMLWorkPlane>(u"IWorkPlane", Place::kTopLevel | kComponents | Place::kAnnotationPlane,
+                       kNowhere, FailurePolicy::kDestroyAndRetryLater),
     Made<XMLWorkPoint>(u"IWorkPoint", Place::kTopLevel | kComponents, kNowhere,
                        FailurePolicy::kDestroyAndRetryLater),
     Made<XMLCoordSys>(u"ICoordSys", kComponents, kNowhere, FailurePolicy::kDestroyAndRetryLater),

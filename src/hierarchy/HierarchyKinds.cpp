@@ -36,28 +36,12 @@ TakeOutcome TakeInstance(const DOMElement& element, ReadContext& context, Place 
     return outcome;
 }
 
-// A reference to an object defined elsewhere. Parts refer only to objects made already; the
-// others have the object made now, so they do not depend on the order of ids. An object too
-// deep to make now is made by the loading pass later: sets keep its id, since they look their
-// children up at each call.
-// A reference that names nothing lists nothing; it is recorded as unresolved, not as failed.
-TakeOutcome TakeReference(const DOMElement& element, ReadContext& context, Place place) {
+// A container's reference to an object read before it. A reference that names nothing lists
+// nothing; it is recorded as unresolved, not as failed.
+TakeOutcome TakeReference(const DOMElement& element, ReadContext& context, Place) {
     TakeOutcome outcome;
     outcome.read = true;
-    const UTF8String documentId(UTF16String(element.getAttribute(u"ID")));
-    if (place == Place::kPart) {
-        if (!context.ResolveHeld(documentId, outcome.id)) {
-            context.Report(DiagnosticCode::kUnresolvedReference, DiagnosticSeverity::kWarning,
-                           &element,
-                           UTF8String("no object with the id \"" + documentId.Value() +
-                                      "\" was made before the part"));
-            outcome.id = UTF8String();
-        }
-        return outcome;
-    }
-    const ReferenceOutcome reference = context.Require(element, documentId);
-    if (reference.object != nullptr || reference.deferred)
-        outcome.id = reference.id;
+    context.ResolveChild(element, outcome.id);
     return outcome;
 }
 
@@ -79,7 +63,8 @@ const std::array<KindRow, 5> kRows{{
             nullptr, nullptr, nullptr, TakeInstance},
     KindRow{u"Child",
             Place::kAssembly | Place::kPart | Place::kGeometricSet | Place::kExtensionGeometry |
-                Place::kSketchPoints | Place::kSketchCurves,
+                Place::kSketchPoints | Place::kSketchCurves | Place::kCallout |
+                Place::kCalloutElement | Place::kAnnotationPlane,
             kNowhere, FailurePolicy::kKeep, false, nullptr, nullptr, nullptr, TakeReference},
 }};
 

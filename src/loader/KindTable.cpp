@@ -15,15 +15,14 @@ constexpr KindRow NotReadYet(const XMLCh* name, Places places, Places stopsSetIn
 }
 
 const KindRow kNotReadYet[] = {
-    NotReadYet(u"IAnnotationCallout", Place::kTopLevel | Place::kAssembly | Place::kPart,
-               static_cast<Places>(Place::kPart)),
     NotReadYet(u"IAssemblyFeatureOverride", static_cast<Places>(Place::kAssembly), kNowhere),
 };
 
 std::vector<const KindRow*> CollectRows() {
     std::vector<const KindRow*> rows;
     const KindRows notReadYet{kNotReadYet, sizeof kNotReadYet / sizeof kNotReadYet[0]};
-    for (const KindRows& list : {HierarchyKindRows(), GeometryKindRows(), notReadYet})
+    for (const KindRows& list :
+         {HierarchyKindRows(), GeometryKindRows(), AnnotationKindRows(), notReadYet})
         for (std::size_t i = 0; i < list.size; ++i)
             rows.push_back(&list.rows[i]);
     return rows;
@@ -75,6 +74,12 @@ const char* KindTable::PlaceName(Place place) {
         return "a sketch's child set";
     case Place::kSketchCurves:
         return "a sketch's curve set";
+    case Place::kCallout:
+        return "an annotation callout";
+    case Place::kCalloutElement:
+        return "a callout element";
+    case Place::kAnnotationPlane:
+        return "an annotation plane";
     }
     return "a container";
 }

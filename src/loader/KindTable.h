@@ -22,6 +22,9 @@ enum class Place : std::uint16_t {
     kExtensionGeometry = 1u << 4, // extension geometry's "ChildSet"
     kSketchPoints = 1u << 5,      // a sketch's "ChildSet"
     kSketchCurves = 1u << 6,      // a sketch's "CurveSet"
+    kCallout = 1u << 7,           // an annotation callout's "ChildSet"
+    kCalloutElement = 1u << 8,    // a callout element's "ChildSet"
+    kAnnotationPlane = 1u << 9,   // a callout's "AnnotationPlane"
 };
 using Places = std::uint16_t;
 
@@ -98,6 +101,7 @@ struct KindRows {
 // Each subsystem lists its kinds once, beside their readers.
 KindRows HierarchyKindRows();
 KindRows GeometryKindRows();
+KindRows AnnotationKindRows();
 
 // Every element kind of the document, looked up by name.
 class KindTable {

@@ -50,6 +50,17 @@ bool ReadContext::ResolveHeld(const UTF8String& documentId, UTF8String& finalId)
     return m_parts.collector.HasObject(finalId);
 }
 
+bool ReadContext::ResolveChild(const xercesc::DOMElement& reference, UTF8String& finalId) {
+    const UTF8String documentId(UTF16String(reference.getAttribute(u"ID")));
+    if (ResolveHeld(documentId, finalId))
+        return true;
+    Report(DiagnosticCode::kUnresolvedReference, DiagnosticSeverity::kWarning, &reference,
+           UTF8String("no object with the id \"" + documentId.Value() +
+                      "\" was read before its container; the reference adds nothing"));
+    finalId = UTF8String();
+    return false;
+}
+
 IObject* ReadContext::Find(const UTF8String& id) const {
     return m_parts.collector.QueryObject(id);
 }

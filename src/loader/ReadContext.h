@@ -64,6 +64,10 @@ public:
     ReferenceOutcome Require(const xercesc::DOMElement& reference, const UTF8String& documentId);
     // Only objects held already, and no new id is given: false when the reference names none.
     bool ResolveHeld(const UTF8String& documentId, UTF8String& finalId) const;
+    // A container's "Child": only objects held already when the container is read, never made
+    // on demand, so what a container lists does not hang on the order of ids. A reference that
+    // names none is recorded with its id.
+    bool ResolveChild(const xercesc::DOMElement& reference, UTF8String& finalId);
 
     // Objects.
     IObject* Find(const UTF8String& id) const;

@@ -84,6 +84,17 @@ std::vector<std::string> ChildIds(const Container& container) {
     return ids;
 }
 
+// The message of the exception a child index not below the count throws.
+template <typename Container>
+std::string ChildAtMessage(const Container& container, std::uint64_t index) {
+    try {
+        container.ChildAt(index);
+    } catch (const GeneralException& error) {
+        return error.Message().Value();
+    }
+    return "no exception";
+}
+
 // Answers as optionals, empty where the object leaves the value unspecified.
 inline std::optional<std::string> ChangeKeyOf(const IObject& object) {
     UTF16String key;

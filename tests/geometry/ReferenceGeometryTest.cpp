@@ -254,7 +254,7 @@ TEST_F(ReferenceGeometryTest, ComponentsMakeEveryKindAndTheDocumentAllButFrames)
     LoadXml(R"(<IFile ID="f1" IsRoot="True"><ChildSet><Child ID="a1"/></ChildSet></IFile>)"
             "<IAssembly ID=\"a1\"><ChildSet>" +
             EveryKind("a_") +
-            R"(<Child ID="p1"/></ChildSet></IAssembly><IPart ID="p1"><ChildSet>)" +
+            R"(<Child ID="a0"/></ChildSet></IAssembly><IPart ID="a0"><ChildSet>)" +
             EveryKind("p_") + "</ChildSet></IPart>" + EveryKind("t_"));
     std::vector<Child> inAssembly, inPart;
     for (const auto& [kind, objectKind] : kEveryKind) {
@@ -264,9 +264,10 @@ TEST_F(ReferenceGeometryTest, ComponentsMakeEveryKindAndTheDocumentAllButFrames)
         EXPECT_EQ(KindOf(Find("t_" + kind)), framed ? ObjectKindEnum::kUnknown : objectKind)
             << kind;
     }
-    inAssembly.emplace_back("p1", ObjectKindEnum::kPart);
+    // Read before the assembly, so its reference resolves.
+    inAssembly.emplace_back("a0", ObjectKindEnum::kPart);
     EXPECT_EQ(ChildrenOf(Get<IAssembly>("a1")), inAssembly);
-    EXPECT_EQ(ChildrenOf(Get<IPart>("p1")), inPart);
+    EXPECT_EQ(ChildrenOf(Get<IPart>("a0")), inPart);
     EXPECT_EQ(ChildIds(Get<IGeometricSet>("p_IGeometricSet")),
               std::vector<std::string>{"p_set-pt"});
     // Made once: the entry is done and a second dispatch makes nothing.

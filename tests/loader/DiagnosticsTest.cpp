@@ -28,8 +28,8 @@ using DiagnosticsTest = LoaderFixture;
 TEST_F(DiagnosticsTest, EachSkipIsRecordedOnceWithItsPath) {
     XMLProducerImpl& producer = Load(R"(<MeshInfo GenerateMesh="True" Path="missing.stream"/>
         <IFile ID="f" IsRoot="True"><ChildSet><Child ID="a1"/></ChildSet></IFile>
-        <IAssembly ID="a1"><ChildSet><Child ID="p1"/><Child ID="nowhere"/></ChildSet></IAssembly>
-        <IPart ID="p1"/><IPart/>)");
+        <IAssembly ID="a1"><ChildSet><Child ID="a0"/><Child ID="nowhere"/></ChildSet></IAssembly>
+        <IPart ID="a0"/><IPart/>)");
     const std::vector<Seen> seen = SeenIn(producer);
     ASSERT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen[0].code, "side-file-unreadable");

@@ -10,9 +10,10 @@
 namespace Orvik::Test {
 namespace {
 
-constexpr Place kPlaces[] = {Place::kTopLevel,     Place::kAssembly,          Place::kPart,
-                             Place::kGeometricSet, Place::kExtensionGeometry, Place::kSketchPoints,
-                             Place::kSketchCurves};
+constexpr Place kPlaces[] = {
+    Place::kTopLevel,          Place::kAssembly,       Place::kPart,         Place::kGeometricSet,
+    Place::kExtensionGeometry, Place::kSketchPoints,   Place::kSketchCurves, Place::kCallout,
+    Place::kCalloutElement,    Place::kAnnotationPlane};
 
 std::string NameOf(const KindRow& row) {
     return XMLStrUtil::XMLStrToAStr(row.name).Value();
@@ -36,7 +37,9 @@ TEST(KindTableTest, OnlyTheseKindsEndTheSetTheyFailIn) {
         {Place::kPart,
          {"IPoint", "IPointCloud", "IGeometricSet", "ISketch", "IExtensionGeometry",
           "IAnnotationCallout"}},
-        {Place::kGeometricSet, {"IGeometricSet"}}};
+        {Place::kGeometricSet, {"IGeometricSet"}},
+        {Place::kCallout, {"IAnnotationCalloutElement"}},
+        {Place::kCalloutElement, {"ICurve"}}};
     for (const Place place : kPlaces) {
         std::set<std::string> actual;
         for (const KindRow* row : KindTable::Rows())
@@ -57,7 +60,10 @@ TEST_F(LoaderFixture, EveryKindIsReachedFromEachPlaceItNames) {
         {Place::kGeometricSet, {"IGeometricSet", "ChildSet"}},
         {Place::kExtensionGeometry, {"IExtensionGeometry", "ChildSet"}},
         {Place::kSketchPoints, {"ISketch", "ChildSet"}},
-        {Place::kSketchCurves, {"ISketch", "CurveSet"}}};
+        {Place::kSketchCurves, {"ISketch", "CurveSet"}},
+        {Place::kCallout, {"IAnnotationCallout", "ChildSet"}},
+        {Place::kCalloutElement, {"IAnnotationCalloutElement", "ChildSet"}},
+        {Place::kAnnotationPlane, {"IAnnotationCallout", "AnnotationPlane"}}};
     std::map<std::string, std::string> expectedCode;
     XMLProducerImpl& producer = Load([&](Writer::XmlDocumentBuilder& b) {
         for (const auto& [place, container] : containers) {

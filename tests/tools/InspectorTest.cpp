@@ -157,6 +157,37 @@ TEST_F(InspectorTest, ObjectsOfTheSampleShowAsWritten) {
          R"(["kSketchType_3D",["sketch-axis-line","sketch-origin"]])"},
         {"sketch-axis-line", "/KernelCurveCount", "[1]"},
         {"extension-marks", "/ChildAt", R"([["mark-1"]])"},
+        {"part-notes", "/ChildAt", R"([["note-bearing","note-housing"]])"},
+        {"note-bearing", "/IsVisible /AnnotationPlane /ChildAt",
+         R"([true,"note-plane",["note-leader","note-targets"]])"},
+        {"note-plane", "/interface /Origin /ReferenceDirection",
+         R"(["IWorkPlane",{"x":30,"y":30,"z":20},{"x":1,"y":0,"z":0}])"},
+        {"note-bearing", "/Text/Origin /Text/Transform/11 /Text/TextLineCount",
+         R"([{"x":32,"y":34,"z":20},0.5,2])"},
+        {"note-bearing", "/Text/TextJustification /Text/IsVertical /Text/LengthUnit",
+         R"([2,false,"kUnitType_Millimeter"])"},
+        {"note-bearing", "/Text/TextLineAt/0/TextAlignment /Text/TextLineAt/0/Indentation",
+         "[1,2.5]"},
+        {"note-bearing", "/Text/TextLineAt/0/TextFragmentAt/0",
+         R"([{"interface":"ITextFragment","Value":"Bearing ","FontName":"Sans",)"
+         R"("IsBold":true,"FontSize":3.5}])"},
+        {"note-bearing", "/Text/TextLineAt/0/TextFragmentAt/1",
+         R"([{"interface":"ITextFragment","Value":"6204-2RS",)"
+         R"("TextColor":{"r":0.8,"g":0.1,"b":0.1,"a":1},)"
+         R"("TextBackgroundColor":{"r":1,"g":1,"b":0.8,"a":0.5},"IsItalic":true,)"
+         R"("IsUnderlined":true,"Height":3.5,"Width":2}])"},
+        {"note-bearing", "/Text/TextLineAt/1/TextFragmentCount /Text/TextLineAt/1/TextFragmentAt/1",
+         R"([2,{"interface":"ITextFragment","Value":"NLGI 2","IsOverlined":false,)"
+         R"("ScriptType":1}])"},
+        {"note-leader", "/interface /Styles /ChildAt",
+         R"(["IAnnotationCalloutElement",["style-leader"],)"
+         R"(["curve-leader","note-leader-tip","mesh-badge"]])"},
+        {"curve-leader", "/CurveDataAt/0/interface", R"(["IStraightData"])"},
+        {"mesh-badge", "/PolygonCount", "[2]"},
+        {"note-targets", "/ChildAt", R"([["curve-line","point-datum","mesh-base"]])"},
+        {"note-housing",
+         "/IsVisible /AnnotationPlane /ChildAt /Text/TextLineAt/0/TextFragmentAt/0/Value",
+         R"([false,"plane-mid",["note-targets"],"Seal both halves"])"},
     };
     for (const auto& [id, pointers, expected] : cases) {
         SCOPED_TRACE(id);
@@ -168,6 +199,18 @@ TEST_F(InspectorTest, ObjectsOfTheSampleShowAsWritten) {
     }
     EXPECT_FALSE(ObjectById(model, "file-1").at("FileProperties").contains("Organization"));
     EXPECT_FALSE(model.contains("diagnostics")) << "only with --diagnostics";
+}
+
+// The sample's notes refer only to objects read before them, and print in the text form too.
+TEST_F(InspectorTest, SampleNotesResolveAndPrintAsText) {
+    for (const Json& entry : Inspect("s.zip", true).at("diagnostics"))
+        EXPECT_NE(entry.at("code"), "unresolved-reference") << entry.at("path");
+    const CommandResult text = RunInspector(m_dir.PathOf("s.zip") + " --all");
+    ASSERT_EQ(text.exitCode, 0) << text.output;
+    for (const char* line :
+         {"IAnnotationCallout note-bearing \"Bearing\"", "- IAnnotationCalloutElement note-leader",
+          "AnnotationPlane: plane-mid", "Value: NLGI 2", "interface: ITextFragment"})
+        EXPECT_TRUE(Contains(text.output, line)) << line;
 }
 
 TEST(TextRendererTest, PrintsNestedModelsAsAnIndentedTree) {

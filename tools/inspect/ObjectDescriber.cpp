@@ -1,5 +1,6 @@
 #include "ObjectDescriber.h"
 
+#include "AnnotationDescriber.h"
 #include "GeometryDescriber.h"
 #include "GroupDescriber.h"
 #include "HierarchyDescriber.h"
@@ -83,6 +84,14 @@ void ObjectDescriber::Visit(IExtensionGeometry& geometry) {
 
 void ObjectDescriber::Visit(ISketch& sketch) {
     GroupDescriber::Describe(sketch, m_description);
+}
+
+void ObjectDescriber::Visit(IAnnotationCallout& callout) {
+    AnnotationDescriber::Describe(callout, m_description);
+}
+
+void ObjectDescriber::Visit(IAnnotationCalloutElement& element) {
+    AnnotationDescriber::Describe(element, m_description);
 }
 
 } // namespace Orvik::Inspect

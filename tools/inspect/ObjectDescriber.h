@@ -47,6 +47,10 @@ public:
     void Visit(IExtensionGeometry& geometry) override;
     void Visit(ISketch& sketch) override;
 
+    // AnnotationDescriber
+    void Visit(IAnnotationCallout& callout) override;
+    void Visit(IAnnotationCalloutElement& element) override;
+
 private:
     ObjectDescription m_description;
 };

@@ -1,5 +1,6 @@
 #include "SampleDocument.h"
 
+#include "AnnotationSample.h"
 #include "orvik/writer/BodyFileWriter.h"
 #include "orvik/writer/CFile.h"
 #include "orvik/writer/CurveRecordWriter.h"
@@ -160,6 +161,7 @@ void WriteGeometryStream(const std::string& folder) {
     spline.controlPoints = {{0, 0, 0}, {10, 15, 0}, {20, 0, 0}};
     stream.AddCurveRecord("curve-spline", CurveRecordWriter::kNurbs,
                           CurveRecordWriter::Nurbs(spline));
+    AnnotationSample::AddGeometry(stream);
     stream.WriteTo(folder + "/" + kGeometryStream);
 
     Writer::MeshSegmentFileWriter segments;
@@ -342,6 +344,7 @@ void WriteAssembly(XmlDocumentBuilder& b, unsigned partCount) {
         b.Element("Child", {{"ID", std::string("part-") + piece}});
         b.Close();
     }
+    AnnotationSample::WriteInstance(b);
     b.Close().Close();
     b.Open("IPart").Attribute("ID", "part-base").Attribute("Label", "Base");
     b.Open("ChildSet");
@@ -367,6 +370,7 @@ void WriteAssembly(XmlDocumentBuilder& b, unsigned partCount) {
     b.Element("VeldEntity", {{"EntityId", "edge-shaft-axis"}});
     b.Close();
     b.Close().Close();
+    AnnotationSample::WritePart(b);
 }
 
 } // namespace

@@ -20,6 +20,8 @@ class IWorkPoint;
 class IGeometricSet;
 class IExtensionGeometry;
 class ISketch;
+class IAnnotationCallout;
+class IAnnotationCalloutElement;
 
 // Double dispatch on an object's interface. Each interface adds its Visit overload;
 // the defaults do nothing, so a visitor overrides only what it cares about.
@@ -44,6 +46,8 @@ public:
     virtual void Visit(IGeometricSet&) {}
     virtual void Visit(IExtensionGeometry&) {}
     virtual void Visit(ISketch&) {}
+    virtual void Visit(IAnnotationCallout&) {}
+    virtual void Visit(IAnnotationCalloutElement&) {}
 };
 
 } // namespace Orvik
