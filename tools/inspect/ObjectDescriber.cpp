@@ -4,6 +4,7 @@
 #include "GroupDescriber.h"
 #include "HierarchyDescriber.h"
 #include "ReferenceGeometryDescriber.h"
+#include "SceneDescriber.h"
 
 namespace Orvik::Inspect {
 
@@ -83,6 +84,30 @@ void ObjectDescriber::Visit(IExtensionGeometry& geometry) {
 
 void ObjectDescriber::Visit(ISketch& sketch) {
     GroupDescriber::Describe(sketch, m_description);
+}
+
+void ObjectDescriber::Visit(ICamera& camera) {
+    SceneDescriber::Describe(camera, m_description);
+}
+
+void ObjectDescriber::Visit(ISectionCamera& camera) {
+    SceneDescriber::Describe(camera, m_description);
+}
+
+void ObjectDescriber::Visit(IView& view) {
+    SceneDescriber::Describe(view, m_description);
+}
+
+void ObjectDescriber::Visit(IViewWithFlatToScreen& view) {
+    SceneDescriber::Describe(view, m_description);
+}
+
+void ObjectDescriber::Visit(ILight& light) {
+    SceneDescriber::Describe(light, m_description);
+}
+
+void ObjectDescriber::Visit(IKeyframeAnimation& animation) {
+    SceneDescriber::Describe(animation, m_description);
 }
 
 } // namespace Orvik::Inspect

@@ -47,6 +47,14 @@ public:
     void Visit(IExtensionGeometry& geometry) override;
     void Visit(ISketch& sketch) override;
 
+    // SceneDescriber
+    void Visit(ICamera& camera) override;
+    void Visit(ISectionCamera& camera) override;
+    void Visit(IView& view) override;
+    void Visit(IViewWithFlatToScreen& view) override;
+    void Visit(ILight& light) override;
+    void Visit(IKeyframeAnimation& animation) override;
+
 private:
     ObjectDescription m_description;
 };

@@ -1,5 +1,6 @@
 #include "SampleDocument.h"
 
+#include "SceneSample.h"
 #include "orvik/writer/BodyFileWriter.h"
 #include "orvik/writer/CFile.h"
 #include "orvik/writer/CurveRecordWriter.h"
@@ -179,6 +180,7 @@ void WriteSideFileSections(XmlDocumentBuilder& b) {
     b.Element("MeshInfo", {{"GenerateMesh", "True"}, {"Path", kGeometryStream}});
     b.Element("MeshSegmentInfo", {{"GenerateMeshSegment", "True"}, {"Path", kMeshSegments}});
     b.Element("PropertyInfo", {{"Path", ""}});
+    SceneSample::WriteSection(b);
 }
 
 void WriteUniverse(XmlDocumentBuilder& b) {
@@ -302,6 +304,7 @@ void WriteAssembly(XmlDocumentBuilder& b, unsigned partCount) {
     b.Element("Unit", {{"LengthUnit", "kUnitType_Millimeter"},
                        {"DisplayAngleUnit", "kUnitType_Degree"},
                        {"DisplayLengthUnit", "kUnitType_Millimeter"}});
+    SceneSample::WriteAttributeSet(b);
     b.Open("ChildSet");
     b.Open("IInstance")
         .Attribute("ID", "inst-housing")
@@ -309,6 +312,7 @@ void WriteAssembly(XmlDocumentBuilder& b, unsigned partCount) {
         .Attribute("Visibility", "1")
         .Attribute("NetVisibility", "1");
     b.Element("Child", {{"ID", "asm-housing"}});
+    SceneSample::WriteAnimationRefs(b, SceneSample::kFileAnimation);
     b.Close();
     for (unsigned i = 1; i <= partCount; ++i) {
         const std::string n = std::to_string(i);
@@ -398,12 +402,14 @@ void SampleDocument::WriteTo(const std::string& folder, const std::string& name)
     Writer::CFile thumbnailFile(thumbnail, "wb");
     thumbnailFile.WriteAll(Thumbnail());
     thumbnailFile.Close();
+    SceneSample::WriteAnimationFile(
+        (std::filesystem::path(folder) / SceneSample::kAnimationFile).string());
     Writer::ZipPacker packer;
     packer.AddBuffer(name + ".xml", document.ToString());
     packer.AddFile(name + ".props", base.string() + ".props");
     packer.AddFile(kThumbnailFile, thumbnail);
-    for (const char* side :
-         {kShaftBodies, kCoverBodies, kGeometryStream, kMeshSegments, kSubdivMeshes})
+    for (const char* side : {kShaftBodies, kCoverBodies, kGeometryStream, kMeshSegments,
+                             kSubdivMeshes, SceneSample::kAnimationFile})
         packer.AddFile(side, (std::filesystem::path(folder) / side).string());
     packer.Write(base.string() + ".zip");
 }

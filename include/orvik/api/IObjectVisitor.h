@@ -20,6 +20,12 @@ class IWorkPoint;
 class IGeometricSet;
 class IExtensionGeometry;
 class ISketch;
+class ICamera;
+class ISectionCamera;
+class IView;
+class IViewWithFlatToScreen;
+class ILight;
+class IKeyframeAnimation;
 
 // Double dispatch on an object's interface. Each interface adds its Visit overload;
 // the defaults do nothing, so a visitor overrides only what it cares about.
@@ -44,6 +50,12 @@ public:
     virtual void Visit(IGeometricSet&) {}
     virtual void Visit(IExtensionGeometry&) {}
     virtual void Visit(ISketch&) {}
+    virtual void Visit(ICamera&) {}
+    virtual void Visit(ISectionCamera&) {}
+    virtual void Visit(IView&) {}
+    virtual void Visit(IViewWithFlatToScreen&) {}
+    virtual void Visit(ILight&) {}
+    virtual void Visit(IKeyframeAnimation&) {}
 };
 
 } // namespace Orvik
