@@ -31,6 +31,24 @@ std::optional<double> SceneAttributeReader::Double(const DOMElement& element, co
     return value;
 }
 
+std::optional<double> SceneAttributeReader::Number(const DOMElement& element, const XMLCh* name,
+                                                   ReadContext& context) {
+    if (!element.hasAttribute(name))
+        return std::nullopt;
+    double value = 0.0;
+    if (XMLStrUtil::XMLStrToDouble(element.getAttribute(name), value))
+        return value;
+    context.Report(DiagnosticCode::kUnparsableValue, DiagnosticSeverity::kInfo, &element,
+                   UTF8String("\"" + NameOf(name) + "\" is not a number; it is passed over"));
+    return std::nullopt;
+}
+
+void SceneAttributeReader::Number(const DOMElement& element, const XMLCh* name,
+                                  ReadContext& context, double& value) {
+    if (const std::optional<double> read = Number(element, name, context))
+        value = *read;
+}
+
 std::optional<int> SceneAttributeReader::Int(const DOMElement& element, const XMLCh* name,
                                              ReadContext& context) {
     if (!element.hasAttribute(name))

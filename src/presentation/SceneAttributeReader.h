@@ -19,6 +19,13 @@ public:
     // Empty when the attribute is absent; 0.0 when it is not a number.
     static std::optional<double> Double(const xercesc::DOMElement& element, const XMLCh* name,
                                         ReadContext& context);
+    // Empty when the attribute is absent or not a number (reported): the value the kind starts
+    // with stands, as for lights and animations.
+    static std::optional<double> Number(const xercesc::DOMElement& element, const XMLCh* name,
+                                        ReadContext& context);
+    // Writes the value only when the attribute is there and a number.
+    static void Number(const xercesc::DOMElement& element, const XMLCh* name, ReadContext& context,
+                       double& value);
     // Empty when the attribute is absent; 0 when it is not an integer.
     static std::optional<int> Int(const xercesc::DOMElement& element, const XMLCh* name,
                                   ReadContext& context);

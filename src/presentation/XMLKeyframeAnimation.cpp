@@ -14,15 +14,10 @@ namespace {
 using xercesc::DOMElement;
 using Frames = std::vector<XMLKeyframeTransformData::Frame>;
 
-void ReadNumber(const DOMElement& element, const XMLCh* name, ReadContext& context, double& value) {
-    if (const std::optional<double> read = SceneAttributeReader::Double(element, name, context))
-        value = *read;
-}
-
 // Each "Transform" with text adds a record at the keyframe's frame.
 void ReadKeyframe(const DOMElement& keyframe, ReadContext& context, Frames& frames) {
     double frame = 0.0;
-    ReadNumber(keyframe, u"Keyframe", context, frame);
+    SceneAttributeReader::Number(keyframe, u"Keyframe", context, frame);
     ElementWalk::ForEachChildElement(keyframe, [&](const DOMElement& child) {
         Matrix3d transform;
         if (ElementWalk::IsNamed(child, u"Transform") &&
@@ -46,10 +41,10 @@ void XMLKeyframeAnimation::Read(const DOMElement* element, ReadContext& context)
 }
 
 void XMLKeyframeAnimation::ReadAttributes(const DOMElement& element, ReadContext& context) {
-    ReadNumber(element, u"StartFrame", context, m_startFrame);
-    ReadNumber(element, u"EndFrame", context, m_endFrame);
-    m_defaultFrame = SceneAttributeReader::Double(element, u"DefaultFrame", context);
-    ReadNumber(element, u"FramesPerSecond", context, m_framesPerSecond);
+    SceneAttributeReader::Number(element, u"StartFrame", context, m_startFrame);
+    SceneAttributeReader::Number(element, u"EndFrame", context, m_endFrame);
+    m_defaultFrame = SceneAttributeReader::Number(element, u"DefaultFrame", context);
+    SceneAttributeReader::Number(element, u"FramesPerSecond", context, m_framesPerSecond);
     UTF16String text;
     if (XMLUtils::GetNodeAttribute(&element, u"InterpolationType", text)) {
         // Specified whenever present; a name the conversion does not know reads as linear.

@@ -30,18 +30,13 @@ bool ReadFlag(const DOMElement& element, const XMLCh* name, ReadContext& context
     return false;
 }
 
-void ReadNumber(const DOMElement& element, const XMLCh* name, ReadContext& context, double& value) {
-    if (const std::optional<double> read = SceneAttributeReader::Double(element, name, context))
-        value = *read;
-}
-
 // Each fraction 0.0 when absent.
 Color ReadColor(const DOMElement& element, ReadContext& context) {
     double red = 0.0, green = 0.0, blue = 0.0, alpha = 0.0;
-    ReadNumber(element, u"FractionRed", context, red);
-    ReadNumber(element, u"FractionGreen", context, green);
-    ReadNumber(element, u"FractionBlue", context, blue);
-    ReadNumber(element, u"FractionAlpha", context, alpha);
+    SceneAttributeReader::Number(element, u"FractionRed", context, red);
+    SceneAttributeReader::Number(element, u"FractionGreen", context, green);
+    SceneAttributeReader::Number(element, u"FractionBlue", context, blue);
+    SceneAttributeReader::Number(element, u"FractionAlpha", context, alpha);
     Color color;
     color.SetFractionalRGBA(red, green, blue, alpha);
     return color;
@@ -66,7 +61,7 @@ Position ReadCorner(const DOMElement& element) {
 std::unique_ptr<ILightShapeData> ReadDisk(const DOMElement& element, ReadContext& context) {
     auto data = std::make_unique<XMLDiskLightData>();
     if (const std::optional<double> radius =
-            SceneAttributeReader::Double(element, u"Radius", context))
+            SceneAttributeReader::Number(element, u"Radius", context))
         data->SetRadius(*radius);
     return data;
 }
@@ -74,7 +69,7 @@ std::unique_ptr<ILightShapeData> ReadDisk(const DOMElement& element, ReadContext
 std::unique_ptr<ILightShapeData> ReadDirectional(const DOMElement& element, ReadContext& context) {
     auto data = std::make_unique<XMLDirectionalLightData>();
     if (const std::optional<double> angle =
-            SceneAttributeReader::Double(element, u"Angle", context))
+            SceneAttributeReader::Number(element, u"Angle", context))
         data->SetAngle(*angle);
     return data;
 }
@@ -82,7 +77,7 @@ std::unique_ptr<ILightShapeData> ReadDirectional(const DOMElement& element, Read
 std::unique_ptr<ILightShapeData> ReadDome(const DOMElement& element, ReadContext& context) {
     auto data = std::make_unique<XMLDomeLightData>();
     if (const std::optional<double> radius =
-            SceneAttributeReader::Double(element, u"GuideRadius", context))
+            SceneAttributeReader::Number(element, u"GuideRadius", context))
         data->SetGuideRadius(*radius);
     if (const std::optional<UTF16String> path = ReadTextureFile(element, context))
         data->SetTextureFile(*path);
@@ -104,7 +99,7 @@ std::unique_ptr<ILightShapeData> ReadSphere(const DOMElement& element, ReadConte
     if (ReadFlag(element, u"IsPointLight", context, isPointLight))
         data->SetIsPointLight(isPointLight);
     if (const std::optional<double> radius =
-            SceneAttributeReader::Double(element, u"Radius", context))
+            SceneAttributeReader::Number(element, u"Radius", context))
         data->SetRadius(*radius);
     return data;
 }
@@ -154,9 +149,9 @@ bool XMLLight::Read(const DOMElement* element, ReadContext& context) {
 }
 
 void XMLLight::ReadAttributes(const DOMElement& element, ReadContext& context) {
-    m_colorTemperature = SceneAttributeReader::Double(element, u"ColorTemperature", context);
+    m_colorTemperature = SceneAttributeReader::Number(element, u"ColorTemperature", context);
     ReadFlag(element, u"ColorTemperatureEnabled", context, m_colorTemperatureEnabled);
-    ReadNumber(element, u"Intensity", context, m_intensity);
+    SceneAttributeReader::Number(element, u"Intensity", context, m_intensity);
     UTF8String intensityUnit;
     if (XMLUtils::GetNodeAttribute(&element, u"IntensityUnit", intensityUnit) &&
         !XMLUtils::IntensityUnitTypeFromString(intensityUnit, m_intensityUnit))

@@ -150,6 +150,21 @@ TEST_F(LightTest, DomeLightTextureAndRadius) {
     }
 }
 
+// Numbers that do not read are passed over: the starting value stands.
+TEST_F(LightTest, TextThatIsNoNumberLeavesTheStartingValue) {
+    const ILight& light = LoadLight(R"(LightType="Dome" ColorTemperature="warm" Intensity="x")",
+                                    R"(<LightShapeData GuideRadius="far"/>)");
+    EXPECT_EQ(Answer<double>(light, &ILight::ColorTemperature), std::nullopt);
+    double intensity = -1;
+    ILight::IntensityUnitEnum unit = ILight::kIntensityUnit_Unitless;
+    light.Intensity(intensity, unit);
+    EXPECT_EQ(intensity, 0.0);
+    double radius = 0;
+    ShapeOf<IDomeLightData>(light)->GuideRadius(radius);
+    EXPECT_EQ(radius, 10000.0);
+    EXPECT_EQ(Diagnosed(DiagnosticCode::kUnparsableValue).size(), 3u);
+}
+
 TEST_F(LightTest, ShapeDataNeedsAKnownLightTypeAndTheLastOneStays) {
     EXPECT_EQ(ShapeOf<ILightShapeData>(LoadLight("", "<LightShapeData Radius=\"1\"/>")), nullptr);
     EXPECT_EQ(ShapeOf<ILightShapeData>(
