@@ -7,11 +7,8 @@
 #include <cmath>
 
 namespace Orvik {
-namespace {
 
 using xercesc::DOMElement;
-
-} // namespace
 
 bool PlaneElementReader::ReadDirection(const DOMElement& child, UnitVector& direction,
                                        ReadContext* context) {
@@ -22,7 +19,7 @@ bool PlaneElementReader::ReadDirection(const DOMElement& child, UnitVector& dire
         if (context != nullptr)
             context->Report(
                 DiagnosticCode::kUnparsableValue, DiagnosticSeverity::kInfo, &child,
-                UTF8String("a zero or unbounded vector names no direction; the default stands"));
+                UTF8String("a zero or unbounded vector names no direction; the direction stays"));
         return false;
     }
     direction = UnitVector(x, y, z);

@@ -1,5 +1,6 @@
 #include "PresentationFixture.h"
 #include "orvik/writer/AnimationFileWriter.h"
+#include "orvik/writer/CFile.h"
 
 namespace Orvik::Test {
 namespace {
@@ -163,6 +164,24 @@ TEST_F(KeyframeAnimationTest, InlineKeyframesWhenTheFileHasNone) {
         EXPECT_EQ(FramesOf(animation), (Frames{{3, 1}}));
         EXPECT_EQ(Diagnosed(DiagnosticCode::kSideFileUnreadable).size(), c.diagnosed);
     }
+}
+
+// A file cut short keeps the records that lie whole before the cut; the load says so once.
+TEST_F(KeyframeAnimationTest, ADamagedFileStillGivesTheRecordsBeforeTheDamage) {
+    AnimationFileWriter file;
+    file.AddTransformRecord(AnimationFileWriter::NameFor("a"), {{4, Shift(6)}});
+    file.AddTransformRecord(AnimationFileWriter::NameFor("b"), {{1, Shift(1)}});
+    const std::string bytes = file.Bytes();
+    Writer::CFile cut(m_dir.PathOf("anim.bin"), "wb");
+    cut.WriteAll(bytes.substr(0, bytes.size() - 3));
+    cut.Close();
+    const IKeyframeAnimation& animation = LoadAnimation("", "", kSection);
+    EXPECT_EQ(FramesOf(animation), (Frames{{4, 6}}));
+    const std::vector<std::string> said = Diagnosed(DiagnosticCode::kSideFileUnreadable);
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_NE(said.front().find("record 2 of 2 is cut short; 1 record(s) before it are used"),
+              std::string::npos)
+        << said.front();
 }
 
 // The record is filed under the id as the document writes it.
