@@ -4,19 +4,24 @@
 #include "orvik/api/IAnnotationCalloutElement.h"
 #include "orvik/api/IAssembly.h"
 #include "orvik/api/IBrep.h"
+#include "orvik/api/ICamera.h"
 #include "orvik/api/ICoordSys.h"
 #include "orvik/api/ICurve.h"
 #include "orvik/api/IExtensionGeometry.h"
 #include "orvik/api/IFile.h"
 #include "orvik/api/IGeometricSet.h"
 #include "orvik/api/IInstance.h"
+#include "orvik/api/IKeyframeAnimation.h"
+#include "orvik/api/ILight.h"
 #include "orvik/api/IObject.h"
 #include "orvik/api/IPart.h"
 #include "orvik/api/IPoint.h"
 #include "orvik/api/IPointCloud.h"
 #include "orvik/api/IPolygonMesh.h"
+#include "orvik/api/ISectionCamera.h"
 #include "orvik/api/ISketch.h"
 #include "orvik/api/ISubdivMesh.h"
+#include "orvik/api/IViewWithFlatToScreen.h"
 #include "orvik/api/IWorkAxis.h"
 #include "orvik/api/IWorkPlane.h"
 #include "orvik/api/IWorkPoint.h"
@@ -47,6 +52,12 @@ public:
     void Visit(IAnnotationCalloutElement&) override {
         kind = ObjectKindEnum::kAnnotationCalloutElement;
     }
+    void Visit(ICamera&) override { kind = ObjectKindEnum::kCamera; }
+    void Visit(ISectionCamera&) override { kind = ObjectKindEnum::kSectionCamera; }
+    void Visit(IView&) override { kind = ObjectKindEnum::kView; }
+    void Visit(IViewWithFlatToScreen&) override { kind = ObjectKindEnum::kViewWithFlatToScreen; }
+    void Visit(ILight&) override { kind = ObjectKindEnum::kLight; }
+    void Visit(IKeyframeAnimation&) override { kind = ObjectKindEnum::kKeyframeAnimation; }
 
     ObjectKindEnum kind = ObjectKindEnum::kUnknown;
 };
@@ -107,6 +118,18 @@ const char* InterfaceName(ObjectKindEnum kind) {
         return "IAssemblyFeatureOverride";
     case ObjectKindEnum::kAECTypeObject:
         return "IAECTypeObject";
+    case ObjectKindEnum::kCamera:
+        return "ICamera";
+    case ObjectKindEnum::kSectionCamera:
+        return "ISectionCamera";
+    case ObjectKindEnum::kView:
+        return "IView";
+    case ObjectKindEnum::kViewWithFlatToScreen:
+        return "IViewWithFlatToScreen";
+    case ObjectKindEnum::kLight:
+        return "ILight";
+    case ObjectKindEnum::kKeyframeAnimation:
+        return "IKeyframeAnimation";
     }
     return "IObject";
 }

@@ -255,4 +255,104 @@ void XMLUtils::GetGeometryTypeFromString(const UTF16String& text,
         geometryType = found->second;
 }
 
+namespace {
+
+template <typename Enum>
+struct EnumName {
+    std::string_view name;
+    Enum value;
+};
+
+template <typename Enum, std::size_t N>
+bool LookUpEnum(const std::string& text, const EnumName<Enum> (&names)[N], Enum& value) {
+    for (const EnumName<Enum>& entry : names) {
+        if (entry.name == text) {
+            value = entry.value;
+            return true;
+        }
+    }
+    return false;
+}
+
+template <typename Enum, std::size_t N>
+const char* NameOfEnum(Enum value, const EnumName<Enum> (&names)[N]) {
+    for (const EnumName<Enum>& entry : names)
+        if (entry.value == value)
+            return entry.name.data();
+    return "";
+}
+
+const EnumName<ICamera::StereoRoleEnum> kStereoRoles[] = {
+    {"kStereoRole_Mono", ICamera::kStereoRole_Mono},
+    {"kStereoRole_Left", ICamera::kStereoRole_Left},
+    {"kStereoRole_Right", ICamera::kStereoRole_Right}};
+
+const EnumName<ILight::IntensityUnitEnum> kIntensityUnits[] = {
+    {"kIntensityUnit_Unitless", ILight::kIntensityUnit_Unitless},
+    {"kIntensityUnit_Candela", ILight::kIntensityUnit_Candela},
+    {"kIntensityUnit_Lumen", ILight::kIntensityUnit_Lumen},
+    {"kIntensityUnit_Lux", ILight::kIntensityUnit_Lux},
+    {"kIntensityUnit_Watt", ILight::kIntensityUnit_Watt}};
+
+const EnumName<IDomeLightData::DomeTextureFormatEnum> kTextureFormats[] = {
+    {"kDomeTextureFormat_Unknown", IDomeLightData::kDomeTextureFormat_Unknown},
+    {"kDomeTextureFormat_LatLong", IDomeLightData::kDomeTextureFormat_LatLong},
+    {"kDomeTextureFormat_MirroredBall", IDomeLightData::kDomeTextureFormat_MirroredBall},
+    {"kDomeTextureFormat_Angular", IDomeLightData::kDomeTextureFormat_Angular},
+    {"kDomeTextureFormat_CubeMap", IDomeLightData::kDomeTextureFormat_CubeMap}};
+
+const EnumName<IAnimation::InterpolationTypeEnum> kInterpolationTypes[] = {
+    {"kInterpolationType_Linear", IAnimation::kInterpolationType_Linear},
+    {"kInterpolationType_Step", IAnimation::kInterpolationType_Step},
+    {"kInterpolationType_Spline", IAnimation::kInterpolationType_Spline}};
+
+const EnumName<AnimationReader::KeyframeTypeDataEnum> kKeyframeDataTypes[] = {
+    {"kKeyframeTypeData_Transform", AnimationReader::kKeyframeTypeData_Transform}};
+
+} // namespace
+
+bool XMLUtils::StereoRoleTypeFromString(const UTF16String& text, ICamera::StereoRoleEnum& role) {
+    return LookUpEnum(text.ToUTF8(), kStereoRoles, role);
+}
+
+bool XMLUtils::IntensityUnitTypeFromString(const UTF8String& text,
+                                           ILight::IntensityUnitEnum& unit) {
+    return LookUpEnum(text.Value(), kIntensityUnits, unit);
+}
+
+bool XMLUtils::TextureformatTypeFromString(const UTF8String& text,
+                                           IDomeLightData::DomeTextureFormatEnum& format) {
+    return LookUpEnum(text.Value(), kTextureFormats, format);
+}
+
+bool XMLUtils::AnimationInterpolationTypeFromString(const UTF16String& text,
+                                                    IAnimation::InterpolationTypeEnum& type) {
+    return LookUpEnum(text.ToUTF8(), kInterpolationTypes, type);
+}
+
+bool XMLUtils::KeyframeDataTypeFromString(const UTF16String& text,
+                                          AnimationReader::KeyframeTypeDataEnum& type) {
+    return LookUpEnum(text.ToUTF8(), kKeyframeDataTypes, type);
+}
+
+const char* XMLUtils::EnumName(ICamera::StereoRoleEnum role) {
+    return NameOfEnum(role, kStereoRoles);
+}
+
+const char* XMLUtils::EnumName(ILight::IntensityUnitEnum unit) {
+    return NameOfEnum(unit, kIntensityUnits);
+}
+
+const char* XMLUtils::EnumName(IDomeLightData::DomeTextureFormatEnum format) {
+    return NameOfEnum(format, kTextureFormats);
+}
+
+const char* XMLUtils::EnumName(IAnimation::InterpolationTypeEnum type) {
+    return NameOfEnum(type, kInterpolationTypes);
+}
+
+UTF16String XMLUtils::GenerateExternalAnimationFileName(const UTF8String& id) {
+    return UTF16String(UTF8String("Animation_" + id.Value()));
+}
+
 } // namespace Orvik

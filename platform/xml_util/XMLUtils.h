@@ -2,9 +2,13 @@
 
 #include "orvik/api/ExtensionDataContent.h"
 #include "orvik/api/IBrep.h"
+#include "orvik/api/ICamera.h"
+#include "orvik/api/IKeyframeAnimation.h"
+#include "orvik/api/ILight.h"
 #include "orvik/api/IPolygonMesh.h"
 #include "orvik/api/UTF16String.h"
 #include "orvik/api/UTF8String.h"
+#include "xml_util/AnimationReader.h"
 #include "xml_util/ZipExtractionLimits.h"
 
 #include <map>
@@ -47,6 +51,26 @@ public:
     // Literals "kProducerGeometryType_*"; text that names no value leaves the target as it was.
     static void GetGeometryTypeFromString(const UTF16String& text,
                                           IBrep::ProducerGeometryTypeEnum& geometryType);
+
+    // Literals of cameras, lights and animations ("kStereoRole_Left", "kIntensityUnit_Lux",
+    // "kDomeTextureFormat_LatLong", "kInterpolationType_Step", "kKeyframeTypeData_Transform"),
+    // matched exactly; text that names no value leaves the target and answers false.
+    static bool StereoRoleTypeFromString(const UTF16String& text, ICamera::StereoRoleEnum& role);
+    static bool IntensityUnitTypeFromString(const UTF8String& text,
+                                            ILight::IntensityUnitEnum& unit);
+    static bool TextureformatTypeFromString(const UTF8String& text,
+                                            IDomeLightData::DomeTextureFormatEnum& format);
+    static bool AnimationInterpolationTypeFromString(const UTF16String& text,
+                                                     IAnimation::InterpolationTypeEnum& type);
+    static bool KeyframeDataTypeFromString(const UTF16String& text,
+                                           AnimationReader::KeyframeTypeDataEnum& type);
+    // The literal of a value; empty for a value no literal names.
+    static const char* EnumName(ICamera::StereoRoleEnum role);
+    static const char* EnumName(ILight::IntensityUnitEnum unit);
+    static const char* EnumName(IDomeLightData::DomeTextureFormatEnum format);
+    static const char* EnumName(IAnimation::InterpolationTypeEnum type);
+    // The name the animation's keyframes are filed under in the animation side file.
+    static UTF16String GenerateExternalAnimationFileName(const UTF8String& id);
 
     // True for a path with the extension ".zip" in any case; the folder named is new for
     // each call, under the system temp folder, and not yet created. The document path stays.

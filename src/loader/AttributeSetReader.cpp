@@ -1,6 +1,7 @@
 #include "loader/AttributeSetReader.h"
 
 #include "loader/ReadContext.h"
+#include "loader/SceneSetReaders.h"
 #include "orvik/api/ObjectCollector.h"
 #include "xml_util/XMLUtils.h"
 
@@ -19,8 +20,24 @@ using IdList = AttributeSetReader::IdList;
 using InlineObjectReader = void (*)(ReadContext& context, const DOMElement& child,
                                     const UTF8String& id);
 
+// The attributes a member of the set must carry besides "ID"; null ends the list.
+using RequiredAttributes = std::array<const XMLCh*, 2>;
+
+bool HasRequired(ReadContext& context, const DOMElement& child,
+                 const RequiredAttributes& required) {
+    for (const XMLCh* name : required) {
+        if (name != nullptr && !child.hasAttribute(name)) {
+            context.Report(DiagnosticCode::kReadFailed, DiagnosticSeverity::kWarning, &child,
+                           UTF8String("a set member without \"" + UTF16String(name).ToUTF8() +
+                                      "\" is skipped"));
+            return false;
+        }
+    }
+    return true;
+}
+
 bool ReadInlineSet(ReadContext& context, const DOMElement* set, IdList& ids,
-                   InlineObjectReader readObject) {
+                   InlineObjectReader readObject, const RequiredAttributes& required = {}) {
     if (set == nullptr)
         return false;
     for (const DOMNode* node = set->getFirstChild(); node; node = node->getNextSibling()) {
@@ -29,7 +46,12 @@ bool ReadInlineSet(ReadContext& context, const DOMElement* set, IdList& ids,
         const auto& child = static_cast<const DOMElement&>(*node);
         UTF8String id;
         // A child without an id names nothing; it is passed over.
-        if (!XMLUtils::GetNodeAttribute(&child, "ID", id))
+        if (!XMLUtils::GetNodeAttribute(&child, "ID", id)) {
+            context.Report(DiagnosticCode::kMissingId, DiagnosticSeverity::kWarning, &child,
+                           UTF8String("a set member without \"ID\" is skipped"));
+            continue;
+        }
+        if (!HasRequired(context, child, required))
             continue;
         id = context.ReferenceId(id);
         ids.push_back(id);
@@ -37,6 +59,14 @@ bool ReadInlineSet(ReadContext& context, const DOMElement* set, IdList& ids,
             readObject(context, child, id);
     }
     return true;
+}
+
+bool CameraSet(ReadContext& context, const DOMElement& set, AmbrelAssetTable&, IdList& ids) {
+    return AttributeSetReader::ReadCameraSet(context, &set, ids);
+}
+
+bool ViewSet(ReadContext& context, const DOMElement& set, AmbrelAssetTable&, IdList& ids) {
+    return AttributeSetReader::ReadViewSet(context, &set, ids);
 }
 
 bool LightSet(ReadContext& context, const DOMElement& set, AmbrelAssetTable&, IdList& ids) {
@@ -67,9 +97,9 @@ const std::array<SetRow, 10>& SetRows() {
         {u"TextureSet", 1, &AttributeSets::textures, nullptr},
         {u"StyleSet", 1, &AttributeSets::styles, nullptr},
         {u"LodSet", 1, &AttributeSets::lods, nullptr},
-        {u"CameraSet", 2, &AttributeSets::cameras, nullptr},
+        {u"CameraSet", 2, &AttributeSets::cameras, CameraSet},
         {u"MaterialSet", 2, &AttributeSets::materials, MaterialSet},
-        {u"ViewSet", 3, &AttributeSets::views, nullptr},
+        {u"ViewSet", 3, &AttributeSets::views, ViewSet},
         {u"LightSet", 3, &AttributeSets::lights, LightSet},
         {u"AnimationSet", 3, &AttributeSets::animations, AnimationSet},
     }};
@@ -104,8 +134,16 @@ bool AttributeSetReader::ReadAttributeSet(ReadContext& context, const DOMElement
     return true;
 }
 
+bool AttributeSetReader::ReadCameraSet(ReadContext& context, const DOMElement* set, IdList& ids) {
+    return ReadInlineSet(context, set, ids, SceneSetReaders::ReadCamera, {u"Label", u"Type"});
+}
+
+bool AttributeSetReader::ReadViewSet(ReadContext& context, const DOMElement* set, IdList& ids) {
+    return ReadInlineSet(context, set, ids, SceneSetReaders::ReadView, {u"Label"});
+}
+
 bool AttributeSetReader::ReadLightSet(ReadContext& context, const DOMElement* set, IdList& ids) {
-    return ReadInlineSet(context, set, ids, nullptr);
+    return ReadInlineSet(context, set, ids, SceneSetReaders::ReadLight, {u"Label"});
 }
 
 bool AttributeSetReader::ReadMaterialSet(ReadContext& context, const DOMElement* set, IdList& ids) {
@@ -114,7 +152,7 @@ bool AttributeSetReader::ReadMaterialSet(ReadContext& context, const DOMElement*
 
 bool AttributeSetReader::ReadAnimationSet(ReadContext& context, const DOMElement* set,
                                           IdList& ids) {
-    return ReadInlineSet(context, set, ids, nullptr);
+    return ReadInlineSet(context, set, ids, SceneSetReaders::ReadAnimation, {u"Label"});
 }
 
 } // namespace Orvik

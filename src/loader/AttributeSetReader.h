@@ -37,7 +37,11 @@ public:
     static bool ReadAttributeSet(ReadContext& context, const xercesc::DOMElement* element,
                                  AttributeSets& sets, AmbrelAssetTable& assets);
 
-    // The inline sets: every child's id is listed, and objects not held yet are created.
+    // The inline sets: every child's id is listed, and objects not held yet are created. A
+    // child without "ID", or without an attribute its kind needs ("Label"; a camera's "Type"),
+    // is skipped with a diagnostic and lists nothing.
+    static bool ReadCameraSet(ReadContext& context, const xercesc::DOMElement* set, IdList& ids);
+    static bool ReadViewSet(ReadContext& context, const xercesc::DOMElement* set, IdList& ids);
     static bool ReadLightSet(ReadContext& context, const xercesc::DOMElement* set, IdList& ids);
     static bool ReadMaterialSet(ReadContext& context, const xercesc::DOMElement* set, IdList& ids);
     static bool ReadAnimationSet(ReadContext& context, const xercesc::DOMElement* set, IdList& ids);

@@ -10,6 +10,7 @@ void SideDataCache::Clear() {
     curvesById.clear();
     ambrelAssets.clear();
     subObjectPersistentIds.clear();
+    animations.reset();
 }
 
 } // namespace Orvik

@@ -6,6 +6,7 @@
 #include "veld/BODY.h"
 #include "veld/Curve.h"
 #include "xml_util/AmbrelSerializedAsset.h"
+#include "xml_util/AnimationReader.h"
 
 #include <map>
 #include <memory>
@@ -43,6 +44,8 @@ public:
     CurveTable curvesById;
     AmbrelAssetTable ambrelAssets;
     SubObjectIdTable subObjectPersistentIds;
+    // The records of the animation side file; null when the document names none.
+    std::unique_ptr<AnimationReader> animations;
 };
 
 } // namespace Orvik

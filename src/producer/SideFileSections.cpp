@@ -101,8 +101,20 @@ bool KeepPropertyFileName(const SectionInput& in) {
     return true;
 }
 
+// The records are read now, once; a damaged file keeps the records before the damage, so its
+// failure is reported here with the reason and the section counts as read.
 bool KeepAnimationFilePath(const SectionInput& in) {
     in.context.SetAnimationFilePath(in.path);
+    auto animations = std::make_unique<AnimationReader>();
+    if (!animations->Load(in.path)) {
+        RunAssertionHook();
+        in.context.Report(
+            DiagnosticCode::kSideFileUnreadable, DiagnosticSeverity::kError, &in.element,
+            UTF8String("the animation file \"" + in.path.ToUTF8() + "\": " + animations->Problem() +
+                       "; " + std::to_string(animations->RecordCount()) +
+                       " record(s) before it are used"));
+    }
+    in.context.Cache().animations = std::move(animations);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "GroupDescriber.h"
 #include "HierarchyDescriber.h"
 #include "ReferenceGeometryDescriber.h"
+#include "SceneDescriber.h"
 
 namespace Orvik::Inspect {
 
@@ -92,6 +93,30 @@ void ObjectDescriber::Visit(IAnnotationCallout& callout) {
 
 void ObjectDescriber::Visit(IAnnotationCalloutElement& element) {
     AnnotationDescriber::Describe(element, m_description);
+}
+
+void ObjectDescriber::Visit(ICamera& camera) {
+    SceneDescriber::Describe(camera, m_description);
+}
+
+void ObjectDescriber::Visit(ISectionCamera& camera) {
+    SceneDescriber::Describe(camera, m_description);
+}
+
+void ObjectDescriber::Visit(IView& view) {
+    SceneDescriber::Describe(view, m_description);
+}
+
+void ObjectDescriber::Visit(IViewWithFlatToScreen& view) {
+    SceneDescriber::Describe(view, m_description);
+}
+
+void ObjectDescriber::Visit(ILight& light) {
+    SceneDescriber::Describe(light, m_description);
+}
+
+void ObjectDescriber::Visit(IKeyframeAnimation& animation) {
+    SceneDescriber::Describe(animation, m_description);
 }
 
 } // namespace Orvik::Inspect

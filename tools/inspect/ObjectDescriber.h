@@ -50,6 +50,13 @@ public:
     // AnnotationDescriber
     void Visit(IAnnotationCallout& callout) override;
     void Visit(IAnnotationCalloutElement& element) override;
+    // SceneDescriber
+    void Visit(ICamera& camera) override;
+    void Visit(ISectionCamera& camera) override;
+    void Visit(IView& view) override;
+    void Visit(IViewWithFlatToScreen& view) override;
+    void Visit(ILight& light) override;
+    void Visit(IKeyframeAnimation& animation) override;
 
 private:
     ObjectDescription m_description;

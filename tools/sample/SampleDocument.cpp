@@ -1,6 +1,7 @@
 #include "SampleDocument.h"
 
 #include "AnnotationSample.h"
+#include "SceneSample.h"
 #include "orvik/writer/BodyFileWriter.h"
 #include "orvik/writer/CFile.h"
 #include "orvik/writer/CurveRecordWriter.h"
@@ -181,6 +182,7 @@ void WriteSideFileSections(XmlDocumentBuilder& b) {
     b.Element("MeshInfo", {{"GenerateMesh", "True"}, {"Path", kGeometryStream}});
     b.Element("MeshSegmentInfo", {{"GenerateMeshSegment", "True"}, {"Path", kMeshSegments}});
     b.Element("PropertyInfo", {{"Path", ""}});
+    SceneSample::WriteSection(b);
 }
 
 void WriteUniverse(XmlDocumentBuilder& b) {
@@ -304,6 +306,7 @@ void WriteAssembly(XmlDocumentBuilder& b, unsigned partCount) {
     b.Element("Unit", {{"LengthUnit", "kUnitType_Millimeter"},
                        {"DisplayAngleUnit", "kUnitType_Degree"},
                        {"DisplayLengthUnit", "kUnitType_Millimeter"}});
+    SceneSample::WriteAttributeSet(b);
     b.Open("ChildSet");
     b.Open("IInstance")
         .Attribute("ID", "inst-housing")
@@ -311,6 +314,7 @@ void WriteAssembly(XmlDocumentBuilder& b, unsigned partCount) {
         .Attribute("Visibility", "1")
         .Attribute("NetVisibility", "1");
     b.Element("Child", {{"ID", "asm-housing"}});
+    SceneSample::WriteAnimationRefs(b, SceneSample::kFileAnimation);
     b.Close();
     for (unsigned i = 1; i <= partCount; ++i) {
         const std::string n = std::to_string(i);
@@ -402,12 +406,14 @@ void SampleDocument::WriteTo(const std::string& folder, const std::string& name)
     Writer::CFile thumbnailFile(thumbnail, "wb");
     thumbnailFile.WriteAll(Thumbnail());
     thumbnailFile.Close();
+    SceneSample::WriteAnimationFile(
+        (std::filesystem::path(folder) / SceneSample::kAnimationFile).string());
     Writer::ZipPacker packer;
     packer.AddBuffer(name + ".xml", document.ToString());
     packer.AddFile(name + ".props", base.string() + ".props");
     packer.AddFile(kThumbnailFile, thumbnail);
-    for (const char* side :
-         {kShaftBodies, kCoverBodies, kGeometryStream, kMeshSegments, kSubdivMeshes})
+    for (const char* side : {kShaftBodies, kCoverBodies, kGeometryStream, kMeshSegments,
+                             kSubdivMeshes, SceneSample::kAnimationFile})
         packer.AddFile(side, (std::filesystem::path(folder) / side).string());
     packer.Write(base.string() + ".zip");
 }

@@ -22,6 +22,12 @@ class IExtensionGeometry;
 class ISketch;
 class IAnnotationCallout;
 class IAnnotationCalloutElement;
+class ICamera;
+class ISectionCamera;
+class IView;
+class IViewWithFlatToScreen;
+class ILight;
+class IKeyframeAnimation;
 
 // Double dispatch on an object's interface. Each interface adds its Visit overload;
 // the defaults do nothing, so a visitor overrides only what it cares about.
@@ -48,6 +54,12 @@ public:
     virtual void Visit(ISketch&) {}
     virtual void Visit(IAnnotationCallout&) {}
     virtual void Visit(IAnnotationCalloutElement&) {}
+    virtual void Visit(ICamera&) {}
+    virtual void Visit(ISectionCamera&) {}
+    virtual void Visit(IView&) {}
+    virtual void Visit(IViewWithFlatToScreen&) {}
+    virtual void Visit(ILight&) {}
+    virtual void Visit(IKeyframeAnimation&) {}
 };
 
 } // namespace Orvik

@@ -28,6 +28,12 @@ enum class ObjectKindEnum {
     kAnnotationCalloutElement,
     kAssemblyFeatureOverride,
     kAECTypeObject,
+    kCamera,
+    kSectionCamera,
+    kView,
+    kViewWithFlatToScreen,
+    kLight,
+    kKeyframeAnimation,
 };
 
 // An id together with the kind of object it names.
