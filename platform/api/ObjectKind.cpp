@@ -1,18 +1,23 @@
 #include "orvik/api/ObjectKind.h"
 
+#include "orvik/api/IAmbrelRenderStyle.h"
 #include "orvik/api/IAssembly.h"
 #include "orvik/api/IBrep.h"
 #include "orvik/api/ICoordSys.h"
 #include "orvik/api/ICurve.h"
+#include "orvik/api/IDecalMaterialTexture.h"
 #include "orvik/api/IExtensionGeometry.h"
 #include "orvik/api/IFile.h"
 #include "orvik/api/IGeometricSet.h"
 #include "orvik/api/IInstance.h"
+#include "orvik/api/IMaterial.h"
+#include "orvik/api/IMaterialXRenderStyle.h"
 #include "orvik/api/IObject.h"
 #include "orvik/api/IPart.h"
 #include "orvik/api/IPoint.h"
 #include "orvik/api/IPointCloud.h"
 #include "orvik/api/IPolygonMesh.h"
+#include "orvik/api/IRenderStyle.h"
 #include "orvik/api/ISketch.h"
 #include "orvik/api/ISubdivMesh.h"
 #include "orvik/api/IWorkAxis.h"
@@ -41,6 +46,12 @@ public:
     void Visit(IGeometricSet&) override { kind = ObjectKindEnum::kGeometricSet; }
     void Visit(IExtensionGeometry&) override { kind = ObjectKindEnum::kExtensionGeometry; }
     void Visit(ISketch&) override { kind = ObjectKindEnum::kSketch; }
+    void Visit(IRenderStyle&) override { kind = ObjectKindEnum::kRenderStyle; }
+    void Visit(IAmbrelRenderStyle&) override { kind = ObjectKindEnum::kAmbrelRenderStyle; }
+    void Visit(IMaterialXRenderStyle&) override { kind = ObjectKindEnum::kMaterialXRenderStyle; }
+    void Visit(IMaterial&) override { kind = ObjectKindEnum::kMaterial; }
+    void Visit(IMaterialTexture&) override { kind = ObjectKindEnum::kMaterialTexture; }
+    void Visit(IDecalMaterialTexture&) override { kind = ObjectKindEnum::kDecalMaterialTexture; }
 
     ObjectKindEnum kind = ObjectKindEnum::kUnknown;
 };
@@ -101,6 +112,18 @@ const char* InterfaceName(ObjectKindEnum kind) {
         return "IAssemblyFeatureOverride";
     case ObjectKindEnum::kAECTypeObject:
         return "IAECTypeObject";
+    case ObjectKindEnum::kRenderStyle:
+        return "IRenderStyle";
+    case ObjectKindEnum::kAmbrelRenderStyle:
+        return "IAmbrelRenderStyle";
+    case ObjectKindEnum::kMaterialXRenderStyle:
+        return "IMaterialXRenderStyle";
+    case ObjectKindEnum::kMaterial:
+        return "IMaterial";
+    case ObjectKindEnum::kMaterialTexture:
+        return "IMaterialTexture";
+    case ObjectKindEnum::kDecalMaterialTexture:
+        return "IDecalMaterialTexture";
     }
     return "IObject";
 }

@@ -10,6 +10,7 @@
 #include "loader/SideDataCache.h"
 #include "loader/SideFileLocation.h"
 #include "orvik/api/AssertOption.h"
+#include "xml_util/AmbrelBlobExternalFileReader.h"
 #include "xml_util/SubObjectPersistentIdReader.h"
 #include "xml_util/XMLUtils.h"
 
@@ -82,9 +83,18 @@ bool ReadSubdivMeshes(const SectionInput& in) {
     return SubdivMeshFile::ReadSubdivMeshFile(files, in.path, in.context.Cache().meshesById);
 }
 
-// Render assets are read once their styles are.
-bool ReadRenderAssets(const SectionInput&) {
-    return true;
+// Each style takes its asset out of the table when the style sets are read.
+bool ReadRenderAssets(const SectionInput& in) {
+    AmbrelBlobExternalFileReader reader(in.path);
+    const bool read = reader.LoadAmbrelFromExternalFile(in.context.Cache().ambrelAssets);
+    for (const UTF8String& id : reader.Duplicates())
+        in.context.Report(
+            DiagnosticCode::kReadFailed, DiagnosticSeverity::kWarning, &in.element,
+            UTF8String("a second render asset for the style \"" + id.Value() + "\" is left out"));
+    if (!read)
+        in.context.Report(DiagnosticCode::kSideFileUnreadable, DiagnosticSeverity::kError,
+                          &in.element, UTF8String("render assets: " + reader.Problem()));
+    return read;
 }
 
 bool ReadSubObjectPersistentIds(const SectionInput& in) {

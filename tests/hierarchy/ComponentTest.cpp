@@ -43,7 +43,8 @@ TEST_F(ComponentTest, IdentityReferencesSetsAndPropertiesAreRead) {
         for (std::size_t at; (at = markup.find("KIND")) != std::string::npos;)
             markup.replace(at, 4, kind);
         Load(markup);
-        EXPECT_EQ(m_context->Collector()->Size(), 2u);
+        // The two components and the material made in place.
+        EXPECT_EQ(m_context->Collector()->Size(), 3u);
         const IComponent* component = ComponentOf("c");
         ASSERT_NE(component, nullptr);
         EXPECT_EQ(component->Label(), UTF16String(u"Frame"));

@@ -3,6 +3,7 @@
 #include "GeometryDescriber.h"
 #include "GroupDescriber.h"
 #include "HierarchyDescriber.h"
+#include "PresentationDescriber.h"
 #include "ReferenceGeometryDescriber.h"
 
 namespace Orvik::Inspect {
@@ -83,6 +84,30 @@ void ObjectDescriber::Visit(IExtensionGeometry& geometry) {
 
 void ObjectDescriber::Visit(ISketch& sketch) {
     GroupDescriber::Describe(sketch, m_description);
+}
+
+void ObjectDescriber::Visit(IRenderStyle& style) {
+    PresentationDescriber::Describe(style, m_description);
+}
+
+void ObjectDescriber::Visit(IAmbrelRenderStyle& style) {
+    PresentationDescriber::Describe(style, m_description);
+}
+
+void ObjectDescriber::Visit(IMaterialXRenderStyle& style) {
+    PresentationDescriber::Describe(style, m_description);
+}
+
+void ObjectDescriber::Visit(IMaterial& material) {
+    PresentationDescriber::Describe(material, m_description);
+}
+
+void ObjectDescriber::Visit(IMaterialTexture& texture) {
+    PresentationDescriber::Describe(texture, m_description);
+}
+
+void ObjectDescriber::Visit(IDecalMaterialTexture& decal) {
+    PresentationDescriber::Describe(decal, m_description);
 }
 
 } // namespace Orvik::Inspect

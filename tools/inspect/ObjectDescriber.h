@@ -47,6 +47,14 @@ public:
     void Visit(IExtensionGeometry& geometry) override;
     void Visit(ISketch& sketch) override;
 
+    // PresentationDescriber
+    void Visit(IRenderStyle& style) override;
+    void Visit(IAmbrelRenderStyle& style) override;
+    void Visit(IMaterialXRenderStyle& style) override;
+    void Visit(IMaterial& material) override;
+    void Visit(IMaterialTexture& texture) override;
+    void Visit(IDecalMaterialTexture& decal) override;
+
 private:
     ObjectDescription m_description;
 };

@@ -1,5 +1,6 @@
 #include "SampleDocument.h"
 
+#include "PresentationSample.h"
 #include "orvik/writer/BodyFileWriter.h"
 #include "orvik/writer/CFile.h"
 #include "orvik/writer/CurveRecordWriter.h"
@@ -179,6 +180,7 @@ void WriteSideFileSections(XmlDocumentBuilder& b) {
     b.Element("MeshInfo", {{"GenerateMesh", "True"}, {"Path", kGeometryStream}});
     b.Element("MeshSegmentInfo", {{"GenerateMeshSegment", "True"}, {"Path", kMeshSegments}});
     b.Element("PropertyInfo", {{"Path", ""}});
+    PresentationSample::WriteSection(b);
 }
 
 void WriteUniverse(XmlDocumentBuilder& b) {
@@ -234,6 +236,7 @@ void WriteFile(XmlDocumentBuilder& b) {
         .TextElement("CreationDate", "2026-01-15T09:30:00Z")
         .Close();
     b.Open("ChildSet").Element("Child", {{"Type", "IAssembly"}, {"ID", "asm-1"}}).Close();
+    PresentationSample::WriteAttributeSet(b);
     b.Close();
 }
 
@@ -405,6 +408,7 @@ void SampleDocument::WriteTo(const std::string& folder, const std::string& name)
     for (const char* side :
          {kShaftBodies, kCoverBodies, kGeometryStream, kMeshSegments, kSubdivMeshes})
         packer.AddFile(side, (std::filesystem::path(folder) / side).string());
+    PresentationSample::WriteFiles(folder, packer);
     packer.Write(base.string() + ".zip");
 }
 

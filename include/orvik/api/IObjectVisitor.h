@@ -20,6 +20,12 @@ class IWorkPoint;
 class IGeometricSet;
 class IExtensionGeometry;
 class ISketch;
+class IRenderStyle;
+class IAmbrelRenderStyle;
+class IMaterialXRenderStyle;
+class IMaterial;
+class IMaterialTexture;
+class IDecalMaterialTexture;
 
 // Double dispatch on an object's interface. Each interface adds its Visit overload;
 // the defaults do nothing, so a visitor overrides only what it cares about.
@@ -44,6 +50,12 @@ public:
     virtual void Visit(IGeometricSet&) {}
     virtual void Visit(IExtensionGeometry&) {}
     virtual void Visit(ISketch&) {}
+    virtual void Visit(IRenderStyle&) {}
+    virtual void Visit(IAmbrelRenderStyle&) {}
+    virtual void Visit(IMaterialXRenderStyle&) {}
+    virtual void Visit(IMaterial&) {}
+    virtual void Visit(IMaterialTexture&) {}
+    virtual void Visit(IDecalMaterialTexture&) {}
 };
 
 } // namespace Orvik

@@ -28,6 +28,12 @@ enum class ObjectKindEnum {
     kAnnotationCalloutElement,
     kAssemblyFeatureOverride,
     kAECTypeObject,
+    kRenderStyle,
+    kAmbrelRenderStyle,
+    kMaterialXRenderStyle,
+    kMaterial,
+    kMaterialTexture,
+    kDecalMaterialTexture,
 };
 
 // An id together with the kind of object it names.
