@@ -91,8 +91,9 @@ bool ReadRenderAssets(const SectionInput& in) {
         in.context.Report(
             DiagnosticCode::kReadFailed, DiagnosticSeverity::kWarning, &in.element,
             UTF8String("a second render asset for the style \"" + id.Value() + "\" is left out"));
+    // The section reports the failure; the reason goes with it as a note.
     if (!read)
-        in.context.Report(DiagnosticCode::kSideFileUnreadable, DiagnosticSeverity::kError,
+        in.context.Report(DiagnosticCode::kSideFileUnreadable, DiagnosticSeverity::kInfo,
                           &in.element, UTF8String("render assets: " + reader.Problem()));
     return read;
 }
