@@ -2,6 +2,7 @@
 
 #include "orvik/api/IAmbrelRenderStyle.h"
 #include "xml_util/AmbrelSerializedAsset.h"
+#include "xml_util/OptionalAnswer.h"
 #include "xml_util/XMLRenderStyleBase.h"
 
 #include <memory>
@@ -26,13 +27,13 @@ public:
 
     IsValueSpecifiedEnum SerializedAsset(std::string_view& bytes) const override;
     IsValueSpecifiedEnum AmbrelLibraryId(UTF16String& out) const override {
-        return Answer(m_libraryId, out);
+        return AnswerOptional(m_libraryId, out);
     }
     IsValueSpecifiedEnum AssetDefinitionId(UTF16String& out) const override {
-        return Answer(m_definitionId, out);
+        return AnswerOptional(m_definitionId, out);
     }
     IsValueSpecifiedEnum AssetInstanceVersionGUID(UTF16String& out) const override {
-        return Answer(m_versionGuid, out);
+        return AnswerOptional(m_versionGuid, out);
     }
 
 private:

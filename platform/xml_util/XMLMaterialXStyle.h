@@ -1,6 +1,7 @@
 #pragma once
 
 #include "orvik/api/IMaterialXRenderStyle.h"
+#include "xml_util/OptionalAnswer.h"
 #include "xml_util/XMLRenderStyleBase.h"
 
 #include <utility>
@@ -20,7 +21,7 @@ public:
     }
 
     IsValueSpecifiedEnum MaterialXContent(Blob& out) const override {
-        return Answer(m_content, out);
+        return AnswerOptional(m_content, out);
     }
     std::uint64_t FileReferenceCount() const override { return m_files.size(); }
     bool FileReferenceAt(std::uint64_t index, UTF16String& source,

@@ -50,83 +50,85 @@ public:
     void SetCurveStyleFillArea(Fill value) { m_fill = value; }
 
     IsValueSpecifiedEnum DiffuseColor(Color& out) const override {
-        return Answer(m_diffuseColor, out);
+        return AnswerOptional(m_diffuseColor, out);
     }
     IsValueSpecifiedEnum DiffuseFactor(double& out) const override {
-        return Answer(m_diffuseFactor, out);
+        return AnswerOptional(m_diffuseFactor, out);
     }
     IsValueSpecifiedEnum DiffuseTexture(UTF8String& out) const override {
-        return Answer(m_diffuseTexture, out);
+        return AnswerOptional(m_diffuseTexture, out);
     }
     IsValueSpecifiedEnum AmbientColor(Color& out) const override {
-        return Answer(m_ambientColor, out);
+        return AnswerOptional(m_ambientColor, out);
     }
     IsValueSpecifiedEnum AmbientFactor(double& out) const override {
-        return Answer(m_ambientFactor, out);
+        return AnswerOptional(m_ambientFactor, out);
     }
     IsValueSpecifiedEnum AmbientTexture(UTF8String& out) const override {
-        return Answer(m_ambientTexture, out);
+        return AnswerOptional(m_ambientTexture, out);
     }
     IsValueSpecifiedEnum EmissionColor(Color& out) const override {
-        return Answer(m_emissionColor, out);
+        return AnswerOptional(m_emissionColor, out);
     }
     IsValueSpecifiedEnum EmissionFactor(double& out) const override {
-        return Answer(m_emissionFactor, out);
+        return AnswerOptional(m_emissionFactor, out);
     }
     IsValueSpecifiedEnum EmissionTexture(UTF8String& out) const override {
-        return Answer(m_emissionTexture, out);
+        return AnswerOptional(m_emissionTexture, out);
     }
     IsValueSpecifiedEnum SpecularColor(Color& out) const override {
-        return Answer(m_specularColor, out);
+        return AnswerOptional(m_specularColor, out);
     }
     IsValueSpecifiedEnum SpecularFactor(double& out) const override {
-        return Answer(m_specularFactor, out);
+        return AnswerOptional(m_specularFactor, out);
     }
     IsValueSpecifiedEnum SpecularTexture(UTF8String& out) const override {
-        return Answer(m_specularTexture, out);
+        return AnswerOptional(m_specularTexture, out);
     }
-    IsValueSpecifiedEnum BumpMap(UTF8String& out) const override { return Answer(m_bumpMap, out); }
+    IsValueSpecifiedEnum BumpMap(UTF8String& out) const override {
+        return AnswerOptional(m_bumpMap, out);
+    }
     IsValueSpecifiedEnum CutoutTexture(UTF8String& out) const override {
-        return Answer(m_cutoutTexture, out);
+        return AnswerOptional(m_cutoutTexture, out);
     }
     IsValueSpecifiedEnum TransparencyTexture(UTF8String& out) const override {
-        return Answer(m_transparencyTexture, out);
+        return AnswerOptional(m_transparencyTexture, out);
     }
     IsValueSpecifiedEnum Transparency(Color& out) const override {
-        return Answer(m_transparencyColor, out);
+        return AnswerOptional(m_transparencyColor, out);
     }
     IsValueSpecifiedEnum Transparency(double& out) const override {
-        return Answer(m_transparency, out);
+        return AnswerOptional(m_transparency, out);
     }
-    IsValueSpecifiedEnum Shininess(double& out) const override { return Answer(m_shininess, out); }
+    IsValueSpecifiedEnum Shininess(double& out) const override {
+        return AnswerOptional(m_shininess, out);
+    }
     IsValueSpecifiedEnum Reflection(double& out) const override {
-        return Answer(m_reflection, out);
+        return AnswerOptional(m_reflection, out);
     }
     IsValueSpecifiedEnum Eccentricity(double& out) const override {
-        return Answer(m_eccentricity, out);
+        return AnswerOptional(m_eccentricity, out);
     }
-    IsValueSpecifiedEnum Rolloff(double& out) const override { return Answer(m_rolloff, out); }
+    IsValueSpecifiedEnum Rolloff(double& out) const override {
+        return AnswerOptional(m_rolloff, out);
+    }
     IsValueSpecifiedEnum ShaderType(IRenderStyle::ShadingModelType& out) const override {
-        return Answer(m_shaderType, out);
+        return AnswerOptional(m_shaderType, out);
     }
     IsValueSpecifiedEnum PointStyleMarker(Marker& out) const override {
-        return Answer(m_marker, out);
+        return AnswerOptional(m_marker, out);
     }
     IsValueSpecifiedEnum PointStyleMarkerSize(double& out) const override {
-        return Answer(m_markerSize, out);
+        return AnswerOptional(m_markerSize, out);
     }
-    IsValueSpecifiedEnum CurveStyleFont(Font& out) const override { return Answer(m_font, out); }
+    IsValueSpecifiedEnum CurveStyleFont(Font& out) const override {
+        return AnswerOptional(m_font, out);
+    }
     IsValueSpecifiedEnum CurveStyleWidth(double& out) const override {
-        return Answer(m_curveWidth, out);
+        return AnswerOptional(m_curveWidth, out);
     }
     IsValueSpecifiedEnum CurveStyleFillArea(Fill& out) const override {
-        return Answer(m_fill, out);
-    }
-
-protected:
-    template <typename T>
-    static IsValueSpecifiedEnum Answer(const std::optional<T>& value, T& out) {
-        return AnswerOptional(value, out);
+        return AnswerOptional(m_fill, out);
     }
 
 private:

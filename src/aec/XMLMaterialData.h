@@ -18,7 +18,7 @@ class XMLMaterialData : public Interface {
 public:
     UTF16String Name() const override { return m_name; }
     IsValueSpecifiedEnum Description(UTF16String& out) const override {
-        return Answer(m_description, out);
+        return AnswerOptional(m_description, out);
     }
 
     // "Name" and "Description", each only when present.
@@ -34,10 +34,6 @@ public:
     virtual bool ReadChild(const MaterialDataContext&, const xercesc::DOMElement&) { return false; }
 
 protected:
-    template <typename T>
-    static IsValueSpecifiedEnum Answer(const std::optional<T>& value, T& out) {
-        return AnswerOptional(value, out);
-    }
     // A text attribute, only when present.
     static void ReadText(const xercesc::DOMElement& element, const XMLCh* name,
                          std::optional<UTF16String>& value) {

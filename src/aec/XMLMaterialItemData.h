@@ -2,6 +2,7 @@
 
 #include "aec/XMLMaterialData.h"
 #include "orvik/api/UTF8String.h"
+#include "xml_util/OptionalAnswer.h"
 #include "xml_util/XMLNames.h"
 
 #include <xercesc/util/XMLString.hpp>
@@ -13,10 +14,10 @@ template <typename Interface>
 class XMLMaterialItemData : public XMLMaterialData<Interface> {
 public:
     IsValueSpecifiedEnum Material(UTF8String& materialId) const override {
-        return this->Answer(m_material, materialId);
+        return AnswerOptional(m_material, materialId);
     }
     IsValueSpecifiedEnum Category(UTF16String& out) const override {
-        return this->Answer(m_category, out);
+        return AnswerOptional(m_category, out);
     }
 
     void ReadAttributes(const xercesc::DOMElement& element,

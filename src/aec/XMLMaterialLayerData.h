@@ -2,6 +2,7 @@
 
 #include "aec/XMLMaterialItemData.h"
 #include "orvik/api/aec/IMaterialLayerData.h"
+#include "xml_util/OptionalAnswer.h"
 
 namespace Orvik {
 
@@ -10,18 +11,20 @@ class XMLMaterialLayerData : public XMLMaterialItemData<IMaterialLayerData> {
 public:
     double LayerThickness() const override { return m_thickness; }
     IsValueSpecifiedEnum OffsetDir(UnitVector& out) const override {
-        return Answer(m_offsetDir, out);
+        return AnswerOptional(m_offsetDir, out);
     }
     IsValueSpecifiedEnum StartOffset(double& out) const override {
-        return Answer(m_startOffset, out);
+        return AnswerOptional(m_startOffset, out);
     }
-    IsValueSpecifiedEnum EndOffset(double& out) const override { return Answer(m_endOffset, out); }
+    IsValueSpecifiedEnum EndOffset(double& out) const override {
+        return AnswerOptional(m_endOffset, out);
+    }
     UnitTypeEnum LayerThicknessLengthUnit() const override { return m_thicknessUnit; }
     IsValueSpecifiedEnum IsVentilated(bool& out) const override {
-        return Answer(m_ventilated, out);
+        return AnswerOptional(m_ventilated, out);
     }
     IsValueSpecifiedEnum Priority(std::uint64_t& out) const override {
-        return Answer(m_priority, out);
+        return AnswerOptional(m_priority, out);
     }
 
     void ReadAttributes(const xercesc::DOMElement& element,

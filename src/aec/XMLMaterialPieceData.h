@@ -2,6 +2,7 @@
 
 #include "aec/XMLMaterialItemData.h"
 #include "orvik/api/aec/IMaterialPieceData.h"
+#include "xml_util/OptionalAnswer.h"
 
 namespace Orvik {
 
@@ -10,7 +11,9 @@ class XMLMaterialPieceData : public XMLMaterialItemData<IMaterialPieceData> {
 public:
     // A piece answers its material always, empty when it names none.
     IsValueSpecifiedEnum Material(UTF8String& materialId) const override;
-    IsValueSpecifiedEnum Fraction(double& out) const override { return Answer(m_fraction, out); }
+    IsValueSpecifiedEnum Fraction(double& out) const override {
+        return AnswerOptional(m_fraction, out);
+    }
 
     void ReadAttributes(const xercesc::DOMElement& element,
                         const MaterialDataContext& context) override;

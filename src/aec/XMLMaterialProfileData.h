@@ -2,6 +2,7 @@
 
 #include "aec/XMLMaterialItemData.h"
 #include "orvik/api/aec/IMaterialProfileData.h"
+#include "xml_util/OptionalAnswer.h"
 
 namespace Orvik {
 
@@ -11,12 +12,14 @@ public:
     const IObject* ProfileDefinition() const override { return nullptr; }
     UnitTypeEnum ProfileLengthUnit() const override { return m_unit; }
     IsValueSpecifiedEnum Priority(std::uint64_t& out) const override {
-        return Answer(m_priority, out);
+        return AnswerOptional(m_priority, out);
     }
     IsValueSpecifiedEnum StartOffset(double& out) const override {
-        return Answer(m_startOffset, out);
+        return AnswerOptional(m_startOffset, out);
     }
-    IsValueSpecifiedEnum EndOffset(double& out) const override { return Answer(m_endOffset, out); }
+    IsValueSpecifiedEnum EndOffset(double& out) const override {
+        return AnswerOptional(m_endOffset, out);
+    }
 
     void ReadAttributes(const xercesc::DOMElement& element,
                         const MaterialDataContext& context) override;

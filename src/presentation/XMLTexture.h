@@ -33,17 +33,19 @@ public:
     void SetRepeatV(double value) { m_repeatV = value; }
     void SetProceduralName(const UTF16String& name) { m_proceduralName = name; }
 
-    IsValueSpecifiedEnum TextureType(int& out) const override { return Answer(m_textureType, out); }
+    IsValueSpecifiedEnum TextureType(int& out) const override {
+        return AnswerOptional(m_textureType, out);
+    }
     IsValueSpecifiedEnum TextureFileReference(UTF16String& out) const override {
-        return Answer(m_fileReference, out);
+        return AnswerOptional(m_fileReference, out);
     }
     IsValueSpecifiedEnum EmbeddedTextureImageSize(int& out) const override {
-        return Answer(m_imageSize, out);
+        return AnswerOptional(m_imageSize, out);
     }
     // Read anew at each call; not specified unless exactly size bytes could be read.
     IsValueSpecifiedEnum EmbeddedTextureImage(int size, void* buffer) const override;
     IsValueSpecifiedEnum EmbeddedTextureImageType(int& out) const override {
-        return Answer(m_imageType, out);
+        return AnswerOptional(m_imageType, out);
     }
     IsValueSpecifiedEnum TextureDimensions(int& width, int& height) const override {
         return AnswerPair(m_dimensions, width, height);
@@ -58,22 +60,28 @@ public:
         return AnswerPair(m_scale, x, y);
     }
     IsValueSpecifiedEnum RotateAngle(double& out) const override {
-        return Answer(m_rotateAngle, out);
+        return AnswerOptional(m_rotateAngle, out);
     }
-    IsValueSpecifiedEnum ProjectType(int& out) const override { return Answer(m_projectType, out); }
-    IsValueSpecifiedEnum ProcedureU(int& out) const override { return Answer(m_procedureU, out); }
-    IsValueSpecifiedEnum RepeatU(double& out) const override { return Answer(m_repeatU, out); }
-    IsValueSpecifiedEnum ProcedureV(int& out) const override { return Answer(m_procedureV, out); }
-    IsValueSpecifiedEnum RepeatV(double& out) const override { return Answer(m_repeatV, out); }
+    IsValueSpecifiedEnum ProjectType(int& out) const override {
+        return AnswerOptional(m_projectType, out);
+    }
+    IsValueSpecifiedEnum ProcedureU(int& out) const override {
+        return AnswerOptional(m_procedureU, out);
+    }
+    IsValueSpecifiedEnum RepeatU(double& out) const override {
+        return AnswerOptional(m_repeatU, out);
+    }
+    IsValueSpecifiedEnum ProcedureV(int& out) const override {
+        return AnswerOptional(m_procedureV, out);
+    }
+    IsValueSpecifiedEnum RepeatV(double& out) const override {
+        return AnswerOptional(m_repeatV, out);
+    }
     IsValueSpecifiedEnum ProceduralName(UTF16String& out) const override {
-        return Answer(m_proceduralName, out);
+        return AnswerOptional(m_proceduralName, out);
     }
 
 private:
-    template <typename T>
-    static IsValueSpecifiedEnum Answer(const std::optional<T>& value, T& out) {
-        return AnswerOptional(value, out);
-    }
     template <typename T>
     static IsValueSpecifiedEnum AnswerPair(const std::optional<std::pair<T, T>>& value, T& first,
                                            T& second) {
