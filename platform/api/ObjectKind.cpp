@@ -1,5 +1,6 @@
 #include "orvik/api/ObjectKind.h"
 
+#include "orvik/api/IAmbrelRenderStyle.h"
 #include "orvik/api/IAnnotationCallout.h"
 #include "orvik/api/IAnnotationCalloutElement.h"
 #include "orvik/api/IAssembly.h"
@@ -7,17 +8,21 @@
 #include "orvik/api/ICamera.h"
 #include "orvik/api/ICoordSys.h"
 #include "orvik/api/ICurve.h"
+#include "orvik/api/IDecalMaterialTexture.h"
 #include "orvik/api/IExtensionGeometry.h"
 #include "orvik/api/IFile.h"
 #include "orvik/api/IGeometricSet.h"
 #include "orvik/api/IInstance.h"
 #include "orvik/api/IKeyframeAnimation.h"
 #include "orvik/api/ILight.h"
+#include "orvik/api/IMaterial.h"
+#include "orvik/api/IMaterialXRenderStyle.h"
 #include "orvik/api/IObject.h"
 #include "orvik/api/IPart.h"
 #include "orvik/api/IPoint.h"
 #include "orvik/api/IPointCloud.h"
 #include "orvik/api/IPolygonMesh.h"
+#include "orvik/api/IRenderStyle.h"
 #include "orvik/api/ISectionCamera.h"
 #include "orvik/api/ISketch.h"
 #include "orvik/api/ISubdivMesh.h"
@@ -58,6 +63,12 @@ public:
     void Visit(IViewWithFlatToScreen&) override { kind = ObjectKindEnum::kViewWithFlatToScreen; }
     void Visit(ILight&) override { kind = ObjectKindEnum::kLight; }
     void Visit(IKeyframeAnimation&) override { kind = ObjectKindEnum::kKeyframeAnimation; }
+    void Visit(IRenderStyle&) override { kind = ObjectKindEnum::kRenderStyle; }
+    void Visit(IAmbrelRenderStyle&) override { kind = ObjectKindEnum::kAmbrelRenderStyle; }
+    void Visit(IMaterialXRenderStyle&) override { kind = ObjectKindEnum::kMaterialXRenderStyle; }
+    void Visit(IMaterial&) override { kind = ObjectKindEnum::kMaterial; }
+    void Visit(IMaterialTexture&) override { kind = ObjectKindEnum::kMaterialTexture; }
+    void Visit(IDecalMaterialTexture&) override { kind = ObjectKindEnum::kDecalMaterialTexture; }
 
     ObjectKindEnum kind = ObjectKindEnum::kUnknown;
 };
@@ -130,6 +141,18 @@ const char* InterfaceName(ObjectKindEnum kind) {
         return "ILight";
     case ObjectKindEnum::kKeyframeAnimation:
         return "IKeyframeAnimation";
+    case ObjectKindEnum::kRenderStyle:
+        return "IRenderStyle";
+    case ObjectKindEnum::kAmbrelRenderStyle:
+        return "IAmbrelRenderStyle";
+    case ObjectKindEnum::kMaterialXRenderStyle:
+        return "IMaterialXRenderStyle";
+    case ObjectKindEnum::kMaterial:
+        return "IMaterial";
+    case ObjectKindEnum::kMaterialTexture:
+        return "IMaterialTexture";
+    case ObjectKindEnum::kDecalMaterialTexture:
+        return "IDecalMaterialTexture";
     }
     return "IObject";
 }

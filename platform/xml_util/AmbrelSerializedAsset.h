@@ -1,5 +1,9 @@
 #pragma once
 
+#include "orvik/api/UTF8String.h"
+
+#include <map>
+#include <memory>
 #include <string>
 
 namespace Orvik {
@@ -14,5 +18,8 @@ public:
 private:
     std::string m_bytes;
 };
+
+// The assets of the render-asset side file by style id, until each style takes its own.
+using AmbrelSerializedAssetMap = std::map<UTF8String, std::unique_ptr<AmbrelSerializedAsset>>;
 
 } // namespace Orvik

@@ -94,8 +94,8 @@ const std::array<SetRow, 10>& SetRows() {
     static const std::array<SetRow, 10> rows{{
         {u"GroupSet", 1, &AttributeSets::groups, nullptr},
         {u"LayerSet", 1, &AttributeSets::layers, nullptr},
-        {u"TextureSet", 1, &AttributeSets::textures, nullptr},
-        {u"StyleSet", 1, &AttributeSets::styles, nullptr},
+        {u"TextureSet", 1, &AttributeSets::textures, ReadTextureSetMembers},
+        {u"StyleSet", 1, &AttributeSets::styles, ReadStyleSetMembers},
         {u"LodSet", 1, &AttributeSets::lods, nullptr},
         {u"CameraSet", 2, &AttributeSets::cameras, CameraSet},
         {u"MaterialSet", 2, &AttributeSets::materials, MaterialSet},
@@ -147,7 +147,10 @@ bool AttributeSetReader::ReadLightSet(ReadContext& context, const DOMElement* se
 }
 
 bool AttributeSetReader::ReadMaterialSet(ReadContext& context, const DOMElement* set, IdList& ids) {
-    return ReadInlineSet(context, set, ids, nullptr);
+    return ReadInlineSet(context, set, ids,
+                         [](ReadContext& c, const DOMElement& child, const UTF8String& id) {
+                             ReadMaterialSetMember(c, child, id);
+                         });
 }
 
 bool AttributeSetReader::ReadAnimationSet(ReadContext& context, const DOMElement* set,

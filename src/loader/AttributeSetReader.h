@@ -47,4 +47,13 @@ public:
     static bool ReadAnimationSet(ReadContext& context, const xercesc::DOMElement* set, IdList& ids);
 };
 
+// Readers of the presentation sets, defined beside their kinds.
+bool ReadStyleSetMembers(ReadContext& context, const xercesc::DOMElement& set,
+                         AmbrelAssetTable& assets, AttributeSetReader::IdList& ids);
+bool ReadTextureSetMembers(ReadContext& context, const xercesc::DOMElement& set,
+                           AmbrelAssetTable& assets, AttributeSetReader::IdList& ids);
+// Makes and reads one "MaterialSet" child; the collector gets it only when it was read.
+bool ReadMaterialSetMember(ReadContext& context, const xercesc::DOMElement& child,
+                           const UTF8String& id);
+
 } // namespace Orvik

@@ -52,6 +52,8 @@ public:
     void SetDocument(const UTF16String& documentPath, const UTF16String& sideFileDirectory);
     void SetEvents(const EventManager* events) { m_events = events; }
     void SetAnimationFilePath(const UTF16String& path) { m_animationFilePath = path; }
+    // The folder a zipped document was extracted into; empty for a document read in place.
+    void SetZipDirectory(const UTF16String& folder) { m_zipDirectory = folder; }
 
     // Ids. An element's own id, and the id a reference names, get the same new id under a
     // prefix, whichever is met first.
@@ -82,6 +84,7 @@ public:
     const UTF16String& DocumentPath() const { return m_documentPath; }
     const UTF16String& SideFileDirectory() const { return m_sideFileDirectory; }
     const UTF16String& AnimationFilePath() const { return m_animationFilePath; }
+    const UTF16String& ZipDirectory() const { return m_zipDirectory; }
     const StyleNameTables& StyleNames() const { return m_parts.styleNames; }
     const XMLProducerOptions* Options() const { return m_parts.options; }
     const EventManager* Events() const { return m_events; }
@@ -101,6 +104,7 @@ private:
     UTF16String m_documentPath;
     UTF16String m_sideFileDirectory;
     UTF16String m_animationFilePath;
+    UTF16String m_zipDirectory;
     HistoryStreamHandle m_historyStream;
 };
 

@@ -42,4 +42,29 @@ bool SideFileLocation::IsInsideDocumentFolder(const UTF16String& documentPath,
     return true;
 }
 
+bool SideFileLocation::LiesInsideFolder(const UTF16String& folder, const UTF16String& path) {
+    if (folder.IsEmpty() || path.IsEmpty())
+        return false;
+    const fs::path base = fs::absolute(FsPathConverter::ToPath(folder)).lexically_normal();
+    const fs::path target = fs::absolute(FsPathConverter::ToPath(path)).lexically_normal();
+    auto inTarget = target.begin();
+    for (auto inBase = base.begin(); inBase != base.end(); ++inBase, ++inTarget) {
+        // A trailing separator of the folder reads as an empty last part.
+        if (inBase->empty() || inBase->string() == ".")
+            continue;
+        if (inTarget == target.end() || *inBase != *inTarget)
+            return false;
+    }
+    fs::path walked = base;
+    for (; inTarget != target.end(); ++inTarget) {
+        if (inTarget->empty() || inTarget->string() == ".")
+            continue;
+        walked /= *inTarget;
+        boost::system::error_code error;
+        if (fs::is_symlink(fs::symlink_status(walked, error)))
+            return false;
+    }
+    return true;
+}
+
 } // namespace Orvik

@@ -18,6 +18,11 @@ public:
     static bool StaysInsideDocumentFolder(const UTF16String& documentPath,
                                           const UTF16String& value);
 
+    // Whether a path stays inside the folder once ".." is resolved, with no link on the way
+    // from the folder down to it (the path itself included). The folder may be reached through
+    // links. False for an empty folder.
+    static bool LiesInsideFolder(const UTF16String& folder, const UTF16String& path);
+
 private:
     static bool IsInsideDocumentFolder(const UTF16String& documentPath, const UTF16String& path);
 };

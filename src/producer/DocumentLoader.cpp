@@ -86,6 +86,14 @@ XMLFile* SettleRoot(ReadContext& context) {
     return nullptr;
 }
 
+// Assets whose style the document never read: a damaged or mismatched side file.
+void ReportUnclaimedAssets(ReadContext& context) {
+    for (const auto& entry : context.Cache().ambrelAssets)
+        context.Report(DiagnosticCode::kUnresolvedReference, DiagnosticSeverity::kWarning, nullptr,
+                       UTF8String("the render asset for the style \"" + entry.first.Value() +
+                                  "\" belongs to no style of the document"));
+}
+
 } // namespace
 
 LoadedDocument DocumentLoader::LoadDocument(const xercesc::DOMDocument* document,
@@ -103,6 +111,7 @@ LoadedDocument DocumentLoader::LoadDocument(const xercesc::DOMDocument* document
                                      [&pass](const DOMElement& element) { pass.Visit(element); });
     pass.Finish();
     Dispatcher::DispatchAll(context);
+    ReportUnclaimedAssets(context);
     if (XMLFile* rootFile = SettleRoot(context)) {
         rootFile->SetIsRoot(true);
         loaded.rootId = std::make_unique<RootId>(rootFile->Id());

@@ -12,6 +12,7 @@
 #include "orvik/api/AssertOption.h"
 #include "orvik/xml/XMLProducerOptions.h"
 #include "producer/DocumentFile.h"
+#include "xml_util/AmbrelBlobExternalFileReader.h"
 #include "xml_util/SubObjectPersistentIdReader.h"
 #include "xml_util/XMLUtils.h"
 
@@ -86,9 +87,19 @@ bool ReadSubdivMeshes(const SectionInput& in) {
     return SubdivMeshFile::ReadSubdivMeshFile(files, in.path, in.context.Cache().meshesById);
 }
 
-// Render assets are read once their styles are.
-bool ReadRenderAssets(const SectionInput&) {
-    return true;
+// Each style takes its asset out of the table when the style sets are read.
+bool ReadRenderAssets(const SectionInput& in) {
+    AmbrelBlobExternalFileReader reader(in.path);
+    const bool read = reader.LoadAmbrelFromExternalFile(in.context.Cache().ambrelAssets);
+    for (const UTF8String& id : reader.Duplicates())
+        in.context.Report(
+            DiagnosticCode::kReadFailed, DiagnosticSeverity::kWarning, &in.element,
+            UTF8String("a second render asset for the style \"" + id.Value() + "\" is left out"));
+    // The section reports the failure; the reason goes with it as a note.
+    if (!read)
+        in.context.Report(DiagnosticCode::kSideFileUnreadable, DiagnosticSeverity::kInfo,
+                          &in.element, UTF8String("render assets: " + reader.Problem()));
+    return read;
 }
 
 bool ReadSubObjectPersistentIds(const SectionInput& in) {

@@ -96,6 +96,7 @@ void XMLProducerImpl::BeginProcess(const IdSet& ids, const FilterOptions* filter
     SelectSubdivMeshes(ids, filter);
     m_readContext.SetEvents(events);
     m_readContext.SetDocument(m_documentPath, SideFileDirectory());
+    m_readContext.SetZipDirectory(m_zipExtracted ? m_zipDirectory : UTF16String());
     try {
         LoadedDocument loaded = DocumentLoader::LoadDocument(Parser()->getDocument(), m_readContext,
                                                              m_wantSubdivMeshes);

@@ -43,8 +43,8 @@ TEST_F(ComponentTest, IdentityReferencesSetsAndPropertiesAreRead) {
         for (std::size_t at; (at = markup.find("KIND")) != std::string::npos;)
             markup.replace(at, 4, kind);
         Load(markup);
-        // The two components and the light of the light set.
-        EXPECT_EQ(m_context->Collector()->Size(), 3u);
+        // The two components, the material made in place and the light of the light set.
+        EXPECT_EQ(m_context->Collector()->Size(), 4u);
         const IComponent* component = ComponentOf("c");
         ASSERT_NE(component, nullptr);
         EXPECT_EQ(component->Label(), UTF16String(u"Frame"));

@@ -1,3 +1,5 @@
+#include "loader/SideFileLocation.h"
+
 #include "LoaderFixture.h"
 
 #include <filesystem>
@@ -114,6 +116,38 @@ TEST_F(SideFileLocationTest, AFileNamedByManySectionsOfOneKindIsReadOnce) {
     for (const XMLLoadDiagnostic& entry : producer.Diagnostics().Entries())
         repeats += entry.message.Value().find("is not read again") != std::string::npos;
     EXPECT_EQ(repeats, 499u);
+}
+
+// A path inside a folder: ".." resolved, and no link from the folder down to it.
+TEST_F(SideFileLocationTest, APathLiesInsideAFolderOnlyWithoutLinksBelowIt) {
+    fs::create_directories(m_dir.Root() / "doc" / "sub");
+    fs::create_directories(m_dir.Root() / "docs");
+    m_dir.Write("doc/sub/a.png", "a");
+    fs::create_symlink(m_dir.Root() / "docs", m_dir.Root() / "doc" / "linked");
+    fs::create_symlink(m_dir.Root() / "doc", m_dir.Root() / "via-link");
+    const std::string root = m_dir.Root().string();
+    const struct {
+        std::string folder;
+        std::string path;
+        bool inside;
+    } cases[] = {
+        {root + "/doc", root + "/doc/sub/a.png", true},
+        {root + "/doc/", root + "/doc/sub/../sub/a.png", true},
+        {root + "/doc", root + "/doc/missing/b.png", true},
+        {root + "/doc", root + "/doc/../docs/x.png", false},
+        {root + "/doc", root + "/docs/x.png", false},
+        {root + "/doc", root + "/doc/linked/x.png", false},
+        {root + "/doc", root + "/doc/linked", false},
+        // The folder itself may be reached through a link.
+        {root + "/via-link", root + "/via-link/sub/a.png", true},
+        {"", root + "/doc/sub/a.png", false},
+        {root + "/doc", "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder + " | " + c.path);
+        EXPECT_EQ(SideFileLocation::LiesInsideFolder(UTF16String(c.folder), UTF16String(c.path)),
+                  c.inside);
+    }
 }
 
 } // namespace

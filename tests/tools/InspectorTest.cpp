@@ -188,6 +188,23 @@ TEST_F(InspectorTest, ObjectsOfTheSampleShowAsWritten) {
         {"note-housing",
          "/IsVisible /AnnotationPlane /ChildAt /Text/TextLineAt/0/TextFragmentAt/0/Value",
          R"([false,"plane-mid",["note-targets"],"Seal both halves"])"},
+        {"style-steel",
+         "/DiffuseColor/g /BumpMap /TransparencyColor/a /ShaderType /PointStyleMarker",
+         R"([0.62,"tex-maple",0.1,2,10])"},
+        {"style-paint", "/interface /SerializedAsset/size /AssetDefinitionId /Shininess",
+         R"(["IAmbrelRenderStyle",17,"paint-gloss",0.9])"},
+        {"style-glass", "/interface /FileReferenceCount /FileReferenceAt/0/source",
+         R"(["IMaterialXRenderStyle",1,"glass.mtlx"])"},
+        {"tex-wood", "/TextureDimensions /RepeatV", R"([{"width":256,"height":128},3])"},
+        {"tex-embedded", "/EmbeddedTextureImage/size /ProceduralName", R"([6,"checker"])"},
+        {"decal-logo", "/interface /TextureType /Transparency",
+         R"(["IDecalMaterialTexture",4,0.25])"},
+        {"mat-brick", "/Category /MaterialData/MaterialAt/0/Material /Styles",
+         R"(["Masonry","mat-insulation",["style-paint"]])"},
+        {"mat-wall", "/MaterialData/TotalThickness /MaterialData/MaterialAt/1/IsVentilated",
+         "[350,true]"},
+        {"mat-frame", "/MaterialData/MaterialAt/0/Priority", "[2]"},
+        {"mat-steel", "/MaterialData/interface", R"(["IMaterialProfileData"])"},
     };
     for (const auto& [id, pointers, expected] : cases) {
         SCOPED_TRACE(id);
@@ -198,6 +215,9 @@ TEST_F(InspectorTest, ObjectsOfTheSampleShowAsWritten) {
         EXPECT_EQ(JsonText(values), expected);
     }
     EXPECT_FALSE(ObjectById(model, "file-1").at("FileProperties").contains("Organization"));
+    // Stored in the archive under its replaced spelling, the texture gets its own name back.
+    const std::string maple = ObjectById(model, "tex-maple").at("TextureFileReference");
+    EXPECT_TRUE(Contains(maple, "/grain|maple.png")) << maple;
     EXPECT_FALSE(model.contains("diagnostics")) << "only with --diagnostics";
 }
 

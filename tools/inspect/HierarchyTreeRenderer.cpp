@@ -101,6 +101,11 @@ void HierarchyTreeRenderer::RenderChildren(const Json& object, int depth) {
         if (const Json* entries = Field(object, list))
             for (const Json& child : *entries)
                 children.push_back(child.is_null() ? std::string("(null)") : Text(child));
+    // Styles and materials show under the file, assembly or part that holds them.
+    for (const char* set : {"StyleSet", "MaterialSet"})
+        if (const Json* entries = Field(object, set))
+            for (const Json& member : *entries)
+                children.push_back(Text(member));
     for (const std::string& child : children)
         RenderObject(child, depth);
 }

@@ -4,6 +4,7 @@
 #include "GeometryDescriber.h"
 #include "GroupDescriber.h"
 #include "HierarchyDescriber.h"
+#include "PresentationDescriber.h"
 #include "ReferenceGeometryDescriber.h"
 #include "SceneDescriber.h"
 
@@ -117,6 +118,30 @@ void ObjectDescriber::Visit(ILight& light) {
 
 void ObjectDescriber::Visit(IKeyframeAnimation& animation) {
     SceneDescriber::Describe(animation, m_description);
+}
+
+void ObjectDescriber::Visit(IRenderStyle& style) {
+    PresentationDescriber::Describe(style, m_description);
+}
+
+void ObjectDescriber::Visit(IAmbrelRenderStyle& style) {
+    PresentationDescriber::Describe(style, m_description);
+}
+
+void ObjectDescriber::Visit(IMaterialXRenderStyle& style) {
+    PresentationDescriber::Describe(style, m_description);
+}
+
+void ObjectDescriber::Visit(IMaterial& material) {
+    PresentationDescriber::Describe(material, m_description);
+}
+
+void ObjectDescriber::Visit(IMaterialTexture& texture) {
+    PresentationDescriber::Describe(texture, m_description);
+}
+
+void ObjectDescriber::Visit(IDecalMaterialTexture& decal) {
+    PresentationDescriber::Describe(decal, m_description);
 }
 
 } // namespace Orvik::Inspect

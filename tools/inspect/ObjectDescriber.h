@@ -57,6 +57,13 @@ public:
     void Visit(IViewWithFlatToScreen& view) override;
     void Visit(ILight& light) override;
     void Visit(IKeyframeAnimation& animation) override;
+    // PresentationDescriber
+    void Visit(IRenderStyle& style) override;
+    void Visit(IAmbrelRenderStyle& style) override;
+    void Visit(IMaterialXRenderStyle& style) override;
+    void Visit(IMaterial& material) override;
+    void Visit(IMaterialTexture& texture) override;
+    void Visit(IDecalMaterialTexture& decal) override;
 
 private:
     ObjectDescription m_description;

@@ -1,6 +1,7 @@
 #include "SampleDocument.h"
 
 #include "AnnotationSample.h"
+#include "PresentationSample.h"
 #include "SceneSample.h"
 #include "orvik/writer/BodyFileWriter.h"
 #include "orvik/writer/CFile.h"
@@ -183,6 +184,7 @@ void WriteSideFileSections(XmlDocumentBuilder& b) {
     b.Element("MeshSegmentInfo", {{"GenerateMeshSegment", "True"}, {"Path", kMeshSegments}});
     b.Element("PropertyInfo", {{"Path", ""}});
     SceneSample::WriteSection(b);
+    PresentationSample::WriteSection(b);
 }
 
 void WriteUniverse(XmlDocumentBuilder& b) {
@@ -238,6 +240,7 @@ void WriteFile(XmlDocumentBuilder& b) {
         .TextElement("CreationDate", "2026-01-15T09:30:00Z")
         .Close();
     b.Open("ChildSet").Element("Child", {{"Type", "IAssembly"}, {"ID", "asm-1"}}).Close();
+    PresentationSample::WriteAttributeSet(b);
     b.Close();
 }
 
@@ -415,6 +418,7 @@ void SampleDocument::WriteTo(const std::string& folder, const std::string& name)
     for (const char* side : {kShaftBodies, kCoverBodies, kGeometryStream, kMeshSegments,
                              kSubdivMeshes, SceneSample::kAnimationFile})
         packer.AddFile(side, (std::filesystem::path(folder) / side).string());
+    PresentationSample::WriteFiles(folder, packer);
     packer.Write(base.string() + ".zip");
 }
 

@@ -28,6 +28,12 @@ class IView;
 class IViewWithFlatToScreen;
 class ILight;
 class IKeyframeAnimation;
+class IRenderStyle;
+class IAmbrelRenderStyle;
+class IMaterialXRenderStyle;
+class IMaterial;
+class IMaterialTexture;
+class IDecalMaterialTexture;
 
 // Double dispatch on an object's interface. Each interface adds its Visit overload;
 // the defaults do nothing, so a visitor overrides only what it cares about.
@@ -60,6 +66,12 @@ public:
     virtual void Visit(IViewWithFlatToScreen&) {}
     virtual void Visit(ILight&) {}
     virtual void Visit(IKeyframeAnimation&) {}
+    virtual void Visit(IRenderStyle&) {}
+    virtual void Visit(IAmbrelRenderStyle&) {}
+    virtual void Visit(IMaterialXRenderStyle&) {}
+    virtual void Visit(IMaterial&) {}
+    virtual void Visit(IMaterialTexture&) {}
+    virtual void Visit(IDecalMaterialTexture&) {}
 };
 
 } // namespace Orvik

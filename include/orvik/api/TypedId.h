@@ -34,6 +34,12 @@ enum class ObjectKindEnum {
     kViewWithFlatToScreen,
     kLight,
     kKeyframeAnimation,
+    kRenderStyle,
+    kAmbrelRenderStyle,
+    kMaterialXRenderStyle,
+    kMaterial,
+    kMaterialTexture,
+    kDecalMaterialTexture,
 };
 
 // An id together with the kind of object it names.
