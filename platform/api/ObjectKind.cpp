@@ -1,13 +1,17 @@
 #include "orvik/api/ObjectKind.h"
 
 #include "orvik/api/IAssembly.h"
+#include "orvik/api/IAssemblyFeatureOverride.h"
 #include "orvik/api/IBrep.h"
 #include "orvik/api/ICoordSys.h"
 #include "orvik/api/ICurve.h"
 #include "orvik/api/IExtensionGeometry.h"
 #include "orvik/api/IFile.h"
 #include "orvik/api/IGeometricSet.h"
+#include "orvik/api/IGroup.h"
 #include "orvik/api/IInstance.h"
+#include "orvik/api/ILayer.h"
+#include "orvik/api/ILod.h"
 #include "orvik/api/IObject.h"
 #include "orvik/api/IPart.h"
 #include "orvik/api/IPoint.h"
@@ -41,6 +45,12 @@ public:
     void Visit(IGeometricSet&) override { kind = ObjectKindEnum::kGeometricSet; }
     void Visit(IExtensionGeometry&) override { kind = ObjectKindEnum::kExtensionGeometry; }
     void Visit(ISketch&) override { kind = ObjectKindEnum::kSketch; }
+    void Visit(IGroup&) override { kind = ObjectKindEnum::kGroup; }
+    void Visit(ILayer&) override { kind = ObjectKindEnum::kLayer; }
+    void Visit(ILod&) override { kind = ObjectKindEnum::kLod; }
+    void Visit(IAssemblyFeatureOverride&) override {
+        kind = ObjectKindEnum::kAssemblyFeatureOverride;
+    }
 
     ObjectKindEnum kind = ObjectKindEnum::kUnknown;
 };
@@ -101,6 +111,12 @@ const char* InterfaceName(ObjectKindEnum kind) {
         return "IAssemblyFeatureOverride";
     case ObjectKindEnum::kAECTypeObject:
         return "IAECTypeObject";
+    case ObjectKindEnum::kGroup:
+        return "IGroup";
+    case ObjectKindEnum::kLayer:
+        return "ILayer";
+    case ObjectKindEnum::kLod:
+        return "ILod";
     }
     return "IObject";
 }

@@ -101,9 +101,9 @@ constexpr KindRow Taken(const XMLCh* name, Places places, bool topLevelNeedsId,
 }
 
 const std::array<KindRow, 12> kRows{{
-    Taken(u"IBrep", kAnywhereButSketches, true, TakeBrep),
+    Taken(u"IBrep", kAnywhereButSketches | Place::kFeatureOverride, true, TakeBrep),
     Taken(u"ICurve", kAnywhereButSketches | Place::kSketchCurves, false, TakeCurve),
-    Taken(u"IPolygonMesh", kAnywhereButSketches, false, TakeMesh),
+    Taken(u"IPolygonMesh", kAnywhereButSketches | Place::kFeatureOverride, false, TakeMesh),
     Made<XMLExtensionGeometry>(u"IExtensionGeometry", kAnywhereButSketches,
                                static_cast<Places>(Place::kPart),
                                FailurePolicy::kDestroyAndConsume),

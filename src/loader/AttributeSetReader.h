@@ -43,4 +43,12 @@ public:
     static bool ReadAnimationSet(ReadContext& context, const xercesc::DOMElement* set, IdList& ids);
 };
 
+// Set readers of kinds made above the loader, each defined beside its subsystem's kinds.
+bool ReadGroupSet(ReadContext& context, const xercesc::DOMElement& set, AmbrelAssetTable& assets,
+                  AttributeSetReader::IdList& ids);
+bool ReadLayerSet(ReadContext& context, const xercesc::DOMElement& set, AmbrelAssetTable& assets,
+                  AttributeSetReader::IdList& ids);
+bool ReadLodSet(ReadContext& context, const xercesc::DOMElement& set, AmbrelAssetTable& assets,
+                AttributeSetReader::IdList& ids);
+
 } // namespace Orvik

@@ -17,7 +17,6 @@ constexpr KindRow NotReadYet(const XMLCh* name, Places places, Places stopsSetIn
 const KindRow kNotReadYet[] = {
     NotReadYet(u"IAnnotationCallout", Place::kTopLevel | Place::kAssembly | Place::kPart,
                static_cast<Places>(Place::kPart)),
-    NotReadYet(u"IAssemblyFeatureOverride", static_cast<Places>(Place::kAssembly), kNowhere),
 };
 
 std::vector<const KindRow*> CollectRows() {
@@ -75,6 +74,8 @@ const char* KindTable::PlaceName(Place place) {
         return "a sketch's child set";
     case Place::kSketchCurves:
         return "a sketch's curve set";
+    case Place::kFeatureOverride:
+        return "an assembly feature override";
     }
     return "a container";
 }

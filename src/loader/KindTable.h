@@ -22,6 +22,7 @@ enum class Place : std::uint16_t {
     kExtensionGeometry = 1u << 4, // extension geometry's "ChildSet"
     kSketchPoints = 1u << 5,      // a sketch's "ChildSet"
     kSketchCurves = 1u << 6,      // a sketch's "CurveSet"
+    kFeatureOverride = 1u << 7,   // an assembly feature override's "ChildSet"
 };
 using Places = std::uint16_t;
 

@@ -54,6 +54,7 @@ private:
     void ReadUniverse(const DOMElement& element) {
         auto universe = std::make_unique<XMLUniverse>(m_context);
         universe->ReadUniverse(&element);
+        m_context.SetDomainProjectContext(universe->DomainProjectContext());
         m_loaded.universe = std::move(universe);
     }
 
@@ -94,6 +95,7 @@ LoadedDocument DocumentLoader::LoadDocument(const xercesc::DOMDocument* document
     const DOMElement* root = document ? document->getDocumentElement() : nullptr;
     if (root == nullptr)
         return loaded;
+    context.SetDomainProjectContext(nullptr);
     if (wantSubdivMeshes)
         SideFileSections::ReadSubdivisionSections(*root, context);
     MainPass pass(context, loaded);
@@ -101,6 +103,8 @@ LoadedDocument DocumentLoader::LoadDocument(const xercesc::DOMDocument* document
                                      [&pass](const DOMElement& element) { pass.Visit(element); });
     pass.Finish();
     Dispatcher::DispatchAll(context);
+    // The universe leaves with the loaded document; objects read later look it up no more.
+    context.SetDomainProjectContext(nullptr);
     if (XMLFile* rootFile = SettleRoot(context)) {
         rootFile->SetIsRoot(true);
         loaded.rootId = std::make_unique<RootId>(rootFile->Id());

@@ -20,6 +20,10 @@ class IWorkPoint;
 class IGeometricSet;
 class IExtensionGeometry;
 class ISketch;
+class IGroup;
+class ILayer;
+class ILod;
+class IAssemblyFeatureOverride;
 
 // Double dispatch on an object's interface. Each interface adds its Visit overload;
 // the defaults do nothing, so a visitor overrides only what it cares about.
@@ -44,6 +48,10 @@ public:
     virtual void Visit(IGeometricSet&) {}
     virtual void Visit(IExtensionGeometry&) {}
     virtual void Visit(ISketch&) {}
+    virtual void Visit(IGroup&) {}
+    virtual void Visit(ILayer&) {}
+    virtual void Visit(ILod&) {}
+    virtual void Visit(IAssemblyFeatureOverride&) {}
 };
 
 } // namespace Orvik

@@ -28,6 +28,9 @@ enum class ObjectKindEnum {
     kAnnotationCalloutElement,
     kAssemblyFeatureOverride,
     kAECTypeObject,
+    kGroup,
+    kLayer,
+    kLod,
 };
 
 // An id together with the kind of object it names.
