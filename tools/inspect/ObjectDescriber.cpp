@@ -1,5 +1,6 @@
 #include "ObjectDescriber.h"
 
+#include "CollectionDescriber.h"
 #include "GeometryDescriber.h"
 #include "GroupDescriber.h"
 #include "HierarchyDescriber.h"
@@ -8,7 +9,7 @@
 namespace Orvik::Inspect {
 
 Json ObjectDescriber::Describe(IObject& object) {
-    m_description = ObjectDescription();
+    m_description = ObjectDescription(&m_domainData);
     object.AcceptVisitor(*this);
     return m_description.TakeFields();
 }
@@ -83,6 +84,22 @@ void ObjectDescriber::Visit(IExtensionGeometry& geometry) {
 
 void ObjectDescriber::Visit(ISketch& sketch) {
     GroupDescriber::Describe(sketch, m_description);
+}
+
+void ObjectDescriber::Visit(IGroup& group) {
+    CollectionDescriber::Describe(group, m_description);
+}
+
+void ObjectDescriber::Visit(ILayer& layer) {
+    CollectionDescriber::Describe(layer, m_description);
+}
+
+void ObjectDescriber::Visit(ILod& lod) {
+    CollectionDescriber::Describe(lod, m_description);
+}
+
+void ObjectDescriber::Visit(IAssemblyFeatureOverride& featureOverride) {
+    CollectionDescriber::Describe(featureOverride, m_description);
 }
 
 } // namespace Orvik::Inspect
