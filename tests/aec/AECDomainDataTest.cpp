@@ -1,4 +1,6 @@
+#include "DomParser.h"
 #include "LoaderFixture.h"
+#include "hierarchy/AECDomainDataReader.h"
 #include "orvik/api/GeneralException.h"
 #include "orvik/api/IGroup.h"
 #include "orvik/api/aec/IAECObjectData.h"
@@ -124,6 +126,25 @@ TEST_F(AECDomainDataTest, DataLackingAnIdentityAttributeYieldsNothing) {
                 <IAECObjectData DomainDataTypeId="second" DomainDataSourceType="s"/>)");
     ASSERT_NE(ObjectData(), nullptr);
     EXPECT_EQ(ObjectData()->DomainDataTypeId(), UTF8String("first"));
+}
+
+// The reader replaces what it was given only with what it could read.
+TEST_F(AECDomainDataTest, ElementsOfOtherNamesYieldNothingAndKeepWhatWasHeld) {
+    LoadData("");
+    TestSupport::DomParser dom;
+    ReadContext& context = m_context->Context();
+    const std::string identity =
+        R"( DomainDataTypeId="t" OwnerObjectId="o" DomainDataSourceType="s"/>)";
+    std::unique_ptr<IDomainData> held;
+    ASSERT_TRUE(AECDomainDataReader::Read(context, *dom.Parse("<IAECObjectData" + identity), held));
+    const IDomainData* first = held.get();
+    EXPECT_FALSE(AECDomainDataReader::Read(context, *dom.Parse("<IAECData" + identity), held));
+    EXPECT_FALSE(AECDomainDataReader::Read(
+        context, *dom.Parse(R"(<IAECTypeObjectData DomainDataTypeId="t"/>)"), held));
+    EXPECT_EQ(held.get(), first);
+    ASSERT_TRUE(
+        AECDomainDataReader::Read(context, *dom.Parse("<IAECTypeObjectData" + identity), held));
+    EXPECT_NE(dynamic_cast<const IAECTypeObjectData*>(held.get()), nullptr);
 }
 
 // Shared components are parts, each once per list; after an owner history that resolves,
