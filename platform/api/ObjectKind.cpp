@@ -4,6 +4,7 @@
 #include "orvik/api/IAnnotationCallout.h"
 #include "orvik/api/IAnnotationCalloutElement.h"
 #include "orvik/api/IAssembly.h"
+#include "orvik/api/IAssemblyFeatureOverride.h"
 #include "orvik/api/IBrep.h"
 #include "orvik/api/ICamera.h"
 #include "orvik/api/ICoordSys.h"
@@ -12,9 +13,12 @@
 #include "orvik/api/IExtensionGeometry.h"
 #include "orvik/api/IFile.h"
 #include "orvik/api/IGeometricSet.h"
+#include "orvik/api/IGroup.h"
 #include "orvik/api/IInstance.h"
 #include "orvik/api/IKeyframeAnimation.h"
+#include "orvik/api/ILayer.h"
 #include "orvik/api/ILight.h"
+#include "orvik/api/ILod.h"
 #include "orvik/api/IMaterial.h"
 #include "orvik/api/IMaterialXRenderStyle.h"
 #include "orvik/api/IObject.h"
@@ -69,6 +73,12 @@ public:
     void Visit(IMaterial&) override { kind = ObjectKindEnum::kMaterial; }
     void Visit(IMaterialTexture&) override { kind = ObjectKindEnum::kMaterialTexture; }
     void Visit(IDecalMaterialTexture&) override { kind = ObjectKindEnum::kDecalMaterialTexture; }
+    void Visit(IGroup&) override { kind = ObjectKindEnum::kGroup; }
+    void Visit(ILayer&) override { kind = ObjectKindEnum::kLayer; }
+    void Visit(ILod&) override { kind = ObjectKindEnum::kLod; }
+    void Visit(IAssemblyFeatureOverride&) override {
+        kind = ObjectKindEnum::kAssemblyFeatureOverride;
+    }
 
     ObjectKindEnum kind = ObjectKindEnum::kUnknown;
 };
@@ -153,6 +163,12 @@ const char* InterfaceName(ObjectKindEnum kind) {
         return "IMaterialTexture";
     case ObjectKindEnum::kDecalMaterialTexture:
         return "IDecalMaterialTexture";
+    case ObjectKindEnum::kGroup:
+        return "IGroup";
+    case ObjectKindEnum::kLayer:
+        return "ILayer";
+    case ObjectKindEnum::kLod:
+        return "ILod";
     }
     return "IObject";
 }

@@ -105,10 +105,11 @@ constexpr KindRow Taken(const XMLCh* name, Places places, bool topLevelNeedsId,
 }
 
 const std::array<KindRow, 12> kRows{{
-    Taken(u"IBrep", kAnywhereButSketches, true, TakeBrep),
+    Taken(u"IBrep", kAnywhereButSketches | Place::kFeatureOverride, true, TakeBrep),
     Taken(u"ICurve", kAnywhereButSketches | Place::kSketchCurves | Place::kCalloutElement, false,
           TakeCurve, static_cast<Places>(Place::kCalloutElement)),
-    Taken(u"IPolygonMesh", kAnywhereButSketches | Place::kCalloutElement, false, TakeMesh),
+    Taken(u"IPolygonMesh", kAnywhereButSketches | Place::kCalloutElement | Place::kFeatureOverride,
+          false, TakeMesh),
     Made<XMLExtensionGeometry>(u"IExtensionGeometry", kAnywhereButSketches,
                                static_cast<Places>(Place::kPart),
                                FailurePolicy::kDestroyAndConsume),

@@ -1,7 +1,12 @@
 #include "hierarchy/XMLAssembly.h"
+#include "hierarchy/XMLAssemblyFeatureOverride.h"
 #include "hierarchy/XMLFile.h"
+#include "hierarchy/XMLGroup.h"
 #include "hierarchy/XMLInstance.h"
+#include "hierarchy/XMLLOD.h"
+#include "hierarchy/XMLLayer.h"
 #include "hierarchy/XMLPart.h"
+#include "loader/AttributeSetReader.h"
 #include "loader/ElementRegistry.h"
 #include "loader/KindTable.h"
 #include "loader/ReadContext.h"
@@ -55,7 +60,7 @@ constexpr KindRow Component(const XMLCh* name, std::unique_ptr<IObject> (*create
                    nullptr};
 }
 
-const std::array<KindRow, 5> kRows{{
+const std::array<KindRow, 6> kRows{{
     Component(u"IFile", CreateFile, ReadElement<XMLFile>, ListFile),
     Component(u"IAssembly", CreateOnContext<XMLAssembly>, ReadElement<XMLAssembly>, nullptr),
     Component(u"IPart", CreateOnContext<XMLPart>, ReadElement<XMLPart>, nullptr),
@@ -66,12 +71,30 @@ const std::array<KindRow, 5> kRows{{
                 Place::kSketchPoints | Place::kSketchCurves | Place::kCallout |
                 Place::kCalloutElement | Place::kAnnotationPlane,
             kNowhere, FailurePolicy::kKeep, false, nullptr, nullptr, nullptr, TakeReference},
+    KindRow{u"IAssemblyFeatureOverride", static_cast<Places>(Place::kAssembly), kNowhere,
+            FailurePolicy::kKeep, false, CreateOnContext<XMLAssemblyFeatureOverride>,
+            ReadElement<XMLAssemblyFeatureOverride>, nullptr, nullptr},
 }};
 
 } // namespace
 
 KindRows HierarchyKindRows() {
     return KindRows{kRows.data(), kRows.size()};
+}
+
+bool ReadGroupSet(ReadContext& context, const DOMElement& set, AmbrelAssetTable&,
+                  AttributeSetReader::IdList& ids) {
+    return XMLGroup::ReadGroupSet(context, &set, ids);
+}
+
+bool ReadLayerSet(ReadContext& context, const DOMElement& set, AmbrelAssetTable&,
+                  AttributeSetReader::IdList& ids) {
+    return XMLLayer::ReadLayerSet(context, &set, ids);
+}
+
+bool ReadLodSet(ReadContext& context, const DOMElement& set, AmbrelAssetTable&,
+                AttributeSetReader::IdList& ids) {
+    return XMLLOD::ReadLodSet(context, &set, ids);
 }
 
 } // namespace Orvik

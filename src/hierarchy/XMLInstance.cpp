@@ -1,5 +1,6 @@
 #include "hierarchy/XMLInstance.h"
 
+#include "hierarchy/AECDomainDataReader.h"
 #include "loader/ElementReaders.h"
 #include "loader/ElementWalk.h"
 #include "loader/ReadContext.h"
@@ -33,6 +34,7 @@ struct InstanceDraft {
     IdSet materials;
     IdSet animations;
     std::vector<ExtensionDataContent> extensions;
+    std::unique_ptr<IDomainData> domainData;
 };
 
 // Absent attributes read as empty text.
@@ -95,6 +97,8 @@ void ReadChild(const DOMElement& child, ReadContext& context, InstanceDraft& dra
                                    draft.materials);
     else if (ElementWalk::IsNamed(child, u"ExtensionData"))
         ReadExtension(child, context, draft);
+    else if (ElementWalk::IsNamed(child, u"IAECObjectData"))
+        AECDomainDataReader::Read(context, child, draft.domainData);
 }
 
 // Only components and files can be placed; anything else yields an empty child.
@@ -144,6 +148,8 @@ XMLInstance* XMLInstance::ReadInstance(const DOMElement& element, ReadContext& c
     instance->SetVersionPersistentId(draft.versionPersistentId);
     if (!draft.extensions.empty())
         instance->AddExtensionDataContent(draft.extensions);
+    if (draft.domainData)
+        instance->AttachDomainData(std::move(draft.domainData));
 
     XMLInstance* held = instance.get();
     // A refused instance (its id is held already) is destroyed by the collector.

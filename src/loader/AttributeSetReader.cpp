@@ -92,11 +92,11 @@ struct SetRow {
 // refer to what the first walk made, views and lights to what the second made.
 const std::array<SetRow, 10>& SetRows() {
     static const std::array<SetRow, 10> rows{{
-        {u"GroupSet", 1, &AttributeSets::groups, nullptr},
-        {u"LayerSet", 1, &AttributeSets::layers, nullptr},
+        {u"GroupSet", 1, &AttributeSets::groups, ReadGroupSet},
+        {u"LayerSet", 1, &AttributeSets::layers, ReadLayerSet},
         {u"TextureSet", 1, &AttributeSets::textures, ReadTextureSetMembers},
         {u"StyleSet", 1, &AttributeSets::styles, ReadStyleSetMembers},
-        {u"LodSet", 1, &AttributeSets::lods, nullptr},
+        {u"LodSet", 1, &AttributeSets::lods, ReadLodSet},
         {u"CameraSet", 2, &AttributeSets::cameras, CameraSet},
         {u"MaterialSet", 2, &AttributeSets::materials, MaterialSet},
         {u"ViewSet", 3, &AttributeSets::views, ViewSet},

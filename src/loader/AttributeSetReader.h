@@ -55,5 +55,12 @@ bool ReadTextureSetMembers(ReadContext& context, const xercesc::DOMElement& set,
 // Makes and reads one "MaterialSet" child; the collector gets it only when it was read.
 bool ReadMaterialSetMember(ReadContext& context, const xercesc::DOMElement& child,
                            const UTF8String& id);
+// Set readers of kinds made above the loader, each defined beside its subsystem's kinds.
+bool ReadGroupSet(ReadContext& context, const xercesc::DOMElement& set, AmbrelAssetTable& assets,
+                  AttributeSetReader::IdList& ids);
+bool ReadLayerSet(ReadContext& context, const xercesc::DOMElement& set, AmbrelAssetTable& assets,
+                  AttributeSetReader::IdList& ids);
+bool ReadLodSet(ReadContext& context, const xercesc::DOMElement& set, AmbrelAssetTable& assets,
+                AttributeSetReader::IdList& ids);
 
 } // namespace Orvik

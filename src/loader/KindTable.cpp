@@ -8,21 +8,9 @@ namespace {
 
 using Index = std::unordered_map<std::u16string_view, const KindRow*>;
 
-// Kinds recognised where they may stand, read by no reader yet: their elements are left alone.
-constexpr KindRow NotReadYet(const XMLCh* name, Places places, Places stopsSetIn) {
-    return KindRow{name,    places,  stopsSetIn, FailurePolicy::kKeep, false, nullptr,
-                   nullptr, nullptr, nullptr};
-}
-
-const KindRow kNotReadYet[] = {
-    NotReadYet(u"IAssemblyFeatureOverride", static_cast<Places>(Place::kAssembly), kNowhere),
-};
-
 std::vector<const KindRow*> CollectRows() {
     std::vector<const KindRow*> rows;
-    const KindRows notReadYet{kNotReadYet, sizeof kNotReadYet / sizeof kNotReadYet[0]};
-    for (const KindRows& list :
-         {HierarchyKindRows(), GeometryKindRows(), AnnotationKindRows(), notReadYet})
+    for (const KindRows& list : {HierarchyKindRows(), GeometryKindRows(), AnnotationKindRows()})
         for (std::size_t i = 0; i < list.size; ++i)
             rows.push_back(&list.rows[i]);
     return rows;
@@ -80,6 +68,8 @@ const char* KindTable::PlaceName(Place place) {
         return "a callout element";
     case Place::kAnnotationPlane:
         return "an annotation plane";
+    case Place::kFeatureOverride:
+        return "an assembly feature override";
     }
     return "a container";
 }

@@ -25,6 +25,7 @@ enum class Place : std::uint16_t {
     kCallout = 1u << 7,           // an annotation callout's "ChildSet"
     kCalloutElement = 1u << 8,    // a callout element's "ChildSet"
     kAnnotationPlane = 1u << 9,   // a callout's "AnnotationPlane"
+    kFeatureOverride = 1u << 10,  // an assembly feature override's "ChildSet"
 };
 using Places = std::uint16_t;
 

@@ -14,6 +14,7 @@ namespace Orvik {
 
 class ElementRegistry;
 class EventManager;
+class IDomainProjectContext;
 class ObjectCollector;
 class SideDataCache;
 class StyleNameTables;
@@ -54,6 +55,11 @@ public:
     void SetAnimationFilePath(const UTF16String& path) { m_animationFilePath = path; }
     // The folder a zipped document was extracted into; empty for a document read in place.
     void SetZipDirectory(const UTF16String& folder) { m_zipDirectory = folder; }
+    // The universe's project context while the load reads objects; null without one.
+    void SetDomainProjectContext(const IDomainProjectContext* context) {
+        m_domainProjectContext = context;
+    }
+    const IDomainProjectContext* DomainProjectContext() const { return m_domainProjectContext; }
 
     // Ids. An element's own id, and the id a reference names, get the same new id under a
     // prefix, whichever is met first.
@@ -101,6 +107,7 @@ public:
 private:
     Parts m_parts;
     const EventManager* m_events = nullptr;
+    const IDomainProjectContext* m_domainProjectContext = nullptr;
     UTF16String m_documentPath;
     UTF16String m_sideFileDirectory;
     UTF16String m_animationFilePath;

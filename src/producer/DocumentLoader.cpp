@@ -55,6 +55,7 @@ private:
     void ReadUniverse(const DOMElement& element) {
         auto universe = std::make_unique<XMLUniverse>(m_context);
         universe->ReadUniverse(&element);
+        m_context.SetDomainProjectContext(universe->DomainProjectContext());
         m_loaded.universe = std::move(universe);
     }
 
@@ -104,6 +105,7 @@ LoadedDocument DocumentLoader::LoadDocument(const xercesc::DOMDocument* document
     if (root == nullptr)
         return loaded;
     SideFileSections::Settings settings;
+    context.SetDomainProjectContext(nullptr);
     if (wantSubdivMeshes)
         SideFileSections::ReadSubdivisionSections(*root, context, settings);
     MainPass pass(context, loaded, settings);
@@ -112,6 +114,8 @@ LoadedDocument DocumentLoader::LoadDocument(const xercesc::DOMDocument* document
     pass.Finish();
     Dispatcher::DispatchAll(context);
     ReportUnclaimedAssets(context);
+    // The universe leaves with the loaded document; objects read later look it up no more.
+    context.SetDomainProjectContext(nullptr);
     if (XMLFile* rootFile = SettleRoot(context)) {
         rootFile->SetIsRoot(true);
         loaded.rootId = std::make_unique<RootId>(rootFile->Id());

@@ -205,6 +205,27 @@ TEST_F(InspectorTest, ObjectsOfTheSampleShowAsWritten) {
          "[350,true]"},
         {"mat-frame", "/MaterialData/MaterialAt/0/Priority", "[2]"},
         {"mat-steel", "/MaterialData/interface", R"(["IMaterialProfileData"])"},
+        {"asm-storey", "/GroupSet /LayerSet /LodSet /ChildAt/2",
+         R"([["group-wall-type"],["7","12"],["lod-coarse","lod-fine"],"override-opening"])"},
+        {"group-wall-type", "/Description /GeometryItems /AECDomainData",
+         R"(["Exterior wall, 300 mm concrete",["mesh-wall-coarse","mesh-wall-fine"],)"
+         R"({"interface":"IAECTypeObjectData","OwnerObjectId":"group-wall-type",)"
+         R"("DomainDataTypeId":"IfcWallType","DomainDataSourceType":"IFC4","OwnerHistory":0,)"
+         R"("DomainDataSubTypeId":"STANDARD","SharedGeometryComponentIdCount":1,)"
+         R"("SharedGeometryComponentIdAt":["part-wall"]}])"},
+        {"inst-wall-2", "/AECDomainData",
+         R"([{"interface":"IAECObjectData","OwnerObjectId":"inst-wall-2",)"
+         R"("DomainDataTypeId":"IfcWall","DomainDataSourceType":"IFC4","OwnerHistory":0,)"
+         R"("DomainDataSubTypeId":"LOADBEARING","TypeObjectId":"group-wall-type"}])"},
+        {"7", "/Label /Description /LayerNumber /IsVisible /GeometryItems /ChangeKey",
+         R"(["A-WALL","Walls",7,true,["inst-wall-1","inst-wall-2"],"layer-7-rev-2"])"},
+        {"12", "/LayerNumber /IsVisible /VersionPersistentId", R"([12,false,"layer-openings"])"},
+        {"lod-fine", "/Label /Description /VersionPersistentId",
+         R"(["Fine","For renderings","lod-fine-v1"])"},
+        {"mesh-wall-coarse", "/LodId", R"(["lod-coarse"])"},
+        {"override-opening", "/IsVisible /ChildAt /BaseOccPaths /ChangeKey",
+         R"([true,["body-opening","mesh-opening"],)"
+         R"([["inst-storey","inst-wall-1"],["inst-storey","inst-wall-2"]],"opening-rev-3"])"},
     };
     for (const auto& [id, pointers, expected] : cases) {
         SCOPED_TRACE(id);
@@ -218,6 +239,10 @@ TEST_F(InspectorTest, ObjectsOfTheSampleShowAsWritten) {
     // Stored in the archive under its replaced spelling, the texture gets its own name back.
     const std::string maple = ObjectById(model, "tex-maple").at("TextureFileReference");
     EXPECT_TRUE(Contains(maple, "/grain|maple.png")) << maple;
+    EXPECT_EQ(model.at(Json::json_pointer("/universe/DomainProjectContext/HistoryContext/"
+                                          "OwnerHistories/0/State")),
+              "kReadWrite")
+        << "the owner history domain data names";
     EXPECT_FALSE(model.contains("diagnostics")) << "only with --diagnostics";
 }
 

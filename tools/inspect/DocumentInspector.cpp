@@ -56,7 +56,7 @@ Json WalkFromRoot(XMLProducer& producer, const UTF8String& rootId) {
     Json objects = Json::array();
     std::unordered_set<UTF8String> seen{rootId};
     std::deque<UTF8String> pending{rootId};
-    ObjectDescriber describer;
+    ObjectDescriber describer(producer.LoadUniverse());
     while (!pending.empty()) {
         const UTF8String id = pending.front();
         pending.pop_front();
@@ -71,9 +71,9 @@ Json WalkFromRoot(XMLProducer& producer, const UTF8String& rootId) {
     return objects;
 }
 
-Json ListAll(const XMLProducer& producer) {
+Json ListAll(XMLProducer& producer) {
     Json objects = Json::array();
-    ObjectDescriber describer;
+    ObjectDescriber describer(producer.LoadUniverse());
     producer.ForEachObject([&](IObject& object) { objects.push_back(describer.Describe(object)); });
     return objects;
 }

@@ -1,6 +1,7 @@
 #include "ObjectDescriber.h"
 
 #include "AnnotationDescriber.h"
+#include "CollectionDescriber.h"
 #include "GeometryDescriber.h"
 #include "GroupDescriber.h"
 #include "HierarchyDescriber.h"
@@ -11,7 +12,7 @@
 namespace Orvik::Inspect {
 
 Json ObjectDescriber::Describe(IObject& object) {
-    m_description = ObjectDescription();
+    m_description = ObjectDescription(&m_domainData);
     object.AcceptVisitor(*this);
     return m_description.TakeFields();
 }
@@ -142,6 +143,22 @@ void ObjectDescriber::Visit(IMaterialTexture& texture) {
 
 void ObjectDescriber::Visit(IDecalMaterialTexture& decal) {
     PresentationDescriber::Describe(decal, m_description);
+}
+
+void ObjectDescriber::Visit(IGroup& group) {
+    CollectionDescriber::Describe(group, m_description);
+}
+
+void ObjectDescriber::Visit(ILayer& layer) {
+    CollectionDescriber::Describe(layer, m_description);
+}
+
+void ObjectDescriber::Visit(ILod& lod) {
+    CollectionDescriber::Describe(lod, m_description);
+}
+
+void ObjectDescriber::Visit(IAssemblyFeatureOverride& featureOverride) {
+    CollectionDescriber::Describe(featureOverride, m_description);
 }
 
 } // namespace Orvik::Inspect

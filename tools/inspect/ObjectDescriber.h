@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DomainDataDescriber.h"
 #include "Json.h"
 #include "ObjectDescription.h"
 #include "orvik/xml_producer.h"
@@ -16,6 +17,10 @@ namespace Orvik::Inspect {
 // ...) is one more describer class and its Visit overloads here, once IObjectVisitor has them.
 class ObjectDescriber : public IObjectVisitor {
 public:
+    // The universe's owner histories are what domain data is followed to; it may be null.
+    explicit ObjectDescriber(const IUniverse* universe = nullptr)
+        : m_domainData(universe) {}
+
     // Fields of the object; "id" and "interface" first.
     Json Describe(IObject& object);
     const std::vector<UTF8String>& ReferencedIds() const { return m_description.ReferencedIds(); }
@@ -64,8 +69,14 @@ public:
     void Visit(IMaterial& material) override;
     void Visit(IMaterialTexture& texture) override;
     void Visit(IDecalMaterialTexture& decal) override;
+    // CollectionDescriber
+    void Visit(IGroup& group) override;
+    void Visit(ILayer& layer) override;
+    void Visit(ILod& lod) override;
+    void Visit(IAssemblyFeatureOverride& featureOverride) override;
 
 private:
+    DomainDataDescriber m_domainData;
     ObjectDescription m_description;
 };
 

@@ -1,5 +1,7 @@
 #include "ObjectDescription.h"
 
+#include "DomainDataDescriber.h"
+
 namespace Orvik::Inspect {
 
 void ObjectDescription::Begin(const IObject& object, const char* interfaceName) {
@@ -17,6 +19,9 @@ void ObjectDescription::Begin(const IObject& object, const char* interfaceName) 
     if (object.Properties(properties) == IsValueSpecifiedEnum::kSpecified)
         Set("Properties", ValueFormatter::Properties(properties));
     Set("DomainData", object.DomainData() != nullptr);
+    if (const IDomainData* domainData = object.DomainData(); domainData && m_domainData)
+        if (Json data = m_domainData->Describe(*domainData, *this); !data.is_null())
+            Set("AECDomainData", std::move(data));
     IdSet channels;
     if (object.KeyframeAnimationChannels(channels) == IsValueSpecifiedEnum::kSpecified)
         SetIds("KeyframeAnimationChannels", channels);

@@ -8,11 +8,17 @@
 
 namespace Orvik::Inspect {
 
+class DomainDataDescriber;
+
 // One object's description while a describer builds it: the fields in the order they print,
 // and the ids of the objects it refers to, which the walk visits next. Holds the answers that
 // several families of interfaces share, so each area describer writes only its own.
 class ObjectDescription {
 public:
+    // Without a domain data describer only whether an object has domain data shows.
+    explicit ObjectDescription(DomainDataDescriber* domainData = nullptr)
+        : m_domainData(domainData) {}
+
     // "id", "interface" and the operations every object answers; always the first fields.
     void Begin(const IObject& object, const char* interfaceName);
 
@@ -41,6 +47,7 @@ public:
 private:
     void Refer(const UTF8String& id) { m_referenced.push_back(id); }
 
+    DomainDataDescriber* m_domainData;
     Json m_fields = Json::object();
     std::vector<UTF8String> m_referenced;
 };

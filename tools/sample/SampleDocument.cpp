@@ -1,6 +1,7 @@
 #include "SampleDocument.h"
 
 #include "AnnotationSample.h"
+#include "BuildingSample.h"
 #include "PresentationSample.h"
 #include "SceneSample.h"
 #include "orvik/writer/BodyFileWriter.h"
@@ -106,6 +107,7 @@ void WriteBodies(const std::string& folder) {
                   {"face-shaft-side", "face-shaft-top", "face-shaft-bottom"},
                   {{"", "edge-1", axis}, {"", "edge-2", rim}}})
         .AddEdge({"edge-shaft-axis", "axis", axis})
+        .AddBody(BuildingSample::OpeningBody())
         .WriteText(folder + "/" + kShaftBodies);
     BodyFileWriter::Nurbs arc;
     arc.degree = 2;
@@ -134,6 +136,7 @@ void WriteGeometryStream(const std::string& folder) {
     Writer::GeometryStreamWriter stream(false, false);
     stream.AddMesh("mesh-base", Quad(40.0));
     stream.AddMesh("mesh-cover-fine", Quad(25.0));
+    BuildingSample::AddMeshes(stream);
     stream.AddCurveRecord("curve-line", CurveRecordWriter::kLine,
                           CurveRecordWriter::Line({0, 0, 0}, {1, 0, 0}, 0.0, 40.0));
     stream.AddCurveRecord("curve-ray", CurveRecordWriter::kRay,
@@ -329,6 +332,7 @@ void WriteAssembly(XmlDocumentBuilder& b, unsigned partCount) {
         b.Element("Child", {{"ID", "part-shaft"}, {"Transformation", Translation(i)}});
         b.Close();
     }
+    BuildingSample::WriteInstance(b);
     b.Close();
     b.Open("CrossLevelAttributes").Open("Visibilities");
     b.Element("EntityVisibility", {{"Path", "[inst-housing][inst-cover]"}, {"Visibility", "0"}});
@@ -393,6 +397,7 @@ Writer::XmlDocumentBuilder SampleDocument::Build() const {
     WriteUniverse(b);
     WriteFile(b);
     WriteAssembly(b, m_options.partCount);
+    BuildingSample::WriteElements(b);
     b.Close();
     return b;
 }

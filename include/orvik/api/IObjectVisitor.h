@@ -34,6 +34,10 @@ class IMaterialXRenderStyle;
 class IMaterial;
 class IMaterialTexture;
 class IDecalMaterialTexture;
+class IGroup;
+class ILayer;
+class ILod;
+class IAssemblyFeatureOverride;
 
 // Double dispatch on an object's interface. Each interface adds its Visit overload;
 // the defaults do nothing, so a visitor overrides only what it cares about.
@@ -72,6 +76,10 @@ public:
     virtual void Visit(IMaterial&) {}
     virtual void Visit(IMaterialTexture&) {}
     virtual void Visit(IDecalMaterialTexture&) {}
+    virtual void Visit(IGroup&) {}
+    virtual void Visit(ILayer&) {}
+    virtual void Visit(ILod&) {}
+    virtual void Visit(IAssemblyFeatureOverride&) {}
 };
 
 } // namespace Orvik

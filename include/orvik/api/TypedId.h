@@ -40,6 +40,9 @@ enum class ObjectKindEnum {
     kMaterial,
     kMaterialTexture,
     kDecalMaterialTexture,
+    kGroup,
+    kLayer,
+    kLod,
 };
 
 // An id together with the kind of object it names.
