@@ -1,39 +1,27 @@
+#include "Command.h"
 #include "DocumentInspector.h"
 #include "SampleDocument.h"
 #include "TempDirectory.h"
 #include "TextRenderer.h"
 #include "ValueFormatter.h"
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <limits>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
-#include <sys/wait.h>
 #include <tuple>
 
 namespace Orvik::Inspect {
 namespace {
 
-struct CommandResult {
-    int exitCode;
-    std::string output;
-};
+using TestSupport::CommandResult;
 
 // Runs the inspector binary; stderr is folded into the output unless asked for alone.
 CommandResult RunInspector(const std::string& arguments, const char* redirect = "2>&1") {
-    const std::string command = std::string(ORVIK_INSPECT_EXE) + " " + arguments + " " + redirect;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string output;
-    std::array<char, 4096> buffer{};
-    std::size_t read = 0;
-    while ((read = fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0)
-        output.append(buffer.data(), read);
-    const int status = pclose(pipe.release());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+    return TestSupport::RunCommand(std::string(ORVIK_INSPECT_EXE) + " " + arguments + " " +
+                                   redirect);
 }
 
 bool Contains(const std::string& text, const std::string& part) {

@@ -1,45 +1,50 @@
 #include "SampleDocument.h"
 
-#include <cstring>
+#include <CLI/CLI.hpp>
 #include <exception>
 #include <iostream>
 #include <string>
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: orvik-xml-sample OUTDIR [--name NAME] [--parts N]\n"
-    "  writes OUTDIR/NAME.xml and OUTDIR/NAME.zip (default NAME: sample)\n"
-    "  --parts N    instances of the shared shaft part in the assembly (default 3)\n";
+constexpr const char* kProgram = "orvik-xml-sample";
+
+struct CommandLine {
+    std::string folder;
+    std::string name = "sample";
+    Orvik::Sample::SampleOptions options;
+};
+
+void DefineOptions(CLI::App& app, CommandLine& line) {
+    app.add_option("OUTDIR", line.folder,
+                   "the folder that receives NAME.xml, NAME.zip and the side files")
+        ->required();
+    app.add_option("--name", line.name, "the documents' name")->capture_default_str();
+    app.add_option("--parts", line.options.partCount,
+                   "instances of the shared shaft part in the assembly")
+        ->capture_default_str()
+        ->check(CLI::PositiveNumber);
+    app.set_version_flag("--version", std::string(kProgram) + " " + ORVIK_VERSION);
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string folder;
-    std::string name = "sample";
-    Orvik::Sample::SampleOptions options;
+    CLI::App app("Writes a sample document with every kind of element and side file.", kProgram);
+    CommandLine line;
+    DefineOptions(app, line);
     try {
-        for (int i = 1; i < argc; ++i) {
-            const std::string arg = argv[i];
-            if (arg == "--name" && i + 1 < argc)
-                name = argv[++i];
-            else if (arg == "--parts" && i + 1 < argc)
-                options.partCount = static_cast<unsigned>(std::stoul(argv[++i]));
-            else if (arg[0] != '-' && folder.empty())
-                folder = arg;
-            else
-                throw std::invalid_argument("unknown argument " + arg);
-        }
-        if (folder.empty())
-            throw std::invalid_argument("missing OUTDIR");
-    } catch (const std::exception& e) {
-        std::cerr << "orvik-xml-sample: " << e.what() << '\n' << kUsage;
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success))
+            return app.exit(e);
+        std::cerr << kProgram << ": " << e.what() << '\n' << app.help();
         return 2;
     }
     try {
-        Orvik::Sample::SampleDocument(options).WriteTo(folder, name);
+        Orvik::Sample::SampleDocument(line.options).WriteTo(line.folder, line.name);
     } catch (const std::exception& e) {
-        std::cerr << "orvik-xml-sample: " << e.what() << '\n';
+        std::cerr << kProgram << ": " << e.what() << '\n';
         return 1;
     }
     return 0;
