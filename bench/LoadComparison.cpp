@@ -179,16 +179,19 @@ std::vector<Case> Cases(BenchmarkDocuments& documents, bool million) {
     return cases;
 }
 
-void PrintTable(const std::vector<Row>& rows) {
+void PrintHeader() {
     std::printf("%-28s %9s %9s %9s %6s %9s %9s %6s %9s %9s\n", "document", "MB", "bare s", "load s",
                 "ratio", "bare MB", "load MB", "ratio", "DOM held", "model");
-    for (const Row& r : rows)
-        std::printf("%-28s %9.1f %9.3f %9.3f %6.2f %9.0f %9.0f %6.2f %9.0f %9.0f\n",
-                    r.what.name.c_str(), static_cast<double>(r.bytes) / 1e6, r.bare, r.load,
-                    r.load / r.bare, r.bareMemory.peakKb / 1024.0, r.loadMemory.peakKb / 1024.0,
-                    static_cast<double>(r.loadMemory.peakKb) /
-                        static_cast<double>(std::max(1L, r.bareMemory.peakKb)),
-                    r.bareMemory.heldKb / 1024.0, r.loadMemory.heldKb / 1024.0);
+}
+
+void PrintRow(const Row& r) {
+    std::printf("%-28s %9.1f %9.3f %9.3f %6.2f %9.0f %9.0f %6.2f %9.0f %9.0f\n",
+                r.what.name.c_str(), static_cast<double>(r.bytes) / 1e6, r.bare, r.load,
+                r.load / r.bare, r.bareMemory.peakKb / 1024.0, r.loadMemory.peakKb / 1024.0,
+                static_cast<double>(r.loadMemory.peakKb) /
+                    static_cast<double>(std::max(1L, r.bareMemory.peakKb)),
+                r.bareMemory.heldKb / 1024.0, r.loadMemory.heldKb / 1024.0);
+    std::fflush(stdout);
 }
 
 nlohmann::json Json(const std::vector<Row>& rows, const std::vector<Throughput>& throughputs) {
@@ -233,6 +236,7 @@ int Compare(int argc, char** argv) {
     }
     BenchmarkDocuments documents;
     std::vector<Row> rows;
+    PrintHeader();
     for (const Case& c : Cases(documents, million)) {
         if (c.name.find(only) == std::string::npos)
             continue;
@@ -243,10 +247,8 @@ int Compare(int argc, char** argv) {
         row.bareMemory = ProbeInChild("bare", c);
         row.loadMemory = ProbeInChild("load", c);
         rows.push_back(row);
-        PrintTable({row});
+        PrintRow(row);
     }
-    std::printf("\n");
-    PrintTable(rows);
     std::vector<Throughput> throughputs;
     if (std::string("side files").find(only) != std::string::npos || only.empty()) {
         throughputs = SideFileThroughput(documents, 10000).Measure(rounds);
