@@ -11,11 +11,17 @@ ObjectCollector::~ObjectCollector() {
 bool ObjectCollector::AddObject(std::unique_ptr<IObject> object) {
     if (!object)
         return false;
-    UTF8String id = object->Id();
-    if (HasObject(id))
+    // One lookup both checks the id and takes its slot.
+    const auto [slot, added] = m_byId.try_emplace(object->Id(), m_objects.end());
+    if (!added)
         return false;
-    m_objects.push_back(std::move(object));
-    m_byId.emplace(std::move(id), std::prev(m_objects.end()));
+    try {
+        m_objects.push_back(std::move(object));
+    } catch (...) {
+        m_byId.erase(slot);
+        throw;
+    }
+    slot->second = std::prev(m_objects.end());
     return true;
 }
 

@@ -128,6 +128,11 @@ std::uint64_t BinaryReadWriteUtil::BytesLeft(std::istream& in) {
 
 bool BinaryReadWriteUtil::CountFits(std::istream& in, std::uint64_t count,
                                     std::uint64_t minRecordBytes) {
+    // The bytes already buffered answer most checks without asking the file where it stands,
+    // which costs a system call each time.
+    const std::streamsize buffered = in ? in.rdbuf()->in_avail() : 0;
+    if (buffered > 0 && CountFits(static_cast<std::uint64_t>(buffered), count, minRecordBytes))
+        return true;
     return CountFits(BytesLeft(in), count, minRecordBytes);
 }
 

@@ -34,7 +34,7 @@ bool ReadRecord(XMLStreamReaderInterface& reader, std::istream& in) {
     std::uint64_t kind = 0;
     std::uint64_t length = 0;
     if (!Util::BinaryRead(in, kind, bigEndian) || !IsKnownKind(kind) ||
-        !Util::BinaryRead(in, length, bigEndian) || length > Util::BytesLeft(in))
+        !Util::BinaryRead(in, length, bigEndian) || !Util::CountFits(in, length, 1))
         return false;
     const std::streamoff end =
         static_cast<std::streamoff>(in.tellg()) + static_cast<std::streamoff>(length);
@@ -42,9 +42,11 @@ bool ReadRecord(XMLStreamReaderInterface& reader, std::istream& in) {
         return false;
     // A reader may leave bytes of its record unread (a curve type it does not know), never
     // take bytes of the next one.
-    if (static_cast<std::streamoff>(in.tellg()) > end)
+    const std::streamoff reached = in.tellg();
+    if (reached > end)
         return false;
-    return static_cast<bool>(in.seekg(end));
+    // Seeking drops the stream's read buffer, so only a record left short is skipped by seeking.
+    return reached == end || static_cast<bool>(in.seekg(end));
 }
 
 } // namespace
