@@ -161,8 +161,8 @@ UTF16String XMLUtils::GetFilePath(const DOMNode* element, const UTF16String& doc
     return IOUtil::AppendFilePath(StringUtil::ExtractBranchPath(documentPath), path);
 }
 
-void XMLUtils::ProcessExtDataRefFilesNode(const UTF16String& sideFileDirectory,
-                                          const DOMNode* fileRefs, ExtensionDataContent& content) {
+void XMLUtils::ProcessExtDataRefFilesNode(const DOMNode* fileRefs, ExtensionDataContent& content,
+                                          const FileRefAdmission& admit) {
     if (!IsElement(fileRefs)) {
         return;
     }
@@ -172,9 +172,11 @@ void XMLUtils::ProcessExtDataRefFilesNode(const UTF16String& sideFileDirectory,
             !xercesc::XMLString::equals(child->getNodeName(), kFileRefElement)) {
             continue;
         }
+        UTF16String written;
         UTF16String path;
-        if (GetNodeAttribute(child, kPathAttribute.CStr(), path) && !path.IsEmpty()) {
-            content.AddFileRef(IOUtil::AppendFilePath(sideFileDirectory, path));
+        if (GetNodeAttribute(child, kPathAttribute.CStr(), written) && !written.IsEmpty() &&
+            admit(*child, written, path)) {
+            content.AddFileRef(path);
         }
     }
 }
@@ -199,7 +201,7 @@ bool XMLUtils::ComposeZipDirectoryAndXMLFileName(const UTF16String& path, UTF16S
 }
 
 void XMLUtils::ExtractFromZipFile(const UTF16String& zipPath, const UTF16String& zipDirectory,
-                                  UTF16String& extractedPath, const ZipExtractionLimits& limits) {
+                                  UTF16String& extractedPath, const XMLDocumentLimits& limits) {
     extractedPath = ZipExtractor(zipPath, limits).ExtractInto(zipDirectory);
 }
 

@@ -8,9 +8,10 @@
 #include "orvik/api/IPolygonMesh.h"
 #include "orvik/api/UTF16String.h"
 #include "orvik/api/UTF8String.h"
+#include "orvik/xml/XMLDocumentLimits.h"
 #include "xml_util/AnimationReader.h"
-#include "xml_util/ZipExtractionLimits.h"
 
+#include <functional>
 #include <map>
 #include <xercesc/dom/DOMNode.hpp>
 
@@ -37,9 +38,12 @@ public:
     // The element's "Path": absolute as it stands, relative to the document's folder otherwise;
     // empty when absent.
     static UTF16String GetFilePath(const DOMNode* element, const UTF16String& documentPath);
-    // Adds the "Path" of every "FileRef" child, resolved against the side-file folder.
-    static void ProcessExtDataRefFilesNode(const UTF16String& sideFileDirectory,
-                                           const DOMNode* fileRefs, ExtensionDataContent& content);
+    // Answers the path to add for a "FileRef" and the "Path" it wrote, or false to leave it out.
+    using FileRefAdmission =
+        std::function<bool(const DOMNode& fileRef, const UTF16String& written, UTF16String& path)>;
+    // Adds the "Path" of every "FileRef" child that admit lets through, as admit resolved it.
+    static void ProcessExtDataRefFilesNode(const DOMNode* fileRefs, ExtensionDataContent& content,
+                                           const FileRefAdmission& admit);
 
     // Literals "kPolygonMeshType_*" and "kPolygonMeshOrientation_*"; text that names no value
     // leaves the target as it was.
@@ -77,10 +81,11 @@ public:
     static bool ComposeZipDirectoryAndXMLFileName(const UTF16String& path,
                                                   UTF16String& zipDirectory,
                                                   UTF16String& documentPath);
-    // Throws FileException (code 13) on any failure, leaving nothing behind.
+    // Throws FileException (code 13) on any failure, leaving nothing behind. Only the zip
+    // limits of the value apply.
     static void ExtractFromZipFile(const UTF16String& zipPath, const UTF16String& zipDirectory,
                                    UTF16String& extractedPath,
-                                   const ZipExtractionLimits& limits = {});
+                                   const XMLDocumentLimits& limits = {});
     // Removes a folder tree; symbolic links inside are removed, never followed. Refuses an
     // empty path, a filesystem root and the temp folder itself. Never throws.
     static bool DeleteDirectory(const UTF16String& path);

@@ -72,7 +72,7 @@ void ZipExtractor::EntryCloser::operator()(zip_file* entry) const {
     zip_fclose(entry);
 }
 
-ZipExtractor::ZipExtractor(UTF16String zipPath, ZipExtractionLimits limits)
+ZipExtractor::ZipExtractor(UTF16String zipPath, const XMLDocumentLimits& limits)
     : m_zipPath(std::move(zipPath))
     , m_limits(limits)
     , m_archiveStem(FsPathConverter::ToPath(m_zipPath).stem().string()) {}
@@ -91,13 +91,19 @@ UTF16String ZipExtractor::ExtractInto(const UTF16String& directory) {
     return FsPathConverter::FromPath(m_stemDocument ? *m_stemDocument : *m_firstDocument);
 }
 
-ZipExtractor::ArchivePtr ZipExtractor::OpenArchive() const {
+ZipExtractor::ArchivePtr ZipExtractor::OpenArchive() {
     int code = 0;
     const std::string path = Unicode::Utf16ToUtf8(m_zipPath.Value());
     ArchivePtr archive(zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code));
     if (!archive) {
         Fail("cannot open the archive (" + LibzipMessage(code) + ")");
     }
+    boost::system::error_code error;
+    const std::uintmax_t size = fs::file_size(FsPathConverter::ToPath(m_zipPath), error);
+    if (error) {
+        Fail("cannot determine the size of the archive (" + error.message() + ")");
+    }
+    m_archiveBytes = size;
     return archive;
 }
 
@@ -106,9 +112,9 @@ std::uint64_t ZipExtractor::CheckedEntryCount(zip* archive) const {
     if (count < 0) {
         Fail("cannot read the list of entries");
     }
-    if (static_cast<std::uint64_t>(count) > m_limits.maxEntries) {
+    if (static_cast<std::uint64_t>(count) > m_limits.maxZipEntries) {
         Fail("the archive holds " + std::to_string(count) + " entries, more than the limit of " +
-             std::to_string(m_limits.maxEntries));
+             std::to_string(m_limits.maxZipEntries));
     }
     return static_cast<std::uint64_t>(count);
 }
@@ -193,10 +199,7 @@ void ZipExtractor::StreamEntry(zip* archive, std::uint64_t index, const fs::path
             break;
         }
         const auto bytes = static_cast<std::uint64_t>(read);
-        if (bytes > m_limits.maxTotalBytes - m_bytesWritten) {
-            Fail("entry '" + name + "' takes the unpacked size over the limit of " +
-                 std::to_string(m_limits.maxTotalBytes) + " bytes");
-        }
+        CheckUnpackedSize(bytes, name);
         if (std::fwrite(m_buffer.data(), 1, static_cast<std::size_t>(read), sink.get()) !=
             static_cast<std::size_t>(read)) {
             Fail("cannot write entry '" + name + "' (" + std::strerror(errno) + ")");
@@ -219,6 +222,28 @@ void ZipExtractor::ConsiderAsDocument(const ZipEntryName& entry, const fs::path&
     const std::string_view stem = std::string_view(fileName).substr(0, fileName.size() - 4);
     if (!m_stemDocument && EqualsIgnoringAsciiCase(stem, m_archiveStem)) {
         m_stemDocument = target;
+    }
+}
+
+// Both bounds are counted from the bytes actually unpacked, never from sizes the archive
+// declares, and before the bytes are written.
+void ZipExtractor::CheckUnpackedSize(std::uint64_t bytes, const std::string& name) const {
+    const std::uint64_t total = m_bytesWritten + bytes;
+    if (bytes >
+        m_limits.maxZipUnpackedBytes - std::min(m_bytesWritten, m_limits.maxZipUnpackedBytes)) {
+        Fail("entry '" + name + "' takes the unpacked size over the limit of " +
+             std::to_string(m_limits.maxZipUnpackedBytes) + " bytes (maxZipUnpackedBytes)");
+    }
+    if (total <= m_limits.minZipBytesForRatio) {
+        return;
+    }
+    const std::uint64_t packed = std::max<std::uint64_t>(m_archiveBytes, 1);
+    // total / packed > ratio, without the product overflowing.
+    if (total / packed > m_limits.maxZipUnpackRatio ||
+        (total / packed == m_limits.maxZipUnpackRatio && total % packed != 0)) {
+        Fail("entry '" + name + "' unpacks to more than " +
+             std::to_string(m_limits.maxZipUnpackRatio) + " times the " +
+             std::to_string(m_archiveBytes) + " bytes of the archive (limit maxZipUnpackRatio)");
     }
 }
 

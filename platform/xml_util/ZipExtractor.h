@@ -1,7 +1,7 @@
 #pragma once
 
 #include "orvik/api/UTF16String.h"
-#include "xml_util/ZipExtractionLimits.h"
+#include "orvik/xml/XMLDocumentLimits.h"
 
 #include <boost/filesystem/path.hpp>
 #include <cstdint>
@@ -23,7 +23,8 @@ class ZipExtractor {
 public:
     static constexpr int kErrorCode = 13;
 
-    ZipExtractor(UTF16String zipPath, ZipExtractionLimits limits);
+    // Only the zip limits of the value are used.
+    ZipExtractor(UTF16String zipPath, const XMLDocumentLimits& limits);
 
     // The folder must not exist yet. Answers the path of the document inside it.
     UTF16String ExtractInto(const UTF16String& directory);
@@ -38,7 +39,7 @@ private:
     using ArchivePtr = std::unique_ptr<zip, ArchiveCloser>;
     using EntryPtr = std::unique_ptr<zip_file, EntryCloser>;
 
-    ArchivePtr OpenArchive() const;
+    ArchivePtr OpenArchive();
     std::uint64_t CheckedEntryCount(zip* archive) const;
     void CreateFolder();
     void ExtractEntries(zip* archive, std::uint64_t count);
@@ -47,11 +48,13 @@ private:
                      const std::string& name);
     boost::filesystem::path TargetPath(const ZipEntryName& entry, const std::string& name) const;
     void ConsiderAsDocument(const ZipEntryName& entry, const boost::filesystem::path& target);
+    void CheckUnpackedSize(std::uint64_t bytes, const std::string& name) const;
     void RemoveFolder() const;
     [[noreturn]] void Fail(const std::string& what) const;
 
     UTF16String m_zipPath;
-    ZipExtractionLimits m_limits;
+    XMLDocumentLimits m_limits;
+    std::uint64_t m_archiveBytes = 0;
     std::string m_archiveStem;
     boost::filesystem::path m_folder;
     std::uint64_t m_bytesWritten = 0;

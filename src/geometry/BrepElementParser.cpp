@@ -111,7 +111,7 @@ void ReadChild(ReadContext& context, const DOMElement& child, BrepElementData& d
         ReadUnitOrTolerance(child, data);
     } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
         ExtensionDataContent content;
-        ElementReaders::ReadExtensionData(context.SideFileDirectory(), &child, content);
+        ElementReaders::ReadExtensionData(context, &child, content);
         data.extensionData.push_back(content);
     } else if (ElementWalk::IsNamed(child, u"UnitAndTolerance")) {
         // Only a document without the separate elements uses the combined one.

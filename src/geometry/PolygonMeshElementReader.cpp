@@ -61,7 +61,7 @@ void ReadChild(Mesh& mesh, ReadContext& context, const DOMElement& child) {
             mesh.SetTransform(transform);
     } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
         ExtensionDataContent content;
-        ElementReaders::ReadExtensionData(context.SideFileDirectory(), &child, content);
+        ElementReaders::ReadExtensionData(context, &child, content);
         mesh.AddExtensionDataContent(content);
     } else if (ElementWalk::IsNamed(child, u"Styles")) {
         IdSet styles;

@@ -43,7 +43,7 @@ bool ReadChild(ReadContext& context, const DOMElement& child, GroupDraft& draft)
             return false;
     } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
         ExtensionDataContent content;
-        if (ElementReaders::ReadExtensionData(context.SideFileDirectory(), &child, content))
+        if (ElementReaders::ReadExtensionData(context, &child, content))
             draft.extensions.push_back(std::move(content));
     } else if (ElementWalk::IsNamed(child, u"ChangeKey")) {
         ElementReaders::ReadChangeKey(&child, draft.changeKey);

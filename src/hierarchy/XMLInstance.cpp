@@ -73,7 +73,7 @@ void ReadPlacement(const DOMElement& child, ReadContext& context, InstanceDraft&
 
 void ReadExtension(const DOMElement& child, ReadContext& context, InstanceDraft& draft) {
     ExtensionDataContent content;
-    if (ElementReaders::ReadExtensionData(context.SideFileDirectory(), &child, content))
+    if (ElementReaders::ReadExtensionData(context, &child, content))
         draft.extensions.push_back(std::move(content));
 }
 

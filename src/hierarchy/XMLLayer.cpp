@@ -58,7 +58,7 @@ void ReadChild(ReadContext& context, const DOMElement& child, LayerDraft& draft)
         ElementReaders::ReadChangeKey(&child, draft.changeKey);
     } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
         ExtensionDataContent content;
-        if (ElementReaders::ReadExtensionData(context.SideFileDirectory(), &child, content))
+        if (ElementReaders::ReadExtensionData(context, &child, content))
             draft.extensions.push_back(std::move(content));
     } else if (ElementWalk::IsNamed(child, u"Styles")) {
         ElementReaders::ReadStyleRefs(&context, &child, draft.styles);

@@ -1,5 +1,7 @@
 #include "loader/CustomDataReader.h"
 
+#include "loader/ReadContext.h"
+#include "loader/SideFileGate.h"
 #include "loader/XMLUniverse.h"
 #include "orvik/api/Blob.h"
 #include "orvik/api/StringUtil.h"
@@ -79,28 +81,29 @@ std::optional<Variant> NumberValue(const UTF16String& text) {
 
 } // namespace
 
-bool CustomDataReader::ReadCustomData(XMLUniverse* universe, const DOMElement* element) {
+bool CustomDataReader::ReadCustomData(ReadContext& context, XMLUniverse* universe,
+                                      const DOMElement* element) {
     if (universe == nullptr || element == nullptr)
         return false;
     for (const DOMNode* child = element->getFirstChild(); child != nullptr;
          child = child->getNextSibling()) {
         if (IsElementNamed(child, kCustomDataItem))
-            ReadItem(*universe, child);
+            ReadItem(context, *universe, child);
     }
     return true;
 }
 
-void CustomDataReader::ReadItem(XMLUniverse& universe, const DOMNode* item) {
+void CustomDataReader::ReadItem(ReadContext& context, XMLUniverse& universe, const DOMNode* item) {
     int type = 0;
     if (!StringUtil::ToInt(AttributeOrEmpty(item, kType), type, 10))
         return;
     const UTF8String key(AttributeOrEmpty(item, kKey));
     universe.AppendCustomDataKey(key);
-    if (std::optional<Variant> value = ReadValue(universe, type, item))
+    if (std::optional<Variant> value = ReadValue(context, type, item))
         universe.InsertCustomDataValue(key, std::move(*value));
 }
 
-std::optional<Variant> CustomDataReader::ReadValue(const XMLUniverse& universe, int type,
+std::optional<Variant> CustomDataReader::ReadValue(ReadContext& context, int type,
                                                    const DOMNode* item) {
     switch (type) {
     case kIntItem:
@@ -121,7 +124,7 @@ std::optional<Variant> CustomDataReader::ReadValue(const XMLUniverse& universe, 
     case kTimeItem:
         return ReadTime(AttributeOrEmpty(item, kValue));
     case kBlobItem:
-        return ReadBlob(universe, item);
+        return ReadBlob(context, item);
     case kIdSetItem:
         return ReadIdSet(item);
     default:
@@ -140,22 +143,46 @@ Variant CustomDataReader::ReadTime(const UTF16String& text) {
     return Variant(time);
 }
 
-// The announced size is checked against the file before anything is allocated, so a hostile
-// size cannot exhaust memory.
-std::optional<Variant> CustomDataReader::ReadBlob(const XMLUniverse& universe,
-                                                  const DOMNode* item) {
+// The announced size is checked against the file and the limits before anything is allocated,
+// so a hostile size cannot exhaust memory; the file passes the side-file gate, so a blob never
+// hands the host bytes of a file outside the document's folder.
+std::optional<Variant> CustomDataReader::ReadBlob(ReadContext& context, const DOMNode* item) {
     std::uint64_t size = 0;
     if (!StringUtil::ToUnsignedlong(AttributeOrEmpty(item, kBlobBufferSize), size, 10))
         return std::nullopt;
-    const AmbrelBinaryDataExternalFileReader reader(universe.DocumentPath(),
-                                                    AttributeOrEmpty(item, kPath));
+    const auto* element = static_cast<const xercesc::DOMElement*>(item);
+    const std::uint64_t maxBlobBytes = SideFileGate::Limits(context).maxBlobBytes;
+    if (size > maxBlobBytes) {
+        context.Report(DiagnosticCode::kLimitReached, DiagnosticSeverity::kError, element,
+                       UTF8String("the blob of " + std::to_string(size) +
+                                  " bytes is larger than the limit of " +
+                                  std::to_string(maxBlobBytes) + " bytes (maxBlobBytes)"));
+        return std::nullopt;
+    }
+    SideFileRequest request;
+    request.element = element;
+    request.what = "blob file";
+    request.kind = "CustomDataItem";
+    request.written = AttributeOrEmpty(item, kPath);
+    request.use = SideFileUse::kReadEachTime;
+    request.bytes = size;
+    UTF16String path;
+    const SideFileVerdict verdict = SideFileGate::Admit(context, request, path);
+    if (verdict == SideFileVerdict::kRefused)
+        return std::nullopt;
+    const AmbrelBinaryDataExternalFileReader reader(context.DocumentPath(), path);
     const std::optional<std::uint64_t> fileSize = reader.FileSize();
-    if (!fileSize || size > *fileSize)
-        return std::nullopt;
-    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(size));
-    if (!reader.Read(buffer.data(), buffer.size()))
-        return std::nullopt;
-    return Variant(Blob(buffer.size(), buffer.data()));
+    std::vector<std::uint8_t> buffer;
+    if (verdict == SideFileVerdict::kAdmitted && fileSize && size <= *fileSize) {
+        buffer.resize(static_cast<std::size_t>(size));
+        if (reader.Read(buffer.data(), buffer.size()))
+            return Variant(Blob(buffer.size(), buffer.data()));
+    }
+    context.Report(DiagnosticCode::kSideFileUnreadable, DiagnosticSeverity::kWarning, element,
+                   UTF8String("the blob file \"" + request.written.ToUTF8() +
+                              "\" is missing or holds fewer than " + std::to_string(size) +
+                              " bytes; the item keeps its key without a value"));
+    return std::nullopt;
 }
 
 std::optional<Variant> CustomDataReader::ReadIdSet(const DOMNode* item) {

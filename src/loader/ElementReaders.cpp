@@ -1,6 +1,8 @@
 #include "loader/ElementReaders.h"
 
 #include "loader/ReadContext.h"
+#include "loader/SideFileGate.h"
+#include "orvik/api/IOUtil.h"
 #include "xml_util/XMLChName.h"
 #include "xml_util/XMLNames.h"
 #include "xml_util/XMLObject.h"
@@ -94,12 +96,34 @@ void ReadExtensionTransform(const DOMElement& attributes, ExtensionDataContent& 
     }
 }
 
-void ReadExtensionFileRefs(const UTF16String& sideFileDirectory, const DOMElement* element,
+// The paths go to the host, which will open them: they keep the rules of the files we read.
+bool AdmitFileRef(ReadContext& context, const DOMNode& fileRef, const UTF16String& written,
+                  UTF16String& path) {
+    SideFileRequest request;
+    request.element = static_cast<const DOMElement*>(&fileRef);
+    request.what = "file reference";
+    request.kind = "FileRef";
+    request.written = written;
+    request.resolved = IOUtil::AppendFilePath(context.SideFileDirectory(), written);
+    request.use = SideFileUse::kHandedOver;
+    UTF16String checked;
+    if (SideFileGate::Admit(context, request, checked) == SideFileVerdict::kRefused) {
+        return false;
+    }
+    path = request.resolved;
+    return true;
+}
+
+void ReadExtensionFileRefs(ReadContext& context, const DOMElement* element,
                            ExtensionDataContent& content) {
+    const auto admit = [&context](const DOMNode& fileRef, const UTF16String& written,
+                                  UTF16String& path) {
+        return AdmitFileRef(context, fileRef, written, path);
+    };
     for (const DOMNode* child = element->getFirstChild(); child != nullptr;
          child = child->getNextSibling()) {
         if (IsNamed(child, kFileRefsElement)) {
-            XMLUtils::ProcessExtDataRefFilesNode(sideFileDirectory, child, content);
+            XMLUtils::ProcessExtDataRefFilesNode(child, content, admit);
         }
     }
 }
@@ -179,15 +203,15 @@ bool ElementReaders::ReadUnitAndTolerance(const DOMElement* element, UnitTypeEnu
     return true;
 }
 
-void ElementReaders::AddExtensionData(const UTF16String& sideFileDirectory,
-                                      const DOMElement& element, XMLObject& object) {
+void ElementReaders::AddExtensionData(ReadContext& context, const DOMElement& element,
+                                      XMLObject& object) {
     ExtensionDataContent content;
-    ReadExtensionData(sideFileDirectory, &element, content);
+    ReadExtensionData(context, &element, content);
     object.AddExtensionDataContent(content);
 }
 
-bool ElementReaders::ReadExtensionData(const UTF16String& sideFileDirectory,
-                                       const DOMElement* element, ExtensionDataContent& content) {
+bool ElementReaders::ReadExtensionData(ReadContext& context, const DOMElement* element,
+                                       ExtensionDataContent& content) {
     if (!IsNamed(element, kExtensionDataElement)) {
         return false;
     }
@@ -198,7 +222,7 @@ bool ElementReaders::ReadExtensionData(const UTF16String& sideFileDirectory,
     ReadExtensionObjectPath(attributes, content);
     ReadExtensionLengthUnit(attributes, content);
     ReadExtensionTransform(attributes, content);
-    ReadExtensionFileRefs(sideFileDirectory, element, content);
+    ReadExtensionFileRefs(context, element, content);
     return true;
 }
 

@@ -32,11 +32,12 @@ public:
     // everything before them converted.
     static bool ReadUnitAndTolerance(const DOMElement* element, UnitTypeEnum& unit, double* angular,
                                      double* linear, double* parametric);
-    static bool ReadExtensionData(const UTF16String& sideFileDirectory, const DOMElement* element,
+    // File references pass the side-file gate: one that fails it is left out, and said so.
+    static bool ReadExtensionData(ReadContext& context, const DOMElement* element,
                                   ExtensionDataContent& content);
     // Reads one "ExtensionData" element and adds the record to the object, whatever the
     // reading gave (one record per element).
-    static void AddExtensionData(const UTF16String& sideFileDirectory, const DOMElement& element,
+    static void AddExtensionData(ReadContext& context, const DOMElement& element,
                                  XMLObject& object);
 
     static bool ReadStyleRefs(ReadContext* context, const DOMElement* element, IdSet& ids);

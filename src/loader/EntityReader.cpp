@@ -71,7 +71,7 @@ bool EntityReader::ReadChild(const DOMElement& child) {
         if (ElementReaders::ReadChangeKey(&child, key))
             m_object.SetChangeKey(key);
     } else if (Matches(child, kExtensionData, u"ExtensionData")) {
-        ElementReaders::AddExtensionData(m_context.SideFileDirectory(), child, m_object);
+        ElementReaders::AddExtensionData(m_context, child, m_object);
     } else if (Matches(child, kStyles, u"Styles")) {
         readList(m_targets.styles, StyleRefNodeNameXMLCh);
     } else if (Matches(child, kNetStyles, u"NetStyles")) {

@@ -13,6 +13,7 @@ void ReadContext::SetDocument(const UTF16String& documentPath,
                               const UTF16String& sideFileDirectory) {
     m_documentPath = documentPath;
     m_sideFileDirectory = sideFileDirectory;
+    m_sideFiles = SideFileBudget();
 }
 
 UTF8String ReadContext::OwnId(const xercesc::DOMElement& element) {

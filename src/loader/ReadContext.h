@@ -2,6 +2,7 @@
 
 #include "loader/LoadDiagnostics.h"
 #include "loader/ObjectIdMap.h"
+#include "loader/SideFileGate.h"
 #include "orvik/api/IObject.h"
 #include "orvik/api/UTF16String.h"
 #include "orvik/api/UTF8String.h"
@@ -94,6 +95,8 @@ public:
     const StyleNameTables& StyleNames() const { return m_parts.styleNames; }
     const XMLProducerOptions* Options() const { return m_parts.options; }
     const EventManager* Events() const { return m_events; }
+    // What the side files of this load have used; a new document starts anew.
+    SideFileBudget& SideFiles() { return m_sideFiles; }
     HistoryStreamHandle HistoryStream();
     // Ends the kernel history of the load.
     void ClearHistoryStream();
@@ -112,6 +115,7 @@ private:
     UTF16String m_sideFileDirectory;
     UTF16String m_animationFilePath;
     UTF16String m_zipDirectory;
+    SideFileBudget m_sideFiles;
     HistoryStreamHandle m_historyStream;
 };
 

@@ -1,5 +1,6 @@
 #include "loader/SideFileLocation.h"
 
+#include "orvik/api/StringUtil.h"
 #include "xml_util/FsPathConverter.h"
 
 #include <boost/filesystem/operations.hpp>
@@ -10,6 +11,9 @@ namespace fs = boost::filesystem;
 
 UTF16String SideFileLocation::BesideDocument(const UTF16String& documentPath,
                                              const UTF16String& value) {
+    // The path library appends an absolute value to the folder instead of taking it.
+    if (StringUtil::IsAbsolutePath(value))
+        return value;
     const fs::path folder = FsPathConverter::ToPath(documentPath).parent_path();
     return FsPathConverter::FromPath(folder / FsPathConverter::ToPath(value));
 }
@@ -17,18 +21,27 @@ UTF16String SideFileLocation::BesideDocument(const UTF16String& documentPath,
 bool SideFileLocation::StaysInsideDocumentFolder(const UTF16String& documentPath,
                                                  const UTF16String& value) {
     // Readers differ on an absolute value: some take it as it stands, some below the folder.
-    if (FsPathConverter::ToPath(value).is_absolute() &&
-        !IsInsideDocumentFolder(documentPath, value))
-        return false;
-    return IsInsideDocumentFolder(documentPath, BesideDocument(documentPath, value));
+    const fs::path folder = FsPathConverter::ToPath(documentPath).parent_path();
+    const UTF16String below = FsPathConverter::FromPath(folder / FsPathConverter::ToPath(value));
+    return IsInsideDocumentFolder(documentPath, BesideDocument(documentPath, value)) &&
+           IsInsideDocumentFolder(documentPath, below);
 }
 
 bool SideFileLocation::IsInsideDocumentFolder(const UTF16String& documentPath,
                                               const UTF16String& path) {
+    return StaysInside(fs::absolute(FsPathConverter::ToPath(documentPath)).parent_path(), path);
+}
+
+bool SideFileLocation::StaysInsideFolder(const UTF16String& folder, const UTF16String& path) {
+    if (folder.IsEmpty())
+        return false;
+    return StaysInside(fs::absolute(FsPathConverter::ToFolderPath(folder)), path);
+}
+
+bool SideFileLocation::StaysInside(const fs::path& folder, const UTF16String& path) {
     boost::system::error_code error;
     // Links are followed where they exist, so one that leads out is seen as leading out.
-    const fs::path folder = fs::weakly_canonical(
-        fs::absolute(FsPathConverter::ToPath(documentPath)).parent_path(), error);
+    const fs::path base = fs::weakly_canonical(folder, error);
     if (error)
         return false;
     const fs::path target =
@@ -36,8 +49,8 @@ bool SideFileLocation::IsInsideDocumentFolder(const UTF16String& documentPath,
     if (error)
         return false;
     auto inTarget = target.begin();
-    for (auto inFolder = folder.begin(); inFolder != folder.end(); ++inFolder, ++inTarget)
-        if (inTarget == target.end() || *inFolder != *inTarget)
+    for (auto inBase = base.begin(); inBase != base.end(); ++inBase, ++inTarget)
+        if (inTarget == target.end() || *inBase != *inTarget)
             return false;
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include "orvik/api/UTF16String.h"
 
+#include <boost/filesystem/path.hpp>
+
 namespace Orvik {
 
 // A document may name side files only inside its own folder (for a zipped document, the
@@ -18,6 +20,11 @@ public:
     static bool StaysInsideDocumentFolder(const UTF16String& documentPath,
                                           const UTF16String& value);
 
+    // Whether a path stays inside the folder once ".." and links are resolved: a link that
+    // leads back inside is followed, one that leads out is not. False as well when either
+    // cannot be resolved or the folder is empty.
+    static bool StaysInsideFolder(const UTF16String& folder, const UTF16String& path);
+
     // Whether a path stays inside the folder once ".." is resolved, with no link on the way
     // from the folder down to it (the path itself included). The folder may be reached through
     // links. False for an empty folder.
@@ -25,6 +32,7 @@ public:
 
 private:
     static bool IsInsideDocumentFolder(const UTF16String& documentPath, const UTF16String& path);
+    static bool StaysInside(const boost::filesystem::path& folder, const UTF16String& path);
 };
 
 } // namespace Orvik

@@ -65,7 +65,8 @@ bool ParseVector(const DOMNode* element, Vector& vector) {
 } // namespace
 
 XMLUniverse::XMLUniverse(ReadContext& context)
-    : m_propertyDatabase(std::make_unique<Orvik::PropertyDatabase>())
+    : m_context(&context)
+    , m_propertyDatabase(std::make_unique<Orvik::PropertyDatabase>())
     , m_documentPath(context.DocumentPath()) {}
 
 XMLUniverse::~XMLUniverse() = default;
@@ -87,7 +88,7 @@ bool XMLUniverse::ReadUniverse(const DOMElement* element) {
         else if (IsElementNamed(child, kTextureUVOriginTypeNode))
             ReadTextureUVOrigin(child);
         else if (IsElementNamed(child, kCustomData))
-            CustomDataReader::ReadCustomData(this, childElement);
+            CustomDataReader::ReadCustomData(*m_context, this, childElement);
         else if (IsElementNamed(child, kAECProjectContext))
             ReadAECProjectContext(childElement);
         else if (IsElementNamed(child, kDomainProjectContext))

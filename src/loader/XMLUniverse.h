@@ -57,6 +57,8 @@ private:
     void ReadAECProjectContext(const DOMElement* element);
     void ReadDomainProjectContext(const DOMElement* element);
 
+    // The load that reads the universe; it outlives the universe.
+    ReadContext* m_context;
     std::unique_ptr<Orvik::PropertyDatabase> m_propertyDatabase;
     UTF16String m_documentPath;
     std::unique_ptr<Orvik::ViewingData> m_viewingData;

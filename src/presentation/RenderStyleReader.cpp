@@ -99,7 +99,7 @@ public:
     // "ExtensionData" and "ChangeKey".
     bool ReadCommonChild(const DOMElement& child) {
         if (ElementWalk::IsNamed(child, u"ExtensionData")) {
-            ElementReaders::AddExtensionData(m_context.SideFileDirectory(), child, m_style);
+            ElementReaders::AddExtensionData(m_context, child, m_style);
             return true;
         }
         if (ElementWalk::IsNamed(child, u"ChangeKey")) {

@@ -125,7 +125,7 @@ void TextureSetReader::ReadAttributes(ReadContext& context, const DOMElement& el
 void TextureSetReader::ReadChild(ReadContext& context, const DOMElement& child,
                                  XMLTexture& texture) {
     if (ElementWalk::IsNamed(child, u"ExtensionData")) {
-        ElementReaders::AddExtensionData(context.SideFileDirectory(), child, texture);
+        ElementReaders::AddExtensionData(context, child, texture);
     } else if (ElementWalk::IsNamed(child, u"TextureDimensions")) {
         const NumericAttribute::ReportUnparsable report = UnparsableValueReport::For(context);
         int width = 0;

@@ -74,7 +74,7 @@ void ViewReader::ReadViewElement(const DOMElement& element, ReadContext& context
             ElementReaders::ReadIdRefs(&context, &child, u"CameraSet", u"CameraRef", cameras);
             view.SetCameras(cameras);
         } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
-            ElementReaders::AddExtensionData(context.SideFileDirectory(), child, view.Object());
+            ElementReaders::AddExtensionData(context, child, view.Object());
         } else if (ElementWalk::IsNamed(child, u"IViewWithFlatToScreen")) {
             view.ReadFlatToScreen(child, context);
         }

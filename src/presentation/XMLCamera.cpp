@@ -98,7 +98,7 @@ void XMLCamera::ReadChild(const DOMElement& child, ReadContext& context) {
                                    animations);
         m_animations = std::move(animations);
     } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
-        ElementReaders::AddExtensionData(context.SideFileDirectory(), child, *this);
+        ElementReaders::AddExtensionData(context, child, *this);
     }
 }
 

@@ -181,7 +181,7 @@ void XMLLight::ReadChild(const DOMElement& child, ReadContext& context) {
     } else if (ElementWalk::IsNamed(child, u"LightShapeData")) {
         ReadShapeData(child, context);
     } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
-        ElementReaders::AddExtensionData(context.SideFileDirectory(), child, *this);
+        ElementReaders::AddExtensionData(context, child, *this);
     }
 }
 

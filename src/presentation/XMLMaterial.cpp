@@ -42,7 +42,7 @@ void XMLMaterial::ReadChild(ReadContext& context, const DOMElement& child) {
     if (ElementWalk::IsNamed(child, u"ChangeKey")) {
         SetChangeKey(UTF16String(child.getTextContent()));
     } else if (ElementWalk::IsNamed(child, u"ExtensionData")) {
-        ElementReaders::AddExtensionData(context.SideFileDirectory(), child, *this);
+        ElementReaders::AddExtensionData(context, child, *this);
     } else if (ElementWalk::IsNamed(child, u"Styles")) {
         ElementReaders::ReadStyleRefs(&context, &child, m_styles);
     }

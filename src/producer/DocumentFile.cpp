@@ -1,5 +1,7 @@
 #include "producer/DocumentFile.h"
 
+#include "loader/RegularFile.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -8,30 +10,6 @@
 
 namespace Orvik {
 namespace {
-
-std::string DescribeKind(mode_t mode) {
-    if (S_ISDIR(mode))
-        return "a directory";
-    if (S_ISFIFO(mode))
-        return "a pipe";
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "a device";
-    if (S_ISSOCK(mode))
-        return "a socket";
-    return "not a plain file";
-}
-
-std::string DescribeStatFailure(int error) {
-    if (error == ENOENT || error == ENOTDIR)
-        return "does not exist";
-    return std::string("cannot be read: ") + std::strerror(error);
-}
-
-std::string CheckStatus(const struct stat& status) {
-    if (!S_ISREG(status.st_mode))
-        return "is not a regular file but " + DescribeKind(status.st_mode);
-    return std::string();
-}
 
 // Closes the descriptor on every way out.
 class Descriptor {
@@ -53,10 +31,7 @@ private:
 } // namespace
 
 std::string DocumentFile::CheckRegularFile(const UTF16String& path) {
-    struct stat status {};
-    if (::stat(path.ToUTF8().c_str(), &status) != 0)
-        return DescribeStatFailure(errno);
-    return CheckStatus(status);
+    return RegularFile::Check(path);
 }
 
 std::string DocumentFile::Read(const UTF16String& path, std::uint64_t maxBytes,
@@ -68,11 +43,11 @@ std::string DocumentFile::Read(const UTF16String& path, std::uint64_t maxBytes,
     // Non-blocking, so that a pipe put in the file's place since the check cannot hang the open.
     const Descriptor file(::open(path.ToUTF8().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.Get() < 0)
-        return DescribeStatFailure(errno);
+        return RegularFile::DescribeFailure(errno);
     struct stat status {};
     if (::fstat(file.Get(), &status) != 0)
-        return DescribeStatFailure(errno);
-    refusal = CheckStatus(status);
+        return RegularFile::DescribeFailure(errno);
+    refusal = RegularFile::CheckMode(status.st_mode);
     if (!refusal.empty())
         return refusal;
     const auto size = static_cast<std::uint64_t>(status.st_size);

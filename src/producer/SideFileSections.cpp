@@ -8,17 +8,14 @@
 #include "loader/ElementWalk.h"
 #include "loader/ReadContext.h"
 #include "loader/SideDataCache.h"
+#include "loader/SideFileGate.h"
 #include "loader/SideFileLocation.h"
 #include "orvik/api/AssertOption.h"
-#include "orvik/xml/XMLProducerOptions.h"
-#include "producer/DocumentFile.h"
 #include "xml_util/AmbrelBlobExternalFileReader.h"
 #include "xml_util/SubObjectPersistentIdReader.h"
 #include "xml_util/XMLUtils.h"
 
-#include <algorithm>
 #include <array>
-#include <boost/filesystem/operations.hpp>
 #include <xercesc/util/XMLString.hpp>
 
 namespace Orvik {
@@ -166,76 +163,21 @@ bool IsSwitchedOn(const Section& section, const DOMElement& element) {
     return IsTrue(element, section.flag) && element.hasAttribute(u"Path");
 }
 
-bool IsOutsideTheDocumentFolder(const DOMElement& element, const UTF16String& path,
-                                ReadContext& context) {
-    if (path.IsEmpty() || SideFileLocation::StaysInsideDocumentFolder(context.DocumentPath(), path))
-        return false;
-    context.Report(DiagnosticCode::kOutsideDocumentFolder, DiagnosticSeverity::kError, &element,
-                   UTF8String("the side file \"" + path.ToUTF8() +
-                              "\" lies outside the document's folder and is not read"));
-    return true;
-}
-
-const XMLDocumentLimits& LimitsOf(const ReadContext& context) {
-    static const XMLDocumentLimits defaults;
-    return context.Options() ? context.Options()->DocumentLimits() : defaults;
-}
-
-bool Refuse(const DOMElement& element, ReadContext& context, DiagnosticCode code,
-            DiagnosticSeverity severity, const UTF16String& path, const std::string& why) {
-    context.Report(code, severity, &element,
-                   UTF8String("the side file \"" + path.ToUTF8() + "\" " + why));
-    return false;
-}
-
-// A side file must be a regular file within the size limits, and a section kind reads each
-// file once: a document naming one file a thousand times must not make us read it so often.
-// A missing file is left to the reader, which reports it as unreadable.
-bool MayRead(const Section& section, const DOMElement& element, const UTF16String& written,
-             ReadContext& context, Settings& settings) {
-    const UTF16String file = SideFileLocation::BesideDocument(context.DocumentPath(), written);
-    boost::system::error_code error;
-    const boost::filesystem::path onDisk(file.ToUTF8());
-    if (!boost::filesystem::exists(onDisk, error))
-        return true;
-    const std::string unusable = DocumentFile::CheckRegularFile(file);
-    if (!unusable.empty())
-        return Refuse(element, context, DiagnosticCode::kSideFileUnreadable,
-                      DiagnosticSeverity::kError, written, unusable + " and is not read");
-    const std::string canonical = boost::filesystem::canonical(onDisk, error).string();
-    if (!settings.filesRead.emplace(section.name, canonical).second)
-        return Refuse(element, context, DiagnosticCode::kSideFileUnreadable,
-                      DiagnosticSeverity::kWarning, written,
-                      "was read by an earlier section of this kind and is not read again");
-    const XMLDocumentLimits& limits = LimitsOf(context);
-    const std::uint64_t size = boost::filesystem::file_size(onDisk, error);
-    if (size > limits.maxSideFileBytes)
-        return Refuse(element, context, DiagnosticCode::kLimitReached, DiagnosticSeverity::kError,
-                      written,
-                      "is larger than the limit of " + std::to_string(limits.maxSideFileBytes) +
-                          " bytes (maxSideFileBytes) and is not read");
-    if (size >
-        limits.maxTotalSideFileBytes - std::min(settings.bytesRead, limits.maxTotalSideFileBytes))
-        return Refuse(element, context, DiagnosticCode::kLimitReached, DiagnosticSeverity::kError,
-                      written,
-                      "would take the side files of this document past the limit of " +
-                          std::to_string(limits.maxTotalSideFileBytes) +
-                          " bytes (maxTotalSideFileBytes) and is not read");
-    settings.bytesRead += size;
-    return true;
-}
-
 // False when the file named by a switched-on section failed to read or was refused.
 bool Read(const Section& section, const DOMElement& element, ReadContext& context,
           Settings& settings) {
     if (!IsSwitchedOn(section, element))
         return true;
-    // The value as written is checked too: a join may have hidden where it points.
-    const UTF16String written(element.getAttribute(u"Path"));
+    SideFileRequest request;
+    request.element = &element;
+    request.kind = UTF16String(section.name).ToUTF8();
+    request.written = UTF16String(element.getAttribute(u"Path"));
     const UTF16String path = PathOf(section, element, context);
-    if (IsOutsideTheDocumentFolder(element, written, context) ||
-        (path != written && IsOutsideTheDocumentFolder(element, path, context)) ||
-        !MayRead(section, element, written, context, settings))
+    if (path != request.written)
+        request.resolved = path;
+    UTF16String checked;
+    // A missing file is left to the reader, which reports it as unreadable.
+    if (SideFileGate::Admit(context, request, checked) == SideFileVerdict::kRefused)
         return false;
     if (section.read(SectionInput{element, path, context, settings}))
         return true;

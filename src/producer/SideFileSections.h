@@ -2,10 +2,6 @@
 
 #include "orvik/api/UTF16String.h"
 
-#include <cstdint>
-#include <set>
-#include <string>
-#include <utility>
 #include <xercesc/dom/DOMElement.hpp>
 
 namespace Orvik {
@@ -19,9 +15,6 @@ public:
     // What a section hands back to the load besides the side tables.
     struct Settings {
         UTF16String propertyFileName;
-        // Each section kind reads a file once, and all files together stay within a budget.
-        std::set<std::pair<const XMLCh*, std::string>> filesRead;
-        std::uint64_t bytesRead = 0;
     };
 
     // False when the element is no section of the main pass. A section that is switched off or

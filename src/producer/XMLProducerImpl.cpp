@@ -1,6 +1,7 @@
 #include "producer/XMLProducerImpl.h"
 
 #include "hierarchy/XMLFileQueryResult.h"
+#include "loader/SideFileGate.h"
 #include "orvik/api/AssertOption.h"
 #include "orvik/api/ExceptionEvent.h"
 #include "orvik/api/FileException.h"
@@ -15,6 +16,7 @@
 #include "xml_util/XMLObject.h"
 #include "xml_util/XMLUtils.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <xercesc/util/OutOfMemoryException.hpp>
@@ -132,9 +134,30 @@ UTF16String XMLProducerImpl::PropertyFilePath() const {
                                   m_propertyFileName);
 }
 
+// A property file the document names passed the side-file gate with its section; the one
+// beside the document by default passes it here.
+bool XMLProducerImpl::MayReadPropertyFile(const UTF16String& path) {
+    if (!m_propertyFileName.IsEmpty())
+        return true;
+    SideFileRequest request;
+    request.what = "property file";
+    request.kind = "PropertyInfo";
+    request.written = path;
+    UTF16String checked;
+    return SideFileGate::Admit(m_readContext, request, checked) == SideFileVerdict::kAdmitted;
+}
+
 // Each property goes to the universe's database and to the object it names.
 void XMLProducerImpl::LoadProperties() {
-    const PropertyReader reader(PropertyFilePath(), m_collector.get());
+    const UTF16String path = PropertyFilePath();
+    if (!MayReadPropertyFile(path))
+        return;
+    const PropertyReader reader(
+        path, m_collector.get(),
+        std::min(PropertyReader::kDefaultMaxFileBytes, DocumentLimits().maxSideFileBytes));
+    if (!reader.Failure().IsEmpty())
+        m_readContext.Report(DiagnosticCode::kSideFileUnreadable, DiagnosticSeverity::kError,
+                             nullptr, reader.Failure());
     PropertyDatabase* database = m_universe ? m_universe->PropertyDatabase() : nullptr;
     for (std::size_t index = 0; index < reader.PropertyCount(); ++index) {
         RunAssertionHook();
@@ -196,8 +219,7 @@ UTF16String XMLProducerImpl::SideFileDirectory() const {
 }
 
 const XMLDocumentLimits& XMLProducerImpl::DocumentLimits() const {
-    static const XMLDocumentLimits defaults;
-    return m_options ? m_options->DocumentLimits() : defaults;
+    return SideFileGate::Limits(m_readContext);
 }
 
 bool XMLProducerImpl::Initialize() {
@@ -250,7 +272,7 @@ bool XMLProducerImpl::ExtractZipDocument() {
             return false;
         }
         UTF16String extractedPath;
-        XMLUtils::ExtractFromZipFile(archivePath, zipDirectory, extractedPath);
+        XMLUtils::ExtractFromZipFile(archivePath, zipDirectory, extractedPath, DocumentLimits());
         m_zipDirectory = zipDirectory;
         m_zipExtracted = true;
         if (!extractedPath.IsEmpty())

@@ -69,6 +69,7 @@ private:
     void Release();
     void SelectSubdivMeshes(const IdSet& ids, const FilterOptions* filter);
     UTF16String PropertyFilePath() const;
+    bool MayReadPropertyFile(const UTF16String& path);
     void LoadProperties();
     void RaiseMissingFileEvent(const UTF16String& archivePath, const UTF8String& reason) const;
     void RaiseInitializeFailureEvent() const;

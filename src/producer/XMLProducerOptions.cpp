@@ -4,6 +4,7 @@ namespace Orvik {
 
 struct XMLProducerOptions::Record {
     bool wantRestoreInsecureVeldFiles = false;
+    bool allowSideFilesOutsideDocumentFolder = false;
     XMLDocumentLimits documentLimits;
 };
 
@@ -27,6 +28,14 @@ void XMLProducerOptions::SetWantRestoreInsecureVeldFiles(bool want) {
 
 bool XMLProducerOptions::WantRestoreInsecureVeldFiles() const {
     return m_record->wantRestoreInsecureVeldFiles;
+}
+
+void XMLProducerOptions::SetAllowSideFilesOutsideDocumentFolder(bool allow) {
+    m_record->allowSideFilesOutsideDocumentFolder = allow;
+}
+
+bool XMLProducerOptions::AllowSideFilesOutsideDocumentFolder() const {
+    return m_record->allowSideFilesOutsideDocumentFolder;
 }
 
 void XMLProducerOptions::SetDocumentLimits(const XMLDocumentLimits& limits) {

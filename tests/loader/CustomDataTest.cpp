@@ -153,10 +153,10 @@ TEST_F(CustomDataTest, IdSetItemKeepsRepeatsInDocumentOrder) {
 
 TEST_F(CustomDataTest, ReaderNeedsUniverseAndElement) {
     XMLUniverse universe(m_context.Context());
-    EXPECT_FALSE(CustomDataReader::ReadCustomData(&universe, nullptr));
+    EXPECT_FALSE(CustomDataReader::ReadCustomData(m_context.Context(), &universe, nullptr));
     const auto* element = ParseUniverseElement([](XmlDocumentBuilder&) {});
-    EXPECT_FALSE(CustomDataReader::ReadCustomData(nullptr, element));
-    EXPECT_TRUE(CustomDataReader::ReadCustomData(&universe, element));
+    EXPECT_FALSE(CustomDataReader::ReadCustomData(m_context.Context(), nullptr, element));
+    EXPECT_TRUE(CustomDataReader::ReadCustomData(m_context.Context(), &universe, element));
 }
 
 } // namespace

@@ -172,7 +172,7 @@ TEST_F(ElementReadersTest, UnitAndToleranceReadsLaterValuesOnlyWhileEarlierOnesC
 }
 
 TEST_F(ElementReadersTest, ExtensionDataDecodesBase64OnlyForItsTypeIdSuffix) {
-    const UTF16String side(u"/side");
+    ReadContext& side = m_context.Context();
     ExtensionDataContent encoded;
     EXPECT_TRUE(ElementReaders::ReadExtensionData(
         side, Parse(R"(<ExtensionData TypeId="Acme:Blob:Base64" Content="aGVs bG8="/>)"), encoded));
@@ -210,7 +210,7 @@ TEST_F(ElementReadersTest, ExtensionDataPathKindNeedsTheExactTypeSpelling) {
         ExtensionDataContent content;
         content.SetObjectPath(IdSet{UTF8String("stale")}, 1 - c.kind);
         ElementReaders::ReadExtensionData(
-            UTF16String(), Parse(R"(<ExtensionData Type=")" + c.type + '"' + c.path + "/>"),
+            m_context.Context(), Parse(R"(<ExtensionData Type=")" + c.type + '"' + c.path + "/>"),
             content);
         EXPECT_EQ(content.ObjectPathKind(), c.kind);
         EXPECT_EQ(Ids(content.ObjectPath()), c.ids);
@@ -219,7 +219,7 @@ TEST_F(ElementReadersTest, ExtensionDataPathKindNeedsTheExactTypeSpelling) {
 
 TEST_F(ElementReadersTest, ExtensionDataUnitTransformAndFileRefs) {
     ExtensionDataContent content;
-    ElementReaders::ReadExtensionData(UTF16String(u"/side"),
+    ElementReaders::ReadExtensionData(m_context.Context(),
                                       Parse(R"(<ExtensionData TypeId="t" LengthUnit="Furlong"
                      Transformation="1 0 0 5  0 1 0 6  0 0 1 7">
                    <FileRefs><FileRef Path="a.bin"/><Other Path="x"/></FileRefs>
@@ -235,20 +235,21 @@ TEST_F(ElementReadersTest, ExtensionDataUnitTransformAndFileRefs) {
     EXPECT_EQ(transform.At(0, 3), 5.0);
     EXPECT_EQ(transform.At(2, 3), 7.0);
     EXPECT_EQ(transform.At(3, 3), 1.0);
-    EXPECT_EQ(content.FileRefs(), (std::vector<UTF16String>{UTF16String(u"/side/a.bin"),
-                                                            UTF16String(u"/side/sub/b.bin")}));
+    // Resolved against the side-file folder, which is the working folder for this document.
+    EXPECT_EQ(content.FileRefs(),
+              (std::vector<UTF16String>{UTF16String(u"a.bin"), UTF16String(u"sub/b.bin")}));
 
     ExtensionDataContent bare;
     ElementReaders::ReadExtensionData(
-        UTF16String(), Parse(R"(<ExtensionData LengthUnit="Inch" Transformation="not numbers"/>)"),
-        bare);
+        m_context.Context(),
+        Parse(R"(<ExtensionData LengthUnit="Inch" Transformation="not numbers"/>)"), bare);
     EXPECT_TRUE(bare.LengthUnit(unit));
     EXPECT_EQ(unit, UnitTypeEnum::kUnitType_Inch);
     ASSERT_TRUE(bare.Transform(transform)) << "a bad text still stores the default matrix";
     EXPECT_TRUE(transform.IsIdentity());
 
     ExtensionDataContent none;
-    ElementReaders::ReadExtensionData(UTF16String(), Parse("<ExtensionData/>"), none);
+    ElementReaders::ReadExtensionData(m_context.Context(), Parse("<ExtensionData/>"), none);
     EXPECT_FALSE(none.LengthUnit(unit));
     EXPECT_FALSE(none.Transform(transform));
     EXPECT_TRUE(none.Data().empty());

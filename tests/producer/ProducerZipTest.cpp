@@ -99,6 +99,37 @@ TEST_F(ProducerZipTest, EscapingEntryFailsTheDocumentAndWritesNothingOutside) {
     EXPECT_EQ(producer.Diagnostics()[0].code, DiagnosticCode::kZipEntryRefused);
 }
 
+// The host's zip limits reach the extraction: a small archive that unpacks far beyond the ratio
+// fails with code 13 and a limit diagnostic; a normal one loads.
+TEST_F(ProducerZipTest, HostZipLimitsRefuseAnArchiveUnpackingBeyondTheRatio) {
+    XMLDocumentLimits limits;
+    limits.maxZipUnpackRatio = 20;
+    limits.minZipBytesForRatio = 0;
+    m_options.SetDocumentLimits(limits);
+    const std::string bomb =
+        Pack({{"package.xml", Document()}, {"zeros.bin", std::string(std::size_t{4} << 20, '\0')}},
+             "bomb.zip");
+    XMLProducer producer(UTF16String(bomb), &m_options);
+    try {
+        producer.BeginProcess(IdSet(), &m_filter, nullptr);
+        FAIL() << "expected FileException";
+    } catch (const FileException& e) {
+        EXPECT_EQ(e.ErrorCode(), 13);
+        EXPECT_NE(e.Message().Value().find("maxZipUnpackRatio"), std::string::npos)
+            << e.Message().Value();
+    }
+    ASSERT_EQ(producer.Diagnostics().size(), 1u);
+    EXPECT_EQ(producer.Diagnostics()[0].code, DiagnosticCode::kLimitReached);
+
+    std::string text;
+    for (int i = 0; text.size() < 100000; ++i)
+        text += std::to_string(i * 7919 % 100003) + ' ';
+    XMLProducerImpl normal(
+        UTF16String(Pack({{"package.xml", Document()}, {"notes.txt", text}}, "normal.zip")),
+        &m_options);
+    EXPECT_NO_THROW(normal.BeginProcess(IdSet(), &m_filter, nullptr));
+}
+
 TEST_F(ProducerZipTest, SideFilesOfAPlainDocumentLieBesideIt) {
     XMLProducerImpl producer(UTF16String(m_dir.Write("plain.xml", Document())), &m_options);
     producer.BeginProcess(IdSet(), &m_filter, nullptr);

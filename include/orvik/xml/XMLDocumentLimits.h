@@ -20,10 +20,21 @@ struct XMLDocumentLimits {
     std::uint64_t maxValueLength = std::uint64_t{1} << 30;
     // Elements in the whole document.
     std::uint64_t maxElements = std::uint64_t{100} * 1000 * 1000;
-    // Size of one side file named by an info section.
+    // Size of one side file the document names.
     std::uint64_t maxSideFileBytes = std::uint64_t{4} << 30;
-    // Bytes of all side files that the info sections of one load name together.
+    // Bytes of all side files that one load reads or hands over together.
     std::uint64_t maxTotalSideFileBytes = std::uint64_t{16} << 30;
+    // Bytes one custom-data blob takes from its side file; the host receives them in memory.
+    std::uint64_t maxBlobBytes = std::uint64_t{256} << 20;
+
+    // A zipped document: entries of the archive.
+    std::uint64_t maxZipEntries = 65536;
+    // Bytes written to the extraction folder, counted as they are unpacked.
+    std::uint64_t maxZipUnpackedBytes = std::uint64_t{4} << 30;
+    // Bytes unpacked per byte of the archive file, so that a small archive cannot fill the
+    // disk; it holds once more than minZipBytesForRatio bytes are unpacked.
+    std::uint64_t maxZipUnpackRatio = 100;
+    std::uint64_t minZipBytesForRatio = std::uint64_t{16} << 20;
 };
 
 } // namespace Orvik

@@ -19,6 +19,12 @@ public:
     void SetWantRestoreInsecureVeldFiles(bool want);
     bool WantRestoreInsecureVeldFiles() const;
 
+    // For a host that trusts its documents: side files may lie outside the document's folder
+    // and the extraction folder. They must still be regular files within the limits. Off by
+    // default.
+    void SetAllowSideFilesOutsideDocumentFolder(bool allow);
+    bool AllowSideFilesOutsideDocumentFolder() const;
+
     // Bounds a document must keep to be parsed at all.
     void SetDocumentLimits(const XMLDocumentLimits& limits);
     const XMLDocumentLimits& DocumentLimits() const;

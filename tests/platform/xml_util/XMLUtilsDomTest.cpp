@@ -91,11 +91,20 @@ TEST_F(XmlDomTest, FilePathsResolveAgainstTheirFolder) {
         <FileRef Path="/abs/two.bin"/>
         <FileRef Path=""/>
     </FileRefs>)");
+    // The admission sees each written "Path" once and decides what is added.
+    std::vector<UTF16String> asked;
+    const auto admit = [&asked](const xercesc::DOMNode&, const UTF16String& written,
+                                UTF16String& path) {
+        asked.push_back(written);
+        path = UTF16String(u"/side/") + written;
+        return written != UTF16String(u"/abs/two.bin");
+    };
     ExtensionDataContent content;
-    XMLUtils::ProcessExtDataRefFilesNode(UTF16String(u"/side"), fileRefs, content);
-    XMLUtils::ProcessExtDataRefFilesNode(UTF16String(u"/side"), nullptr, content);
-    EXPECT_EQ(content.FileRefs(), (std::vector<UTF16String>{UTF16String(u"/side/one.bin"),
-                                                            UTF16String(u"/abs/two.bin")}));
+    XMLUtils::ProcessExtDataRefFilesNode(fileRefs, content, admit);
+    XMLUtils::ProcessExtDataRefFilesNode(nullptr, content, admit);
+    EXPECT_EQ(asked,
+              (std::vector<UTF16String>{UTF16String(u"one.bin"), UTF16String(u"/abs/two.bin")}));
+    EXPECT_EQ(content.FileRefs(), std::vector<UTF16String>{UTF16String(u"/side/one.bin")});
 }
 
 ExtensionDataContent Record(const char* typeId, const char* data) {

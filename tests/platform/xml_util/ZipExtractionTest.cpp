@@ -50,7 +50,7 @@ protected:
         return Archive(name);
     }
 
-    fs::path Extract(const fs::path& archive, const ZipExtractionLimits& limits = {}) {
+    fs::path Extract(const fs::path& archive, const XMLDocumentLimits& limits = {}) {
         UTF16String document;
         XMLUtils::ExtractFromZipFile(U16(archive), U16(Out()), document, limits);
         return fs::path(document.ToUTF8());
@@ -58,7 +58,7 @@ protected:
 
     // Extraction must fail with the archive named, and leave nothing but the archive behind.
     void ExpectRefusedLeavingNothing(const fs::path& archive, const std::string& messagePart,
-                                     const ZipExtractionLimits& limits = {}) {
+                                     const XMLDocumentLimits& limits = {}) {
         try {
             Extract(archive, limits);
             ADD_FAILURE() << "no exception for " << messagePart;
@@ -146,19 +146,53 @@ TEST_F(ZipExtractionTest, EveryHostileNameIsRefusedAndNothingEscapes) {
     }
 }
 
+XMLDocumentLimits ZipLimits(std::uint64_t entries, std::uint64_t bytes, std::uint64_t ratio,
+                            std::uint64_t minBytesForRatio) {
+    XMLDocumentLimits limits;
+    limits.maxZipEntries = entries;
+    limits.maxZipUnpackedBytes = bytes;
+    limits.maxZipUnpackRatio = ratio;
+    limits.minZipBytesForRatio = minBytesForRatio;
+    return limits;
+}
+
 TEST_F(ZipExtractionTest, EntryCountAndUnpackedSizeLimitsCountRealEntriesAndBytes) {
+    constexpr std::uint64_t kOneMiB = 1 << 20;
+    constexpr std::uint64_t kNoRatio = 1 << 30;
     const fs::path three = Pack({{"doc.xml", "<IFile/>"}, {"a.bin", "a"}, {"dir/", ""}});
-    ExpectRefusedLeavingNothing(three, "3 entries", ZipExtractionLimits{2, 1 << 20});
-    EXPECT_EQ(Extract(three, ZipExtractionLimits{3, 1 << 20}), Out() / "doc.xml");
+    ExpectRefusedLeavingNothing(three, "3 entries", ZipLimits(2, kOneMiB, kNoRatio, 0));
+    EXPECT_EQ(Extract(three, ZipLimits(3, kOneMiB, kNoRatio, 0)), Out() / "doc.xml");
 
     fs::remove_all(Out());
-    constexpr std::uint64_t kOneMiB = 1 << 20;
     const fs::path zeros =
         Pack({{"doc.xml", "<IFile/>"}, {"zeros.bin", std::string(2 * kOneMiB, '\0')}});
     ASSERT_LT(fs::file_size(zeros), 64u * 1024u) << "the entry should compress well";
-    ExpectRefusedLeavingNothing(zeros, "limit", ZipExtractionLimits{100, kOneMiB});
-    EXPECT_EQ(Extract(zeros, ZipExtractionLimits{100, 2 * kOneMiB + 8}), Out() / "doc.xml");
+    ExpectRefusedLeavingNothing(zeros, "maxZipUnpackedBytes", ZipLimits(100, kOneMiB, kNoRatio, 0));
+    EXPECT_EQ(Extract(zeros, ZipLimits(100, 2 * kOneMiB + 8, kNoRatio, 0)), Out() / "doc.xml");
     EXPECT_EQ(fs::file_size(Out() / "zeros.bin"), 2 * kOneMiB);
+}
+
+// The ratio is taken against the archive's real size, while unpacking: a small archive of
+// zeros stops long before its entries are written whole.
+TEST_F(ZipExtractionTest, UnpackRatioRefusesASmallArchiveThatUnpacksFar) {
+    constexpr std::uint64_t kOneMiB = 1 << 20;
+    const fs::path bomb =
+        Pack({{"doc.xml", "<IFile/>"}, {"zeros.bin", std::string(8 * kOneMiB, '\0')}});
+    const std::uint64_t packed = fs::file_size(bomb);
+    ASSERT_LT(packed * 100, 8 * kOneMiB) << "the entry should compress far beyond the ratio";
+    ExpectRefusedLeavingNothing(bomb, "maxZipUnpackRatio", ZipLimits(100, 1u << 30, 100, 0));
+    // Below the size where the ratio starts to hold, the same archive unpacks.
+    EXPECT_EQ(Extract(bomb, ZipLimits(100, 1u << 30, 100, 9 * kOneMiB)), Out() / "doc.xml");
+
+    fs::remove_all(Out());
+    std::string varied;
+    for (std::uint64_t i = 0; varied.size() < kOneMiB; ++i)
+        varied += std::to_string(i * 2654435761u % 1000003u) + ' ';
+    const fs::path normal = Pack({{"doc.xml", "<IFile/>"}, {"numbers.txt", varied}}, "normal.zip");
+    EXPECT_EQ(Extract(normal, ZipLimits(100, 1u << 30, 100, 0)), Out() / "doc.xml");
+    // The defaults leave the ratio aside for archives this small.
+    fs::remove_all(Out());
+    EXPECT_EQ(Extract(bomb), Out() / "doc.xml");
 }
 
 TEST(ZipComposeDirectory, OnlyZipPathsGetAFreshFolder) {
