@@ -152,8 +152,8 @@ TEST_F(GeometricSetTest, DeepNestingLoadsUpToTheNestingBound) {
     for (const std::string kind : {"IGeometricSet", "IExtensionGeometry"}) {
         SCOPED_TRACE(kind);
         LoadXml(NestedMarkup(kind, 480));
-        // The top container is read by the loading pass (one level) and counts one more.
-        const int levels = static_cast<int>(Dispatcher::kMaxNestingDepth) - 1;
+        // Each container counts two levels, its entry and its reading.
+        const int levels = static_cast<int>(Dispatcher::kMaxNestingDepth) / 2;
         const auto children = [](IObject* object) {
             if (auto* set = dynamic_cast<IGeometricSet*>(object))
                 return ChildIds(*set);
