@@ -171,6 +171,24 @@ TEST_F(GeometricSetTest, DeepNestingLoadsUpToTheNestingBound) {
     }
 }
 
+// A host that lets documents nest far deeper still gets a reading that nests only so deep: the
+// entry at the bound is cut and said, and the load ends.
+TEST_F(GeometricSetTest, NestingTenThousandDeepIsCutAtTheBoundAndSaid) {
+    XMLDocumentLimits limits;
+    limits.maxDepth = 30000;
+    m_options.SetDocumentLimits(limits);
+    LoadXml(NestedMarkup("IGeometricSet", 10000));
+    const std::string cut = "n" + std::to_string(Dispatcher::kMaxNestingDepth / 2);
+    EXPECT_NE(Find("n" + std::to_string(Dispatcher::kMaxNestingDepth / 2 - 1)), nullptr);
+    EXPECT_EQ(Find(cut), nullptr);
+    std::vector<std::string> limited;
+    for (const XMLLoadDiagnostic& entry : Context().Diagnostics().Entries())
+        if (entry.code == DiagnosticCode::kLimitReached)
+            limited.push_back(entry.id.Value());
+    EXPECT_EQ(limited, std::vector<std::string>{cut});
+    EXPECT_EQ(Context().Registry().NestingDepth(), 0u);
+}
+
 // A set is held only once read, so it never lists itself, and of two sets listing each other
 // only the later one resolves.
 TEST_F(GeometricSetTest, SetsListingThemselvesOrEachOtherLoadOnce) {
