@@ -41,9 +41,12 @@ def document_seeds(root, folder):
 def side_file_seeds(sample, folder):
     for index, name in enumerate(SIDE_FILES):
         data = b""
-        if name is not None:
-            with open(os.path.join(sample, name), "rb") as side:
+        path = os.path.join(sample, name or "")
+        if name is not None and os.path.isfile(path):
+            with open(path, "rb") as side:
                 data = side.read()
+        elif name is not None:
+            print("make_seeds.py: the sample has no %s; its seed is empty" % name, file=sys.stderr)
         write(os.path.join(folder, "%02d-%s" % (index, name or "empty")), bytes([index]) + data)
 
 
