@@ -1,5 +1,6 @@
-// Every side-file reader: the first byte chooses the format, the rest is the file, and a fixed
-// document names it so the reader runs inside a real load.
+// Every side-file reader: the first byte chooses the format (its index in kSideFiles, which
+// fuzz/make_seeds.py follows), the rest is the file, and a fixed document names it so the reader
+// runs inside a real load.
 #include "FuzzHarness.h"
 
 #include <array>
@@ -11,7 +12,7 @@ struct SideFile {
     const char* section;
 };
 
-constexpr std::array<SideFile, 7> kSideFiles{{
+constexpr std::array<SideFile, 11> kSideFiles{{
     {"bodies.sat", R"(<SatInfo Path="bodies.sat"/>)"},
     {"bodies.sab", R"(<SatInfo Path="bodies.sab"/>)"},
     {"stream.bin", R"(<MeshInfo GenerateMesh="True" Path="stream.bin"/>)"},
@@ -19,6 +20,13 @@ constexpr std::array<SideFile, 7> kSideFiles{{
     {"segments.bin", R"(<MeshSegmentInfo GenerateMeshSegment="True" Path="segments.bin"/>)"},
     {"subdiv.bin", R"(<SubdivMeshInfo GenerateSubdivMesh="True" Path="subdiv.bin"/>)"},
     {"document.props", R"(<PropertyInfo Path="document.props"/>)"},
+    {"animations.bin", R"(<AnimationInfo GenerateAnimation="True" Path="animations.bin"/>)"},
+    {"render-assets.bin",
+     R"(<AmbrelMaterialInfo GenerateSerializedAmbrel="True" Path="render-assets.bin"/>)"},
+    {"persistent-ids.bin",
+     R"(<SubObjectPersistentIdInfo GenerateSubObjectPersistentId="True" Path="persistent-ids.bin"/>)"},
+    {"blob.bin", R"(<IUniverse><CustomData><CustomDataItem Type="8" Key="k" Path="blob.bin" )"
+                 R"(BlobBufferSize="64"/></CustomData></IUniverse>)"},
 }};
 
 std::string Document(const SideFile& side) {

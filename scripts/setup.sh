@@ -10,7 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
 )
-# Callers may ask for more (the fuzz script adds clang and its runtime).
+# Callers may ask for more (the fuzz script adds clang, its sanitizer and libFuzzer runtime
+# libclang-rt-14-dev, and python3 for the seed corpora).
 packages+=("$@")
 
 missing=()

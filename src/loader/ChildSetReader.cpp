@@ -1,5 +1,6 @@
 #include "loader/ChildSetReader.h"
 
+#include "loader/Dispatcher.h"
 #include "loader/ReadContext.h"
 
 #include <string>
@@ -29,6 +30,13 @@ ChildSetReader::Entry ChildSetReader::ReadEntry(const DOMElement& element, Place
             UTF8String(std::string(row == nullptr ? "not a child kind of " : "not read yet in ") +
                        KindTable::PlaceName(place) + "; passed over"));
         return Entry{};
+    }
+    // Entries written inside entries nest as deep as the markup does: an entry that holds
+    // more is cut at the bound, so the reading never exhausts the stack.
+    const NestingGuard nesting(context.Registry());
+    if (nesting.TooDeep() && element.getFirstElementChild() != nullptr) {
+        NestingGuard::ReportTooDeep(context, element);
+        return Entry{UTF8String(), IsIn(place, row->stopsSetIn)};
     }
     // An entry without an id names nothing.
     if (!element.hasAttribute(u"ID")) {

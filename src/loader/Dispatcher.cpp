@@ -3,6 +3,8 @@
 #include "loader/KindTable.h"
 #include "loader/ReadContext.h"
 
+#include <string>
+
 namespace Orvik {
 namespace {
 
@@ -43,6 +45,14 @@ bool DispatchCreated(const KindRow& row, ReadContext& context, ElementRegistry::
 
 } // namespace
 
+void NestingGuard::ReportTooDeep(ReadContext& context, const xercesc::DOMElement& element) {
+    context.Report(DiagnosticCode::kLimitReached, DiagnosticSeverity::kWarning, &element,
+                   UTF8String("references and sets nest more than " +
+                              std::to_string(Dispatcher::kMaxNestingDepth) +
+                              " levels deep here; the element is read on its own, and a "
+                              "container that needed it at once leaves it out"));
+}
+
 NestingGuard::NestingGuard(ElementRegistry& registry)
     : m_depth(++registry.NestingDepth()) {}
 
@@ -59,8 +69,10 @@ bool Dispatcher::Dispatch(ReadContext& context, ElementRegistry::Entry& entry) {
     const NestingGuard depth(context.Registry());
     // Too deep to read now: the entry stays pending and the loading pass reads it later, so
     // the parent keeps the id.
-    if (depth.TooDeep())
+    if (depth.TooDeep()) {
+        NestingGuard::ReportTooDeep(context, *entry.element);
         return true;
+    }
     // Recorded when the element was registered.
     if (row.topLevelNeedsId && !entry.element->hasAttribute(u"ID")) {
         entry.state = State::kConsumed;

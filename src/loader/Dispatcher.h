@@ -32,6 +32,8 @@ public:
     NestingGuard(const NestingGuard&) = delete;
     NestingGuard& operator=(const NestingGuard&) = delete;
     bool TooDeep() const { return m_depth > Dispatcher::kMaxNestingDepth; }
+    // The diagnostic of an element cut at the bound.
+    static void ReportTooDeep(ReadContext& context, const xercesc::DOMElement& element);
 
 private:
     unsigned& m_depth;

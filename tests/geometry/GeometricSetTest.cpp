@@ -152,8 +152,8 @@ TEST_F(GeometricSetTest, DeepNestingLoadsUpToTheNestingBound) {
     for (const std::string kind : {"IGeometricSet", "IExtensionGeometry"}) {
         SCOPED_TRACE(kind);
         LoadXml(NestedMarkup(kind, 480));
-        // The top container is read by the loading pass (one level) and counts one more.
-        const int levels = static_cast<int>(Dispatcher::kMaxNestingDepth) - 1;
+        // Each container counts two levels, its entry and its reading.
+        const int levels = static_cast<int>(Dispatcher::kMaxNestingDepth) / 2;
         const auto children = [](IObject* object) {
             if (auto* set = dynamic_cast<IGeometricSet*>(object))
                 return ChildIds(*set);
@@ -169,6 +169,24 @@ TEST_F(GeometricSetTest, DeepNestingLoadsUpToTheNestingBound) {
         EXPECT_EQ(Find("n" + std::to_string(levels)), nullptr);
         EXPECT_EQ(Context().Registry().NestingDepth(), 0u);
     }
+}
+
+// A host that lets documents nest far deeper still gets a reading that nests only so deep: the
+// entry at the bound is cut and said, and the load ends.
+TEST_F(GeometricSetTest, NestingTenThousandDeepIsCutAtTheBoundAndSaid) {
+    XMLDocumentLimits limits;
+    limits.maxDepth = 30000;
+    m_options.SetDocumentLimits(limits);
+    LoadXml(NestedMarkup("IGeometricSet", 10000));
+    const std::string cut = "n" + std::to_string(Dispatcher::kMaxNestingDepth / 2);
+    EXPECT_NE(Find("n" + std::to_string(Dispatcher::kMaxNestingDepth / 2 - 1)), nullptr);
+    EXPECT_EQ(Find(cut), nullptr);
+    std::vector<std::string> limited;
+    for (const XMLLoadDiagnostic& entry : Context().Diagnostics().Entries())
+        if (entry.code == DiagnosticCode::kLimitReached)
+            limited.push_back(entry.id.Value());
+    EXPECT_EQ(limited, std::vector<std::string>{cut});
+    EXPECT_EQ(Context().Registry().NestingDepth(), 0u);
 }
 
 // A set is held only once read, so it never lists itself, and of two sets listing each other

@@ -1,5 +1,6 @@
 #include "LoaderFixture.h"
 #include "hierarchy/XMLInstance.h"
+#include "loader/Dispatcher.h"
 
 #include <string>
 #include <xercesc/dom/DOMDocument.hpp>
@@ -176,6 +177,33 @@ TEST_F(InstanceTest, OnePartPlacedByAHundredThousandTopLevelInstancesLoads) {
     EXPECT_EQ(m_context->Collector()->Size(), static_cast<std::size_t>(kInstances) + 2);
     ASSERT_NE(InstanceOf("i99999"), nullptr);
     EXPECT_EQ(InstanceOf("i99999")->InstanceChild().Id(), UTF8String("part"));
+}
+
+// A document can nest placements as deep as it likes: the reading nests only so deep, reads the
+// placed assembly at the bound on its own and leaves out the instance that needed it at once,
+// saying so; every assembly is made and nearly every instance.
+TEST_F(InstanceTest, ChainOfAHundredThousandPlacementsIsCutAtTheNestingBound) {
+    constexpr std::size_t kChain = 100000;
+    Load([](Builder& b) {
+        for (std::size_t i = 0; i < kChain; ++i)
+            Assembly(b, "a" + std::to_string(i), "a" + std::to_string((i + 1) % kChain));
+    });
+    std::size_t assemblies = 0;
+    m_context->Collector()->ForEach([&](IObject& object) {
+        assemblies += KindOf(&object) == ObjectKindEnum::kAssembly ? 1 : 0;
+    });
+    EXPECT_EQ(assemblies, kChain);
+    // One instance at most is cut for every two levels of the bound (an assembly and its
+    // instance entry each count one).
+    const std::size_t maxCuts = kChain / (Dispatcher::kMaxNestingDepth / 2 - 1) + 1;
+    EXPECT_GE(InstanceCount() + maxCuts, kChain);
+    EXPECT_LT(InstanceCount(), kChain);
+    bool said = false;
+    for (const XMLLoadDiagnostic& entry : m_context->Diagnostics().Entries())
+        said = said || (entry.code == DiagnosticCode::kLimitReached &&
+                        entry.message.Value().find("nest more than 256") != std::string::npos);
+    EXPECT_TRUE(said);
+    EXPECT_EQ(m_context->Context().Registry().NestingDepth(), 0u);
 }
 
 } // namespace

@@ -106,6 +106,13 @@ void HierarchyTreeRenderer::RenderChildren(const Json& object, int depth) {
         if (const Json* entries = Field(object, set))
             for (const Json& member : *entries)
                 children.push_back(Text(member));
+    if (children.empty())
+        return;
+    if (depth > kMaxDepth) {
+        Indent(m_out, depth);
+        m_out << kDeeperNote << '\n';
+        return;
+    }
     for (const std::string& child : children)
         RenderObject(child, depth);
 }
