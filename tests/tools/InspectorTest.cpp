@@ -236,7 +236,8 @@ TEST_F(InspectorTest, ObjectsOfTheSampleShowAsWritten) {
 
 // The sample's notes refer only to objects read before them, and print in the text form too.
 TEST_F(InspectorTest, SampleNotesResolveAndPrintAsText) {
-    for (const Json& entry : Inspect("s.zip", true).at("diagnostics"))
+    const Json model = Inspect("s.zip", true);
+    for (const Json& entry : model.at("diagnostics"))
         EXPECT_NE(entry.at("code"), "unresolved-reference") << entry.at("path");
     const CommandResult text = RunInspector(m_dir.PathOf("s.zip") + " --all");
     ASSERT_EQ(text.exitCode, 0) << text.output;
