@@ -1,5 +1,7 @@
 #include "BareDomWalk.h"
 
+#include "producer/DocumentParser.h"
+
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -39,15 +41,8 @@ const DOMNode* Next(const DOMNode* node, const DOMNode* root) {
 } // namespace
 
 BareDomWalk::BareDomWalk() {
-    // The settings of the producer's parser (src/producer/DocumentParser.cpp).
-    m_securityManager.setEntityExpansionLimit(100000);
-    m_parser.setValidationScheme(XercesDOMParser::Val_Never);
-    m_parser.setDoNamespaces(true);
-    m_parser.setDoSchema(true);
-    m_parser.setCreateEntityReferenceNodes(true);
-    m_parser.setDisableDefaultEntityResolution(true);
-    m_parser.setLoadExternalDTD(false);
-    m_parser.setSecurityManager(&m_securityManager);
+    // A plain parser with the producer's settings.
+    Orvik::DocumentParser::Configure(m_parser, m_securityManager);
     XMLTransService::Codes code = XMLTransService::Ok;
     m_transcoder.reset(XMLPlatformUtils::fgTransService->makeNewTranscoderFor(XMLRecognizer::UTF_8,
                                                                               code, 16 * 1024));

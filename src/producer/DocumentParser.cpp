@@ -17,15 +17,20 @@ constexpr unsigned kEntityExpansionLimit = 100000;
 DocumentParser::DocumentParser(const XMLDocumentLimits& limits)
     : m_limits(limits)
     , m_parser(static_cast<std::size_t>(limits.maxDepth)) {
-    m_securityManager.setEntityExpansionLimit(kEntityExpansionLimit);
-    m_parser.setValidationScheme(xercesc::XercesDOMParser::Val_Never);
-    m_parser.setDoNamespaces(true);
-    m_parser.setDoSchema(true);
-    m_parser.setCreateEntityReferenceNodes(true);
-    m_parser.setDisableDefaultEntityResolution(true);
-    m_parser.setLoadExternalDTD(false);
-    m_parser.setSecurityManager(&m_securityManager);
+    Configure(m_parser, m_securityManager);
     m_parser.setErrorHandler(&m_errors);
+}
+
+void DocumentParser::Configure(xercesc::XercesDOMParser& parser,
+                               xercesc::SecurityManager& securityManager) {
+    securityManager.setEntityExpansionLimit(kEntityExpansionLimit);
+    parser.setValidationScheme(xercesc::XercesDOMParser::Val_Never);
+    parser.setDoNamespaces(true);
+    parser.setDoSchema(true);
+    parser.setCreateEntityReferenceNodes(true);
+    parser.setDisableDefaultEntityResolution(true);
+    parser.setLoadExternalDTD(false);
+    parser.setSecurityManager(&securityManager);
 }
 
 bool DocumentParser::Parse(const UTF16String& path) {

@@ -26,6 +26,11 @@ public:
     bool Parse(const UTF16String& path);
     const UTF8String& FailureReason() const { return m_failureReason; }
 
+    // The settings every parse of a document uses: no validation, namespaces, nothing fetched,
+    // entity expansion bounded. The security manager must outlive the parser.
+    static void Configure(xercesc::XercesDOMParser& parser,
+                          xercesc::SecurityManager& securityManager);
+
     // The DOM lives as long as this object.
     xercesc::XercesDOMParser& Parser() { return m_parser; }
 
