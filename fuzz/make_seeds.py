@@ -1,15 +1,19 @@
 #!/usr/bin/env python3
 """Writes the fuzz targets' seed corpora from the sample generator's output:
-make_seeds.py SAMPLE_EXE OUTDIR  ->  OUTDIR/DocumentFuzzer, OUTDIR/SideFileFuzzer.
+make_seeds.py SAMPLE_EXE OUTDIR  ->  OUTDIR/DocumentFuzzer, OUTDIR/SideFileFuzzer,
+OUTDIR/ArchiveFuzzer.
 
 Document seeds: the whole sample, each top-level element alone and each element kind alone
 (with the side-file sections, so the readers that need them run). Side-file seeds: each side file
-the sample writes, behind the byte that makes SideFileFuzzer name it (its index there)."""
+the sample writes, behind the byte that makes SideFileFuzzer name it (its index there).
+Archive seeds: the sample's own zip, and the sample's files zipped again with stored entries
+(so mutations reach the document and side files) and in a folder of the archive."""
 import os
 import subprocess
 import sys
 import tempfile
 import xml.etree.ElementTree as ElementTree
+import zipfile
 
 # In the order of kSideFiles in SideFileFuzzer.cpp; None where the sample writes no such file.
 SIDE_FILES = [
@@ -50,17 +54,37 @@ def side_file_seeds(sample, folder):
         write(os.path.join(folder, "%02d-%s" % (index, name or "empty")), bytes([index]) + data)
 
 
+def zip_folder(sample, path, prefix, compression):
+    with zipfile.ZipFile(path, "w", compression) as archive:
+        for name in sorted(os.listdir(sample)):
+            full = os.path.join(sample, name)
+            if os.path.isfile(full) and not name.endswith(".zip"):
+                archive.write(full, prefix + name)
+
+
+def archive_seeds(sample, folder):
+    for name in sorted(os.listdir(sample)):
+        if name.endswith(".zip"):
+            with open(os.path.join(sample, name), "rb") as archive:
+                write(os.path.join(folder, "sample-" + name), archive.read())
+    zip_folder(sample, os.path.join(folder, "stored.zip"), "", zipfile.ZIP_STORED)
+    zip_folder(sample, os.path.join(folder, "nested.zip"), "in/", zipfile.ZIP_STORED)
+    with zipfile.ZipFile(os.path.join(folder, "alone.zip"), "w", zipfile.ZIP_STORED) as archive:
+        archive.writestr("document.xml", '<XMLDocument><IFile ID="f" IsRoot="True"/></XMLDocument>')
+
+
 def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
     exe, out = sys.argv[1:]
     with tempfile.TemporaryDirectory() as sample:
         subprocess.run([exe, sample], check=True)
-        for target in ("DocumentFuzzer", "SideFileFuzzer"):
+        for target in ("DocumentFuzzer", "SideFileFuzzer", "ArchiveFuzzer"):
             os.makedirs(os.path.join(out, target), exist_ok=True)
         document_seeds(ElementTree.parse(os.path.join(sample, "sample.xml")).getroot(),
                        os.path.join(out, "DocumentFuzzer"))
         side_file_seeds(sample, os.path.join(out, "SideFileFuzzer"))
+        archive_seeds(sample, os.path.join(out, "ArchiveFuzzer"))
 
 
 if __name__ == "__main__":

@@ -18,7 +18,7 @@ while [ $# -gt 0 ]; do
     *) seconds="$1"; shift ;;
   esac
 done
-[ ${#targets[@]} -gt 0 ] || targets=(DocumentFuzzer SideFileFuzzer)
+[ ${#targets[@]} -gt 0 ] || targets=(DocumentFuzzer SideFileFuzzer ArchiveFuzzer)
 
 "$here/scripts/setup.sh" clang libclang-rt-14-dev python3
 build="$here/build-fuzz"
