@@ -42,6 +42,8 @@ public:
     unsigned& NestingDepth() { return m_nestingDepth; }
 
     void Clear();
+    // Drops the entries, which point into the document, and keeps the files that were read.
+    void ForgetElements() { m_index.clear(); }
 
 private:
     std::vector<XMLFile*> m_files;

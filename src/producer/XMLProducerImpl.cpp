@@ -18,6 +18,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <string>
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
@@ -31,6 +34,15 @@ constexpr int kMissingFileErrorCode = 13;
 constexpr int kMissingFileEventType = 0;
 constexpr int kInitializeFailureEventType = 2;
 constexpr const char* kSubdivMarkerId = "0C46B962-76AE-431F-AA0C-5F2398F534CE";
+
+// The freed DOM lies below the model in the heap, where the allocator keeps it for reuse;
+// handing its pages back lets a host holding a large model hold the model alone.
+void ReturnFreedMemory() {
+#ifdef __GLIBC__
+    ::malloc_trim(0);
+#endif
+}
+
 UTF8String DescribeCurrentException() {
     try {
         throw;
@@ -93,6 +105,9 @@ const XMLFileQueryResult* XMLProducerImpl::QueryFile() {
 void XMLProducerImpl::BeginProcess(const IdSet& ids, const FilterOptions* filter,
                                    const EventManager* events) {
     m_events = events;
+    // A load before this one freed its document: read it again.
+    if (m_initialized && !m_parser)
+        m_initialized = false;
     if (!Initialize())
         ThrowReadFailure();
     SelectSubdivMeshes(ids, filter);
@@ -107,6 +122,7 @@ void XMLProducerImpl::BeginProcess(const IdSet& ids, const FilterOptions* filter
         if (!loaded.propertyFileName.IsEmpty())
             m_propertyFileName = loaded.propertyFileName;
         LoadProperties();
+        ReleaseDocument();
     } catch (const Exception&) {
         throw;
     } catch (...) {
@@ -299,6 +315,16 @@ bool XMLProducerImpl::ParseDocument() {
         RaiseInitializeFailureEvent();
         return false;
     }
+}
+
+void XMLProducerImpl::ReleaseDocument() {
+    if (!m_queryResult) {
+        m_queryResult = std::make_unique<XMLFileQueryResult>();
+        m_queryResult->Fill(Parser());
+    }
+    m_registry.ForgetElements();
+    m_parser.reset();
+    ReturnFreedMemory();
 }
 
 void XMLProducerImpl::Release() {

@@ -67,6 +67,9 @@ private:
     bool ExtractZipDocument();
     bool ParseDocument();
     void Release();
+    // Nothing reads the document once it is loaded: the answer to QueryFile is kept and the
+    // DOM freed, so a host holding the model holds the model alone.
+    void ReleaseDocument();
     void SelectSubdivMeshes(const IdSet& ids, const FilterOptions* filter);
     UTF16String PropertyFilePath() const;
     bool MayReadPropertyFile(const UTF16String& path);

@@ -46,7 +46,8 @@ protected:
 
     // The first element of that name in the loaded document.
     const xercesc::DOMElement* Element(const char16_t* name) {
-        const auto* elements = m_context->Parser()->getDocument()->getElementsByTagName(name);
+        const auto* elements =
+            WrittenDocumentElement()->getOwnerDocument()->getElementsByTagName(name);
         return static_cast<const xercesc::DOMElement*>(elements->item(0));
     }
 

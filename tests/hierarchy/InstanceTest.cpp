@@ -159,8 +159,7 @@ TEST_F(InstanceTest, InstanceWhoseIdIsHeldAlreadyIsRefused) {
         Part(b, "p");
         Instance(b, "i", "p");
     });
-    const xercesc::DOMElement* element =
-        m_context->Parser()->getDocument()->getDocumentElement()->getLastElementChild();
+    const xercesc::DOMElement* element = WrittenDocumentElement()->getLastElementChild();
     EXPECT_EQ(XMLInstance::ReadInstance(*element, m_context->Context()), nullptr);
     EXPECT_EQ(InstanceCount(), 1u);
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "DomParser.h"
 #include "TempDirectory.h"
 #include "orvik/writer/XmlDocumentBuilder.h"
 #include "orvik/xml_producer.h"
 #include "producer/XMLProducerImpl.h"
 
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,7 +28,15 @@ protected:
         builder.Close();
         const std::string path = m_dir.PathOf(name);
         builder.WriteTo(path);
+        m_written = path;
         return path;
+    }
+
+    // The document last written, parsed again: the producer frees its own once loaded, and a
+    // test that hands elements to a reader by hand needs them alive.
+    const xercesc::DOMElement* WrittenDocumentElement() {
+        std::ifstream in(m_written, std::ios::binary);
+        return m_dom.Parse(std::string(std::istreambuf_iterator<char>(in), {}));
     }
 
     XMLProducerImpl& Load(const Body& body, const char* prefix = nullptr) {
@@ -56,6 +67,8 @@ protected:
     }
 
     TestSupport::TempDirectory m_dir;
+    std::string m_written;
+    TestSupport::DomParser m_dom;
     XMLProducerOptions m_options;
     FilterOptions m_filter;
     std::unique_ptr<XMLProducerImpl> m_context;

@@ -1,6 +1,8 @@
 #include "TempDirectory.h"
 #include "orvik/writer/XmlDocumentBuilder.h"
 #include "orvik/xml_producer.h"
+#include "hierarchy/XMLFileQueryResult.h"
+#include "producer/XMLProducerImpl.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -81,6 +83,32 @@ TEST(QueryFileTest, TheAnswerIsCachedAndBeginProcessReusesItsParse) {
     const FilterOptions filter;
     EXPECT_NO_THROW(producer.BeginProcess(IdSet(), &filter, nullptr));
     EXPECT_EQ(producer.QueryFile(), first);
+}
+
+// The document is freed once loaded: a query asked only afterwards answers from what was kept,
+// and a second load reads the document again.
+TEST(QueryFileTest, AfterTheLoadTheDocumentIsFreedAndTheQueryStillAnswers) {
+    TestSupport::TempDirectory dir;
+    const std::string path = dir.Write("doc.xml", R"(<XMLDocument><IFile ID="f" IsRoot="1">)"
+                                                  R"(<ChildSet><Child Type="IAssembly" ID="a"/>)"
+                                                  R"(</ChildSet></IFile><IAssembly ID="a"/>)"
+                                                  R"(</XMLDocument>)");
+    XMLProducerOptions options;
+    XMLProducerImpl producer(UTF16String(path), &options);
+    const FilterOptions filter;
+    producer.BeginProcess(IdSet(), &filter, nullptr);
+    EXPECT_EQ(producer.Parser(), nullptr);
+    bool valid = false;
+    bool assembly = false;
+    producer.QueryFile()->IsFileValid(valid);
+    producer.QueryFile()->IsAssembly(assembly);
+    EXPECT_TRUE(valid);
+    EXPECT_TRUE(assembly);
+    EXPECT_NE(producer.Load(UTF8String("a")), nullptr);
+
+    EXPECT_NO_THROW(producer.BeginProcess(IdSet(), &filter, nullptr));
+    EXPECT_NE(producer.Load(UTF8String("a")), nullptr);
+    producer.EndProcess();
 }
 
 } // namespace
