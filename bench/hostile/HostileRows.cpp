@@ -212,15 +212,7 @@ std::string NamingEverywhere(const std::string& path) {
     b.Close().Close();
     b.Element("SatInfo", {{"Path", path}});
     b.Element("PropertyInfo", {{"Path", path}});
-    const std::pair<const char*, const char*> flagged[] = {
-        {"GeometryInfo", "GenerateGeometry"},
-        {"MeshSegmentInfo", "GenerateMeshSegment"},
-        {"MeshInfo", "GenerateMesh"},
-        {"AmbrelMaterialInfo", "GenerateSerializedAmbrel"},
-        {"SubObjectPersistentIdInfo", "GenerateSubObjectPersistentId"},
-        {"AnimationInfo", "GenerateAnimation"},
-        {"SubdivMeshInfo", "GenerateSubdivMesh"}};
-    for (const auto& [section, flag] : flagged)
+    for (const auto& [section, flag] : HostileRows::FlaggedSections())
         b.Element(section, {{flag, "True"}, {"Path", path}});
     b.Open("IFile").Attribute("ID", "f1").Attribute("IsRoot", "True");
     b.Open("ExtensionData").Attribute("TypeId", "t").Open("FileRefs");
@@ -345,6 +337,18 @@ const std::vector<std::string>& HostileRows::SideFilePlaces() {
                                                  "SubdivMeshInfo",
                                                  "FileRef"};
     return places;
+}
+
+const std::vector<std::pair<const char*, const char*>>& HostileRows::FlaggedSections() {
+    static const std::vector<std::pair<const char*, const char*>> sections{
+        {"GeometryInfo", "GenerateGeometry"},
+        {"MeshSegmentInfo", "GenerateMeshSegment"},
+        {"MeshInfo", "GenerateMesh"},
+        {"AmbrelMaterialInfo", "GenerateSerializedAmbrel"},
+        {"SubObjectPersistentIdInfo", "GenerateSubObjectPersistentId"},
+        {"AnimationInfo", "GenerateAnimation"},
+        {"SubdivMeshInfo", "GenerateSubdivMesh"}};
+    return sections;
 }
 
 const std::vector<HostileRow>& HostileRows::All() {

@@ -2,6 +2,7 @@
 
 #include "HostileRow.h"
 
+#include <utility>
 #include <vector>
 
 namespace Orvik::Hostile {
@@ -14,6 +15,8 @@ public:
     static const std::vector<HostileRow>& All();
     // Every element that names a side file; a row of side files names its path in each.
     static const std::vector<std::string>& SideFilePlaces();
+    // The info sections read only when a flag attribute says "True": section and flag.
+    static const std::vector<std::pair<const char*, const char*>>& FlaggedSections();
 };
 
 } // namespace Orvik::Hostile
