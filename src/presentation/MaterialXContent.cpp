@@ -2,9 +2,9 @@
 
 #include "loader/ElementWalk.h"
 #include "loader/ReadContext.h"
-#include "loader/SideFileLocation.h"
 #include "orvik/api/IOUtil.h"
 #include "orvik/api/StringUtil.h"
+#include "presentation/HandedOverPath.h"
 #include "xml_util/XMLMaterialXStyle.h"
 #include "xml_util/XMLStrUtil.h"
 #include "xml_util/XMLUtils.h"
@@ -61,23 +61,8 @@ void MaterialXContent::ReadFileReference(ReadContext& context, const DOMElement&
     if (XMLUtils::GetNodeAttribute(&reference, u"ResolvedFilePath", resolved) &&
         !StringUtil::IsAbsolutePath(resolved))
         resolved = IOUtil::AppendFilePath(context.SideFileDirectory(), resolved);
-    if (!resolved.IsEmpty() && LeavesTheFolders(context, resolved))
-        ReportOutside(context, reference, resolved);
+    HandedOverPath::ReportIfOutside(context, reference, resolved, "file reference");
     style.AddFileReference(source, resolved);
-}
-
-bool MaterialXContent::LeavesTheFolders(const ReadContext& context, const UTF16String& path) {
-    return !SideFileLocation::LiesInsideFolder(context.SideFileDirectory(), path) &&
-           !SideFileLocation::LiesInsideFolder(context.ZipDirectory(), path);
-}
-
-// Hosts may rely on the path, and we never read it; they are told where it leads.
-void MaterialXContent::ReportOutside(ReadContext& context, const DOMElement& reference,
-                                     const UTF16String& path) {
-    context.Report(DiagnosticCode::kOutsideDocumentFolder, DiagnosticSeverity::kWarning, &reference,
-                   UTF8String("the file reference \"" + path.ToUTF8() +
-                              "\" lies outside the document's folders or passes through a link; "
-                              "it is handed to the host as written and never read"));
 }
 
 } // namespace Orvik

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "orvik/api/UTF16String.h"
-
 #include <xercesc/dom/DOMElement.hpp>
 
 namespace Orvik {
@@ -20,10 +18,6 @@ private:
     static void ReadDocument(const xercesc::DOMElement& materialx, XMLMaterialXStyle& style);
     static void ReadFileReference(ReadContext& context, const xercesc::DOMElement& reference,
                                   XMLMaterialXStyle& style);
-    // Whether a resolved path lies outside the document's folder and the extraction folder.
-    static bool LeavesTheFolders(const ReadContext& context, const UTF16String& path);
-    static void ReportOutside(ReadContext& context, const xercesc::DOMElement& reference,
-                              const UTF16String& path);
 };
 
 } // namespace Orvik
