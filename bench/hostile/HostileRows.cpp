@@ -260,6 +260,30 @@ void AddSideFileRows(std::vector<HostileRow>& rows) {
                 DiagnosticCode::kOutsideDocumentFolder, places));
         }
     }
+    // Paths the host is handed but that are never read: answered as written, and reported.
+    for (const char* path : {"../../etc/passwd", "/etc/passwd"})
+        rows.push_back(LeftOut(
+            std::string("textures, MaterialX files and light textures at ") + path,
+            [path](const fs::path& folder) {
+                const std::string p = path;
+                return Document(
+                    folder,
+                    "<XMLDocument><IFile ID=\"f\" IsRoot=\"True\"><AttributeSet><TextureSet>"
+                    "<IMaterialTexture ID=\"t\" TextureFileReference=\"" +
+                        p +
+                        "\"/>"
+                        "</TextureSet><StyleSet><IRenderStyle ID=\"m\"><MaterialXStyleInfo>"
+                        "<FilesReference SourceFilePath=\"a.png\" ResolvedFilePath=\"" +
+                        p +
+                        "\"/>"
+                        "</MaterialXStyleInfo></IRenderStyle></StyleSet></AttributeSet></IFile>"
+                        "<IAssembly ID=\"a\"><AttributeSet><LightSet>"
+                        "<ILight ID=\"l\" Label=\"Lamp\" LightType=\"Dome\"><LightShapeData "
+                        "TextureFile=\"" +
+                        p + "\"/></ILight></LightSet></AttributeSet></IAssembly></XMLDocument>");
+            },
+            DiagnosticCode::kOutsideDocumentFolder,
+            {"IMaterialTexture", "FilesReference", "LightShapeData"}));
     rows.push_back(LeftOut(
         "side files naming a FIFO",
         [](const fs::path& folder) {
