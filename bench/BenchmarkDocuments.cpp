@@ -70,7 +70,15 @@ BenchmarkDocuments::BenchmarkDocuments()
     fs::create_directories(m_folder);
 }
 
+BenchmarkDocuments::BenchmarkDocuments(const std::string& keptFolder)
+    : m_folder(fs::absolute(keptFolder).string())
+    , m_keep(true) {
+    fs::create_directories(m_folder);
+}
+
 BenchmarkDocuments::~BenchmarkDocuments() {
+    if (m_keep)
+        return;
     std::error_code ignored;
     fs::remove_all(m_folder, ignored);
 }

@@ -8,7 +8,11 @@ namespace Orvik::Bench {
 // Documents of a given size, written once per size into a folder of their own.
 class BenchmarkDocuments {
 public:
+    // In a temporary folder, removed at the end.
     BenchmarkDocuments();
+    // In the given folder, kept (for profiling one document later); documents already there
+    // are reused.
+    explicit BenchmarkDocuments(const std::string& keptFolder);
     ~BenchmarkDocuments();
     BenchmarkDocuments(const BenchmarkDocuments&) = delete;
     BenchmarkDocuments& operator=(const BenchmarkDocuments&) = delete;
@@ -36,6 +40,7 @@ private:
     std::string FolderFor(const std::string& name) const;
 
     std::string m_folder;
+    bool m_keep = false;
 };
 
 } // namespace Orvik::Bench

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <sys/resource.h>
@@ -26,6 +27,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr const char* kUsage =
     "usage: orvik_load_comparison [--rounds N] [--million] [--only TEXT] [--json FILE]\n"
+    "                             [--keep DIR]   (writes the documents into DIR and keeps them)\n"
     "       orvik_load_comparison --probe bare|load DOCUMENT [XML]\n"
     "       orvik_load_comparison --repeat bare|load DOCUMENT N   (for a profiler)\n";
 
@@ -219,6 +221,7 @@ int Compare(int argc, char** argv) {
     bool million = false;
     std::string only;
     std::string json;
+    std::string kept;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--rounds" && i + 1 < argc)
@@ -229,15 +232,19 @@ int Compare(int argc, char** argv) {
             only = argv[++i];
         else if (arg == "--json" && i + 1 < argc)
             json = argv[++i];
+        else if (arg == "--keep" && i + 1 < argc)
+            kept = argv[++i];
         else {
             std::cerr << kUsage;
             return 2;
         }
     }
-    BenchmarkDocuments documents;
+    const std::unique_ptr<BenchmarkDocuments> documents =
+        kept.empty() ? std::make_unique<BenchmarkDocuments>()
+                     : std::make_unique<BenchmarkDocuments>(kept);
     std::vector<Row> rows;
     PrintHeader();
-    for (const Case& c : Cases(documents, million)) {
+    for (const Case& c : Cases(*documents, million)) {
         if (c.name.find(only) == std::string::npos)
             continue;
         Row row;
@@ -251,7 +258,7 @@ int Compare(int argc, char** argv) {
     }
     std::vector<Throughput> throughputs;
     if (std::string("side files").find(only) != std::string::npos || only.empty()) {
-        throughputs = SideFileThroughput(documents, 10000).Measure(rounds);
+        throughputs = SideFileThroughput(*documents, 10000).Measure(rounds);
         std::printf("\n%-28s %9s %12s %12s %6s\n", "side file", "MB", "plain MB/s", "reader MB/s",
                     "share");
         for (const Throughput& t : throughputs) {

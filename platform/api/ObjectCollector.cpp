@@ -12,7 +12,7 @@ bool ObjectCollector::AddObject(std::unique_ptr<IObject> object) {
     if (!object)
         return false;
     // One lookup both checks the id and takes its slot.
-    const auto [slot, added] = m_byId.try_emplace(object->Id(), m_objects.end());
+    const auto [slot, added] = m_byId.try_emplace(object->Id(), m_objects.size());
     if (!added)
         return false;
     try {
@@ -21,13 +21,12 @@ bool ObjectCollector::AddObject(std::unique_ptr<IObject> object) {
         m_byId.erase(slot);
         throw;
     }
-    slot->second = std::prev(m_objects.end());
     return true;
 }
 
 IObject* ObjectCollector::QueryObject(const UTF8String& id) const {
     const auto found = m_byId.find(id);
-    return found == m_byId.end() ? nullptr : found->second->get();
+    return found == m_byId.end() ? nullptr : m_objects[found->second].get();
 }
 
 bool ObjectCollector::Dispose(const UTF8String& id) {
@@ -36,8 +35,7 @@ bool ObjectCollector::Dispose(const UTF8String& id) {
         return false;
     // Unlink before destroying, so a destructor that looks into the collector sees a
     // consistent state.
-    std::unique_ptr<IObject> doomed = std::move(*found->second);
-    m_objects.erase(found->second);
+    std::unique_ptr<IObject> doomed = std::move(m_objects[found->second]);
     m_byId.erase(found);
     return true;
 }
@@ -51,8 +49,10 @@ void ObjectCollector::Destroy() {
 }
 
 void ObjectCollector::ForEach(const std::function<void(IObject&)>& visit) const {
-    for (const std::unique_ptr<IObject>& object : m_objects)
-        visit(*object);
+    // By index: a visit may add objects, which may move the slots.
+    for (std::size_t i = 0; i < m_objects.size(); ++i)
+        if (IObject* object = m_objects[i].get())
+            visit(*object);
 }
 
 } // namespace Orvik

@@ -10,53 +10,80 @@ XMLObject::XMLObject(UTF8String id, UTF16String label)
 
 XMLObject::~XMLObject() = default;
 
+XMLObject::Extras& XMLObject::EnsureExtras() {
+    if (!m_extras)
+        m_extras = std::make_unique<Extras>();
+    return *m_extras;
+}
+
+void XMLObject::SetChangeKey(const UTF16String& changeKey) {
+    Extras& extras = EnsureExtras();
+    extras.changeKey = changeKey;
+    extras.hasChangeKey = true;
+}
+
+void XMLObject::SetVersionPersistentId(const UTF8String& id) {
+    if (id.IsEmpty() && !m_extras)
+        return;
+    EnsureExtras().versionPersistentId = id;
+}
+
+const UTF16String& XMLObject::ChangeKeyRef() const {
+    static const UTF16String kNone;
+    return m_extras ? m_extras->changeKey : kNone;
+}
+
 void XMLObject::AddExtensionDataContent(const ExtensionDataContent& content) {
-    m_extensionData.push_back(content);
+    EnsureExtras().extensionData.push_back(content);
 }
 
 void XMLObject::AddExtensionDataContent(const std::vector<ExtensionDataContent>& contents) {
-    m_extensionData.insert(m_extensionData.end(), contents.begin(), contents.end());
+    if (contents.empty())
+        return;
+    std::vector<ExtensionDataContent>& held = EnsureExtras().extensionData;
+    held.insert(held.end(), contents.begin(), contents.end());
 }
 
 void XMLObject::AttachDomainData(std::unique_ptr<IDomainData> domainData) {
-    m_domainData = std::move(domainData);
+    if (!domainData && !m_extras)
+        return;
+    EnsureExtras().domainData = std::move(domainData);
 }
 
 void XMLObject::AddProperty(const Property& property) {
-    m_properties.push_back(property);
+    EnsureExtras().properties.push_back(property);
 }
 
 IsValueSpecifiedEnum XMLObject::PropertiesImpl(std::vector<Property>& properties) const {
-    if (m_properties.empty()) {
+    if (!m_extras || m_extras->properties.empty())
         return IsValueSpecifiedEnum::kUnspecified;
-    }
-    properties = m_properties;
+    properties = m_extras->properties;
     return IsValueSpecifiedEnum::kSpecified;
 }
 
 IsValueSpecifiedEnum XMLObject::ChangeKeyImpl(UTF16String& changeKey) const {
-    if (m_changeKey.IsEmpty()) {
+    if (!m_extras || m_extras->changeKey.IsEmpty())
         return IsValueSpecifiedEnum::kUnspecified;
-    }
-    changeKey = m_changeKey;
+    changeKey = m_extras->changeKey;
     return IsValueSpecifiedEnum::kSpecified;
 }
 
 IsValueSpecifiedEnum XMLObject::VersionPersistentIdImpl(UTF8String& id) const {
-    if (m_versionPersistentId.IsEmpty()) {
+    if (!m_extras || m_extras->versionPersistentId.IsEmpty())
         return IsValueSpecifiedEnum::kUnspecified;
-    }
-    id = m_versionPersistentId;
+    id = m_extras->versionPersistentId;
     return IsValueSpecifiedEnum::kSpecified;
 }
 
 IsValueSpecifiedEnum XMLObject::ExtensionDataByTypeIdImpl(const UTF8String& typeId,
                                                           ExtensionDataContent& content) const {
-    const auto found = std::find_if(m_extensionData.begin(), m_extensionData.end(),
-                                    [&](const auto& record) { return record.TypeId() == typeId; });
-    if (found == m_extensionData.end()) {
+    if (!m_extras)
         return IsValueSpecifiedEnum::kUnspecified;
-    }
+    const std::vector<ExtensionDataContent>& held = m_extras->extensionData;
+    const auto found = std::find_if(held.begin(), held.end(),
+                                    [&](const auto& record) { return record.TypeId() == typeId; });
+    if (found == held.end())
+        return IsValueSpecifiedEnum::kUnspecified;
     content = *found;
     return IsValueSpecifiedEnum::kSpecified;
 }

@@ -24,11 +24,8 @@ public:
 
     void SetId(const UTF8String& id) { m_id = id; }
     void SetLabel(const UTF16String& label) { m_label = label; }
-    void SetChangeKey(const UTF16String& changeKey) {
-        m_changeKey = changeKey;
-        m_hasChangeKey = true;
-    }
-    void SetVersionPersistentId(const UTF8String& id) { m_versionPersistentId = id; }
+    void SetChangeKey(const UTF16String& changeKey);
+    void SetVersionPersistentId(const UTF8String& id);
     void AddExtensionDataContent(const ExtensionDataContent& content);
     void AddExtensionDataContent(const std::vector<ExtensionDataContent>& contents);
     void AttachDomainData(std::unique_ptr<IDomainData> domainData);
@@ -37,27 +34,37 @@ public:
     const UTF8String& IdRef() const { return m_id; }
     const UTF16String& LabelRef() const { return m_label; }
     // Set by any "ChangeKey", an empty one included.
-    bool HasChangeKey() const { return m_hasChangeKey; }
-    const UTF16String& ChangeKeyRef() const { return m_changeKey; }
+    bool HasChangeKey() const { return m_extras && m_extras->hasChangeKey; }
+    const UTF16String& ChangeKeyRef() const;
 
     UTF8String IdImpl() const { return m_id; }
     UTF16String LabelImpl() const { return m_label; }
     IsValueSpecifiedEnum PropertiesImpl(std::vector<Property>& properties) const;
-    const IDomainData* DomainDataImpl() const { return m_domainData.get(); }
+    const IDomainData* DomainDataImpl() const {
+        return m_extras ? m_extras->domainData.get() : nullptr;
+    }
     IsValueSpecifiedEnum ChangeKeyImpl(UTF16String& changeKey) const;
     IsValueSpecifiedEnum VersionPersistentIdImpl(UTF8String& id) const;
     IsValueSpecifiedEnum ExtensionDataByTypeIdImpl(const UTF8String& typeId,
                                                    ExtensionDataContent& content) const;
 
 private:
+    // What few objects carry, kept apart so that the many plain ones (instances by the million)
+    // stay small.
+    struct Extras {
+        UTF16String changeKey;
+        bool hasChangeKey = false;
+        UTF8String versionPersistentId;
+        std::vector<ExtensionDataContent> extensionData;
+        std::vector<Property> properties;
+        std::unique_ptr<IDomainData> domainData;
+    };
+
+    Extras& EnsureExtras();
+
     UTF8String m_id;
     UTF16String m_label;
-    UTF16String m_changeKey;
-    bool m_hasChangeKey = false;
-    UTF8String m_versionPersistentId;
-    std::vector<ExtensionDataContent> m_extensionData;
-    std::vector<Property> m_properties;
-    std::unique_ptr<IDomainData> m_domainData;
+    std::unique_ptr<Extras> m_extras;
 };
 
 } // namespace Orvik

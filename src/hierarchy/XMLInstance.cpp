@@ -42,13 +42,18 @@ struct InstanceDraft {
     std::unique_ptr<IDomainData> domainData;
 };
 
-// Absent attributes read as empty text.
+// Absent attributes read as empty text. Converted straight from the parser's text: an instance
+// is read millions of times in a large document.
 UTF16String AttributeText(const DOMElement& element, const XMLCh* name) {
     return XMLStrUtil::XMLStrToWStr(element.getAttribute(name));
 }
 
+UTF8String AttributeUtf8(const DOMElement& element, const XMLCh* name) {
+    return XMLStrUtil::XMLStrToAStr(element.getAttribute(name));
+}
+
 bool IsOne(const DOMElement& element, const XMLCh* name) {
-    return ElementReaders::IsVisibleValue(AttributeText(element, name));
+    return ElementReaders::IsVisibleValue(element.getAttribute(name));
 }
 
 UTF8String MappedId(ReadContext& context, const UTF8String& id) {
@@ -56,11 +61,11 @@ UTF8String MappedId(ReadContext& context, const UTF8String& id) {
 }
 
 void ReadAttributes(const DOMElement& element, ReadContext& context, InstanceDraft& draft) {
-    draft.id = MappedId(context, UTF8String(AttributeText(element, u"ID")));
+    draft.id = MappedId(context, AttributeUtf8(element, u"ID"));
     draft.label = AttributeText(element, u"Label");
     draft.netVisible = IsOne(element, u"NetVisibility");
     draft.visible = IsOne(element, u"Visibility");
-    draft.versionPersistentId = UTF8String(AttributeText(element, u"VersionPersistentId"));
+    draft.versionPersistentId = AttributeUtf8(element, u"VersionPersistentId");
 }
 
 // Only components and files can be placed; the kind of an element not read yet, by its name.
@@ -87,13 +92,12 @@ void ReadPlacement(const DOMElement& child, ReadContext& context, InstanceDraft&
     // A reference without an id names nothing and leaves an earlier one in place.
     if (!child.hasAttribute(u"ID"))
         return;
-    const UTF8String asRead(AttributeText(child, u"ID"));
+    const UTF8String asRead = AttributeUtf8(child, u"ID");
     const ReferenceOutcome placed = context.Require(child, asRead);
     draft.placedId = placed.id;
     draft.deferredKind = placed.deferred ? DeferredKind(context, asRead) : ObjectKindEnum::kUnknown;
     draft.transform = Matrix3d();
-    XMLStrUtil::GetTransfFromStr(UTF8String(AttributeText(child, u"Transformation")),
-                                 draft.transform);
+    XMLStrUtil::GetTransfFromStr(AttributeUtf8(child, u"Transformation"), draft.transform);
 }
 
 void ReadExtension(const DOMElement& child, ReadContext& context, InstanceDraft& draft) {
@@ -162,7 +166,9 @@ XMLInstance* XMLInstance::ReadInstance(const DOMElement& element, ReadContext& c
     if (child.IsEmpty())
         return nullptr;
     auto instance = std::make_unique<XMLInstance>(draft.id, draft.label, child, draft.transform);
-    instance->SetChangeKey(draft.changeKey);
+    // An empty key answers as no key; an instance holds none then.
+    if (!draft.changeKey.IsEmpty())
+        instance->SetChangeKey(draft.changeKey);
     instance->SetDisplayAngleUnit(draft.displayAngleUnit);
     instance->SetLengthUnit(draft.lengthUnit);
     instance->SetDisplayLengthUnit(draft.displayLengthUnit);

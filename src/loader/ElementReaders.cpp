@@ -152,6 +152,10 @@ bool ElementReaders::IsVisibleValue(const UTF16String& value) {
     return value.Value() == u"1";
 }
 
+bool ElementReaders::IsVisibleValue(const XMLCh* value) {
+    return value != nullptr && value[0] == u'1' && value[1] == 0;
+}
+
 bool ElementReaders::ReadChangeKey(const DOMElement* element, UTF16String& key) {
     if (!IsNamed(element, kChangeKeyElement)) {
         return false;

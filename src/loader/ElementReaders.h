@@ -22,6 +22,7 @@ public:
     using DOMElement = xercesc::DOMElement;
 
     static bool IsVisibleValue(const UTF16String& value);
+    static bool IsVisibleValue(const XMLCh* value);
 
     static bool ReadChangeKey(const DOMElement* element, UTF16String& key);
     static bool ReadUnit(const DOMElement* element, UnitTypeEnum& length,

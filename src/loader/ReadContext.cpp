@@ -3,6 +3,7 @@
 #include "loader/Dispatcher.h"
 #include "loader/ElementRegistry.h"
 #include "orvik/api/ObjectCollector.h"
+#include "xml_util/XMLStrUtil.h"
 
 namespace Orvik {
 
@@ -17,7 +18,7 @@ void ReadContext::SetDocument(const UTF16String& documentPath,
 }
 
 UTF8String ReadContext::OwnId(const xercesc::DOMElement& element) {
-    return m_parts.ids.Map(UTF8String(UTF16String(element.getAttribute(u"ID"))));
+    return m_parts.ids.Map(XMLStrUtil::XMLStrToAStr(element.getAttribute(u"ID")));
 }
 
 UTF8String ReadContext::ReferenceId(const UTF8String& documentId) {

@@ -3,16 +3,23 @@
 #include "orvik/api/UTF8String.h"
 
 #include <cstddef>
+#include <memory>
 #include <unordered_set>
 #include <vector>
 
 namespace Orvik {
 
-// Ids in document order. The hash index keeps the uniqueness check O(1).
+// Ids in document order. A hash index keeps the uniqueness check O(1) once the set is large;
+// small sets, the most common by far, search their few ids and stay small themselves.
 class IdSet {
 public:
     IdSet() = default;
     IdSet(std::initializer_list<UTF8String> ids);
+    IdSet(const IdSet& other);
+    IdSet& operator=(const IdSet& other);
+    IdSet(IdSet&&) noexcept = default;
+    IdSet& operator=(IdSet&&) noexcept = default;
+    ~IdSet();
 
     // Adds the id unless it is held; answers whether it was added.
     bool AddWithUniquenessCheck(const UTF8String& id);
@@ -22,7 +29,7 @@ public:
     bool IsEmpty() const { return m_ids.empty(); }
     // Throws std::out_of_range for an index not below Size().
     const UTF8String& At(std::size_t index) const;
-    bool Contains(const UTF8String& id) const { return m_index.count(id) != 0; }
+    bool Contains(const UTF8String& id) const;
     void Clear();
 
     std::vector<UTF8String>::const_iterator begin() const { return m_ids.begin(); }
@@ -32,8 +39,13 @@ public:
     friend bool operator!=(const IdSet& a, const IdSet& b) { return !(a == b); }
 
 private:
+    // Sets up to this size have no index.
+    static constexpr std::size_t kIndexedFrom = 16;
+
+    void IndexIfLarge();
+
     std::vector<UTF8String> m_ids;
-    std::unordered_set<UTF8String> m_index;
+    std::unique_ptr<std::unordered_set<UTF8String>> m_index;
 };
 
 } // namespace Orvik

@@ -5,9 +5,9 @@
 
 #include <cstddef>
 #include <functional>
-#include <list>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 namespace Orvik {
 
@@ -30,14 +30,21 @@ public:
     // Destroys every object, newest first.
     void Destroy();
 
-    std::size_t Size() const { return m_objects.size(); }
-    // Visits the objects in the order they were added.
+    std::size_t Size() const { return m_byId.size(); }
+    // Visits the objects in the order they were added; objects added during the visit are
+    // visited too.
     void ForEach(const std::function<void(IObject&)>& visit) const;
 
 private:
-    using Objects = std::list<std::unique_ptr<IObject>>;
-    Objects m_objects;
-    std::unordered_map<UTF8String, Objects::iterator> m_byId;
+    // Not noexcept on purpose: the table then keeps each key's hash code, so a lookup or a
+    // rehash in a table of millions of ids never hashes a stored key again.
+    struct IdHash {
+        std::size_t operator()(const UTF8String& id) const { return std::hash<UTF8String>()(id); }
+    };
+
+    // In the order added; a disposed object leaves an empty slot.
+    std::vector<std::unique_ptr<IObject>> m_objects;
+    std::unordered_map<UTF8String, std::size_t, IdHash> m_byId;
 };
 
 } // namespace Orvik

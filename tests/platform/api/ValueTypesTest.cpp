@@ -125,6 +125,31 @@ TEST(AssertOption, HookLeavesTheMutexFreeAndSkipsItWhenDisabled) {
     EXPECT_FALSE(AssertOption::IsAssertEnabled());
 }
 
+// Small sets search their ids, large ones an index: both sides of the switch, and copies and
+// moves of an indexed set, must answer alike.
+TEST(IdSet, LargeSetsAndTheirCopiesKeepUniquenessAndMembership) {
+    IdSet ids;
+    for (int round = 0; round < 2; ++round)
+        for (int i = 0; i < 40; ++i)
+            EXPECT_EQ(ids.AddWithUniquenessCheck(UTF8String("id" + std::to_string(i))), round == 0);
+    ASSERT_EQ(ids.Size(), 40u);
+
+    IdSet copy(ids);
+    IdSet assigned;
+    assigned = copy;
+    const IdSet moved(std::move(copy));
+    for (const IdSet* set : std::initializer_list<const IdSet*>{&ids, &assigned, &moved}) {
+        EXPECT_EQ(*set, ids);
+        EXPECT_TRUE(set->Contains("id0"));
+        EXPECT_TRUE(set->Contains("id39"));
+        EXPECT_FALSE(set->Contains("id40"));
+    }
+    EXPECT_FALSE(assigned.AddWithUniquenessCheck("id7"));
+    assigned.AddWithoutUniquenessCheck("id7");
+    EXPECT_EQ(assigned.Size(), 41u);
+    EXPECT_TRUE(assigned.AddWithUniquenessCheck("new"));
+}
+
 TEST(IdSet, KeepsOrderRefusesRepeatsWhenCheckedAndBoundsAt) {
     IdSet ids;
     EXPECT_TRUE(ids.AddWithUniquenessCheck("b"));
