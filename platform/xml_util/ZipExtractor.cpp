@@ -81,6 +81,7 @@ UTF16String ZipExtractor::ExtractInto(const UTF16String& directory) {
     m_folder = FsPathConverter::ToFolderPath(directory);
     const ArchivePtr archive = OpenArchive();
     const std::uint64_t count = CheckedEntryCount(archive.get());
+    CheckDeclaredSizes(archive.get(), count);
     CreateFolder();
     try {
         ExtractEntries(archive.get(), count);
@@ -225,12 +226,30 @@ void ZipExtractor::ConsiderAsDocument(const ZipEntryName& entry, const fs::path&
     }
 }
 
-// Both bounds are counted from the bytes actually unpacked, never from sizes the archive
-// declares, and before the bytes are written.
+// The sizes an archive declares are only trusted to refuse it early: what it unpacks is
+// counted all the same.
+void ZipExtractor::CheckDeclaredSizes(zip* archive, std::uint64_t count) const {
+    std::uint64_t declared = 0;
+    for (std::uint64_t index = 0; index < count; ++index) {
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat_index(archive, index, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0)
+            continue;
+        const char* name = zip_get_name(archive, index, 0);
+        CheckUnpackedTotal(declared, stat.size, name != nullptr ? name : "");
+        declared += stat.size;
+    }
+}
+
+// Both bounds are counted from the bytes actually unpacked, and before the bytes are written.
 void ZipExtractor::CheckUnpackedSize(std::uint64_t bytes, const std::string& name) const {
-    const std::uint64_t total = m_bytesWritten + bytes;
-    if (bytes >
-        m_limits.maxZipUnpackedBytes - std::min(m_bytesWritten, m_limits.maxZipUnpackedBytes)) {
+    CheckUnpackedTotal(m_bytesWritten, bytes, name);
+}
+
+void ZipExtractor::CheckUnpackedTotal(std::uint64_t before, std::uint64_t bytes,
+                                      const std::string& name) const {
+    const std::uint64_t total = before + bytes;
+    if (bytes > m_limits.maxZipUnpackedBytes - std::min(before, m_limits.maxZipUnpackedBytes)) {
         Fail("entry '" + name + "' takes the unpacked size over the limit of " +
              std::to_string(m_limits.maxZipUnpackedBytes) + " bytes (maxZipUnpackedBytes)");
     }

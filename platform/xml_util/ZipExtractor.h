@@ -49,6 +49,10 @@ private:
     boost::filesystem::path TargetPath(const ZipEntryName& entry, const std::string& name) const;
     void ConsiderAsDocument(const ZipEntryName& entry, const boost::filesystem::path& target);
     void CheckUnpackedSize(std::uint64_t bytes, const std::string& name) const;
+    // An archive that owns up to unpacking beyond the limits fails before anything is written.
+    void CheckDeclaredSizes(zip* archive, std::uint64_t count) const;
+    void CheckUnpackedTotal(std::uint64_t before, std::uint64_t bytes,
+                            const std::string& name) const;
     void RemoveFolder() const;
     [[noreturn]] void Fail(const std::string& what) const;
 

@@ -1,8 +1,8 @@
 #include "geometry/GeomFileContext.h"
 
 #include "loader/ReadContext.h"
+#include "loader/SideFileLocation.h"
 #include "orvik/api/IOUtil.h"
-#include "xml_util/FsPathConverter.h"
 
 namespace Orvik {
 
@@ -16,9 +16,8 @@ GeomFileContext::GeomFileContext(ReadContext& context, const UTF16String& docume
     , m_context(context)
     , m_legacyGeomFile(legacyGeomFile) {}
 
-UTF16String GeomFileContext::ResolvePath(const UTF16String& relativePath) const {
-    const auto directory = FsPathConverter::ToPath(m_documentPath).parent_path();
-    return FsPathConverter::FromPath(directory / FsPathConverter::ToPath(relativePath));
+UTF16String GeomFileContext::ResolvePath(const UTF16String& path) const {
+    return SideFileLocation::BesideDocument(m_documentPath, path);
 }
 
 } // namespace Orvik

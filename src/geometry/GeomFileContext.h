@@ -19,9 +19,9 @@ public:
     ReadContext& Context() const { return m_context; }
     bool LegacyGeomFile() const { return m_legacyGeomFile; }
 
-    // A side file named in the document lies beside it: the document's directory with
-    // relativePath appended as a path element.
-    UTF16String ResolvePath(const UTF16String& relativePath) const;
+    // A side file named in the document lies beside it: the document's directory joined with
+    // the path, which stands as it is when absolute (the one rule of SideFileLocation).
+    UTF16String ResolvePath(const UTF16String& path) const;
 
 private:
     UTF16String m_documentPath;

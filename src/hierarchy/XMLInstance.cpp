@@ -2,7 +2,9 @@
 
 #include "hierarchy/AECDomainDataReader.h"
 #include "loader/ElementReaders.h"
+#include "loader/ElementRegistry.h"
 #include "loader/ElementWalk.h"
+#include "loader/KindTable.h"
 #include "loader/ReadContext.h"
 #include "orvik/api/IComponent.h"
 #include "orvik/api/IFile.h"
@@ -10,6 +12,7 @@
 #include "xml_util/XMLStrUtil.h"
 
 #include <memory>
+#include <xercesc/util/XMLString.hpp>
 
 namespace Orvik {
 namespace {
@@ -24,6 +27,8 @@ struct InstanceDraft {
     bool visible = false;
     bool netVisible = false;
     UTF8String placedId;
+    // The kind of the placed object when the loading pass makes it later.
+    ObjectKindEnum deferredKind = ObjectKindEnum::kUnknown;
     Matrix3d transform;
     UTF16String changeKey;
     UnitTypeEnum lengthUnit = UnitTypeEnum::kUnitType_Unknown;
@@ -63,14 +68,34 @@ void ReadAttributes(const DOMElement& element, ReadContext& context, InstanceDra
     draft.versionPersistentId = AttributeUtf8(element, u"VersionPersistentId");
 }
 
-// The placed object may come later in the document: it is made now. An element still being
-// read (a placement cycle) is not made, so the instance is not either.
+// Only components and files can be placed; the kind of an element not read yet, by its name.
+ObjectKindEnum PlaceableKind(const XMLCh* elementName) {
+    if (xercesc::XMLString::equals(elementName, u"IPart"))
+        return ObjectKindEnum::kPart;
+    if (xercesc::XMLString::equals(elementName, u"IAssembly"))
+        return ObjectKindEnum::kAssembly;
+    if (xercesc::XMLString::equals(elementName, u"IFile"))
+        return ObjectKindEnum::kFile;
+    return ObjectKindEnum::kUnknown;
+}
+
+ObjectKindEnum DeferredKind(ReadContext& context, const UTF8String& asRead) {
+    const ElementRegistry::Entry* entry = context.Registry().Find(asRead);
+    return entry != nullptr && entry->kind != nullptr ? PlaceableKind(entry->kind->name)
+                                                      : ObjectKindEnum::kUnknown;
+}
+
+// The placed object may come later in the document: it is made now, or, where references nest
+// too deep to make it now, by the loading pass, and its element already tells its kind. An
+// element still being read (a placement cycle) is not made, so the instance is not either.
 void ReadPlacement(const DOMElement& child, ReadContext& context, InstanceDraft& draft) {
     // A reference without an id names nothing and leaves an earlier one in place.
     if (!child.hasAttribute(u"ID"))
         return;
     const UTF8String asRead = AttributeUtf8(child, u"ID");
-    draft.placedId = context.Require(child, asRead).id;
+    const ReferenceOutcome placed = context.Require(child, asRead);
+    draft.placedId = placed.id;
+    draft.deferredKind = placed.deferred ? DeferredKind(context, asRead) : ObjectKindEnum::kUnknown;
     draft.transform = Matrix3d();
     XMLStrUtil::GetTransfFromStr(AttributeUtf8(child, u"Transformation"), draft.transform);
 }
@@ -135,7 +160,9 @@ XMLInstance* XMLInstance::ReadInstance(const DOMElement& element, ReadContext& c
     ElementWalk::ForEachChildElement(
         element, [&](const DOMElement& child) { ReadChild(child, context, draft); });
 
-    const InstanceChildId child = PlaceableChild(context.Find(draft.placedId));
+    InstanceChildId child = PlaceableChild(context.Find(draft.placedId));
+    if (child.IsEmpty() && draft.deferredKind != ObjectKindEnum::kUnknown)
+        child = InstanceChildId::Create(draft.placedId, draft.deferredKind);
     if (child.IsEmpty())
         return nullptr;
     auto instance = std::make_unique<XMLInstance>(draft.id, draft.label, child, draft.transform);

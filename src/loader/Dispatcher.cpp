@@ -49,8 +49,9 @@ void NestingGuard::ReportTooDeep(ReadContext& context, const xercesc::DOMElement
     context.Report(DiagnosticCode::kLimitReached, DiagnosticSeverity::kWarning, &element,
                    UTF8String("references and sets nest more than " +
                               std::to_string(Dispatcher::kMaxNestingDepth) +
-                              " levels deep here; the element is read on its own, and a "
-                              "container that needed it at once leaves it out"));
+                              " levels deep here; an element referenced by id is read "
+                              "later on its own, an entry written inside a set is left out "
+                              "with what it holds"));
 }
 
 NestingGuard::NestingGuard(ElementRegistry& registry)

@@ -4,6 +4,7 @@
 #include "loader/ReadContext.h"
 #include "orvik/api/IOUtil.h"
 #include "orvik/api/StringUtil.h"
+#include "presentation/HandedOverPath.h"
 #include "xml_util/XMLMaterialXStyle.h"
 #include "xml_util/XMLStrUtil.h"
 #include "xml_util/XMLUtils.h"
@@ -60,6 +61,7 @@ void MaterialXContent::ReadFileReference(ReadContext& context, const DOMElement&
     if (XMLUtils::GetNodeAttribute(&reference, u"ResolvedFilePath", resolved) &&
         !StringUtil::IsAbsolutePath(resolved))
         resolved = IOUtil::AppendFilePath(context.SideFileDirectory(), resolved);
+    HandedOverPath::ReportIfOutside(context, reference, resolved, "file reference");
     style.AddFileReference(source, resolved);
 }
 

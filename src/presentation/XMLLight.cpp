@@ -5,6 +5,7 @@
 #include "loader/ReadContext.h"
 #include "orvik/api/IOUtil.h"
 #include "orvik/api/StringUtil.h"
+#include "presentation/HandedOverPath.h"
 #include "presentation/SceneAttributeReader.h"
 #include "presentation/XMLDirectionalLightData.h"
 #include "presentation/XMLDiskLightData.h"
@@ -49,6 +50,7 @@ std::optional<UTF16String> ReadTextureFile(const DOMElement& element, ReadContex
         return std::nullopt;
     if (!StringUtil::IsAbsolutePath(path))
         path = IOUtil::AppendFilePath(context.SideFileDirectory(), path);
+    HandedOverPath::ReportIfOutside(context, element, path, "light texture file");
     return path;
 }
 

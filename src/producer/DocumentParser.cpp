@@ -25,8 +25,11 @@ void DocumentParser::Configure(xercesc::XercesDOMParser& parser,
                                xercesc::SecurityManager& securityManager) {
     securityManager.setEntityExpansionLimit(kEntityExpansionLimit);
     parser.setValidationScheme(xercesc::XercesDOMParser::Val_Never);
-    parser.setDoNamespaces(true);
-    parser.setDoSchema(true);
+    // Elements are known by the names they are written with, and no reader asks for a
+    // namespace. The parser's namespace handling would look each element's prefix up through
+    // every open element, which is quadratic in the depth.
+    parser.setDoNamespaces(false);
+    parser.setDoSchema(false);
     parser.setCreateEntityReferenceNodes(true);
     parser.setDisableDefaultEntityResolution(true);
     parser.setLoadExternalDTD(false);

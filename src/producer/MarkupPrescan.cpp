@@ -185,15 +185,19 @@ const XMLCh* WideEncodingOf(const std::string& bytes) {
     return nullptr;
 }
 
-// The whole document as UTF-16 units, or why it could not be read so.
-std::string Widen(const std::string& bytes, const XMLCh* encoding, std::u16string& units) {
+// The whole document as UTF-16 units, or why it could not be read so. Reserved once for the
+// units the bytes make at most (an EBCDIC byte makes one), so a large document is not copied
+// while it grows.
+std::string Widen(const std::string& bytes, const XMLCh* encoding, std::size_t bytesPerUnit,
+                  std::u16string& units) {
     constexpr XMLSize_t kBlock = 16 * 1024;
     xercesc::XMLTransService::Codes code = xercesc::XMLTransService::Ok;
     std::unique_ptr<xercesc::XMLTranscoder> transcoder(
         xercesc::XMLPlatformUtils::fgTransService->makeNewTranscoderFor(encoding, code, kBlock));
     if (!transcoder)
         return "its encoding is not supported";
-    units.reserve(bytes.size() / 2 + 1);
+    units.clear();
+    units.reserve(bytes.size() / bytesPerUnit + 1);
     XMLCh block[kBlock];
     unsigned char sizes[kBlock];
     const auto* source = reinterpret_cast<const XMLByte*>(bytes.data());
@@ -215,7 +219,7 @@ std::string Widen(const std::string& bytes, const XMLCh* encoding, std::u16strin
 // names is the one to read by; the declaration itself uses characters all pages share.
 std::u16string DeclaredEbcdicPage(const std::string& bytes) {
     std::u16string start;
-    Widen(bytes.substr(0, 256), kUsEbcdic, start);
+    Widen(bytes.substr(0, 256), kUsEbcdic, 1, start);
     const std::size_t name = start.find(u"encoding");
     if (name == std::u16string::npos || start.find(u"?>") < name)
         return std::u16string();
@@ -239,10 +243,11 @@ std::string MarkupPrescan::Check(const std::string& bytes) const {
         std::u16string page;
         if (encoding == kUsEbcdic)
             page = DeclaredEbcdicPage(bytes);
-        failure = Widen(bytes, page.empty() ? encoding : page.c_str(), units);
+        const std::size_t bytesPerUnit = encoding == kUsEbcdic ? 1 : 2;
+        failure = Widen(bytes, page.empty() ? encoding : page.c_str(), bytesPerUnit, units);
         // A page known to the parser by another name is read as the US page.
         if (!failure.empty() && !page.empty())
-            failure = Widen(bytes, encoding, units);
+            failure = Widen(bytes, encoding, bytesPerUnit, units);
     } catch (const xercesc::XMLException&) {
         // Bytes the encoding cannot hold end the text here; the parser says what is wrong.
     }

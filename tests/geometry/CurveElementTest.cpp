@@ -93,6 +93,20 @@ TEST_F(CurveElementTest, TruncatedRecordOrMissingFileFailsAndKeepsWhatCameBefore
     EXPECT_TRUE(m_curves.empty());
 }
 
+// An absolute path is taken as it stands, not joined below the document's folder.
+TEST_F(CurveElementTest, AStreamNamedByItsAbsolutePathInsideTheFolderIsRead) {
+    WriteCurves({{"c1", W::kLine, kLine}});
+    for (const std::string& path : {std::string("geom.bin"), m_dir.PathOf("geom.bin")}) {
+        SCOPED_TRACE(path);
+        LoadXml(R"(<GeometryInfo GenerateGeometry="True" Path=")" + path +
+                R"("/><ICurve ID="c1"/>)");
+        EXPECT_NE(dynamic_cast<ICurve*>(Find("c1")), nullptr);
+        EXPECT_TRUE(m_context->Diagnostics().Entries().empty());
+        EXPECT_EQ(SideFiles().ResolvePath(UTF16String(path)),
+                  UTF16String(m_dir.PathOf("geom.bin")));
+    }
+}
+
 TEST_F(CurveElementTest, DocumentCurvesReachPartsAndTheDispatcher) {
     WriteCurves({{"c1", W::kLine, kLine}, {"c2", W::kRay, kRay}, {"unused", W::kRay, kRay}});
     // The file reaches the part first; the same id again at the top level finds the curve held.

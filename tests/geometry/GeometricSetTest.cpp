@@ -286,5 +286,24 @@ TEST_F(GeometricSetTest, SketchListsCurvesFirstAndIsVisibleOnlyForOne) {
     EXPECT_FALSE(shown.HasTransform());
 }
 
+// Sets written inside sets nest as deep as the markup does, here 100,000 levels of elements:
+// past the bound the rest is cut with one diagnostic. Work that grew with the depth for each
+// element (the parser's namespace lookup did) would take many seconds here.
+TEST_F(GeometricSetTest, SetsNestedInlineFarPastTheBoundAreCutOnce) {
+    constexpr int kSets = 50000;
+    XMLDocumentLimits limits;
+    limits.maxDepth = 2 * kSets + 1;
+    m_options.SetDocumentLimits(limits);
+    std::string markup;
+    for (int i = 0; i < kSets; ++i)
+        markup += "<IGeometricSet ID=\"g" + std::to_string(i) + "\"><ChildSet>";
+    for (int i = 0; i < kSets; ++i)
+        markup += "</ChildSet></IGeometricSet>";
+    LoadXml(markup);
+    EXPECT_EQ(Diagnosed(DiagnosticCode::kLimitReached).size(), 1u);
+    EXPECT_EQ(Get<IGeometricSet>("g0").ChildCount(), 1u);
+    EXPECT_EQ(Find("g" + std::to_string(kSets - 1)), nullptr);
+}
+
 } // namespace
 } // namespace Orvik::Test

@@ -1,5 +1,6 @@
 #include "loader/SideFileLocation.h"
 
+#include "HostileRows.h"
 #include "LoaderFixture.h"
 
 #include <filesystem>
@@ -28,7 +29,7 @@ protected:
             [&](Writer::XmlDocumentBuilder& b) {
                 b.Element("SatInfo", {{"Path", path}});
                 b.Element("PropertyInfo", {{"Path", path}});
-                for (const auto& [section, flag] : kFlaggedSections)
+                for (const auto& [section, flag] : Hostile::HostileRows::FlaggedSections())
                     b.Element(section, {{flag, "True"}, {"Path", path}});
             },
             "doc/doc.xml");
@@ -43,15 +44,6 @@ protected:
                 refused.push_back(entry.element.Value());
         return refused;
     }
-
-    static constexpr std::pair<const char*, const char*> kFlaggedSections[] = {
-        {"GeometryInfo", "GenerateGeometry"},
-        {"MeshSegmentInfo", "GenerateMeshSegment"},
-        {"MeshInfo", "GenerateMesh"},
-        {"AmbrelMaterialInfo", "GenerateSerializedAmbrel"},
-        {"SubObjectPersistentIdInfo", "GenerateSubObjectPersistentId"},
-        {"AnimationInfo", "GenerateAnimation"},
-        {"SubdivMeshInfo", "GenerateSubdivMesh"}};
 };
 
 const std::vector<std::string> kAllSections{

@@ -109,6 +109,12 @@ TEST_F(LightTest, EachLightTypeMakesItsShapeData) {
         UTF16String path;
         ASSERT_EQ(data->TextureFile(path), IsValueSpecifiedEnum::kSpecified);
         EXPECT_EQ(path.ToUTF8(), "/abs/panel.png");
+        // Handed over as written, and the host is told where it leads.
+        std::vector<std::string> outside;
+        for (const XMLLoadDiagnostic& entry : m_context->Diagnostics().Entries())
+            if (entry.code == DiagnosticCode::kOutsideDocumentFolder)
+                outside.push_back(entry.element.Value());
+        EXPECT_EQ(outside, std::vector<std::string>{"LightShapeData"});
     }
 }
 
@@ -144,6 +150,8 @@ TEST_F(LightTest, DomeLightTextureAndRadius) {
             EXPECT_EQ(data->TextureFile(path), IsValueSpecifiedEnum::kUnspecified);
         }
         EXPECT_EQ(data->TextureFormat(), c.format);
+        for (const XMLLoadDiagnostic& entry : m_context->Diagnostics().Entries())
+            EXPECT_NE(entry.code, DiagnosticCode::kOutsideDocumentFolder);
         double radius = 0;
         EXPECT_EQ(data->GuideRadius(radius), IsValueSpecifiedEnum::kSpecified);
         EXPECT_EQ(radius, c.radius);

@@ -232,22 +232,34 @@ TEST_F(RenderStyleTest, AMaterialXStyleKeepsItsDocumentAndFiles) {
         <materialx version="1.38"><nodegraph name="g"/></materialx>
         <FilesReference SourceFilePath="a.png" ResolvedFilePath="tex/a.png"/>
         <FilesReference SourceFilePath="b.png" ResolvedFilePath="/abs/b.png"/>
-        <FilesReference SourceFilePath="c.png"/></MaterialXStyleInfo></IRenderStyle></StyleSet>)");
+        <FilesReference SourceFilePath="c.png"/>
+        <FilesReference SourceFilePath="d.png" ResolvedFilePath="tex/../../d.png"/>
+        </MaterialXStyleInfo></IRenderStyle></StyleSet>)");
     const auto* style = Find<IMaterialXRenderStyle>("m");
     ASSERT_NE(style, nullptr);
     Blob content;
     ASSERT_EQ(style->MaterialXContent(content), IsValueSpecifiedEnum::kSpecified);
     const std::string text(reinterpret_cast<const char*>(content.Data()), content.Size());
     EXPECT_EQ(text, R"(<materialx version="1.38"><nodegraph name="g"/></materialx>)");
-    ASSERT_EQ(style->FileReferenceCount(), 3u);
+    ASSERT_EQ(style->FileReferenceCount(), 4u);
     UTF16String source, resolved;
     const std::string folder = m_context->SideFileDirectory().ToUTF8();
-    const std::string expected[] = {folder + "/tex/a.png", "/abs/b.png", ""};
-    for (std::uint64_t i = 0; i < 3; ++i) {
+    const std::string expected[] = {folder + "/tex/a.png", "/abs/b.png", "",
+                                    folder + "/tex/../../d.png"};
+    for (std::uint64_t i = 0; i < 4; ++i) {
         ASSERT_TRUE(style->FileReferenceAt(i, source, resolved));
         EXPECT_EQ(resolved.ToUTF8(), expected[i]);
     }
-    EXPECT_FALSE(style->FileReferenceAt(3, source, resolved));
+    EXPECT_FALSE(style->FileReferenceAt(4, source, resolved));
+    // The paths leading out are still answered, and the host is told.
+    std::vector<std::string> outside;
+    for (const XMLLoadDiagnostic& entry : m_context->Diagnostics().Entries())
+        if (entry.code == DiagnosticCode::kOutsideDocumentFolder)
+            outside.push_back(entry.element.Value() + " " + entry.message.Value());
+    ASSERT_EQ(outside.size(), 2u);
+    EXPECT_NE(outside[0].find("FilesReference the file reference \"/abs/b.png\""),
+              std::string::npos);
+    EXPECT_NE(outside[1].find("/tex/../../d.png"), std::string::npos);
 }
 
 // Under an id prefix a texture gets a new id, and the styles naming it follow.

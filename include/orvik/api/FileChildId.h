@@ -14,6 +14,10 @@ public:
     static ChildId Create(IObject* object) {
         return object ? ChildId(object->Id(), KindOf(object)) : ChildId();
     }
+    // A child whose object is made later, its kind known already.
+    static ChildId Create(UTF8String id, ObjectKindEnum kind) {
+        return ChildId(std::move(id), kind);
+    }
 
 private:
     ChildId(UTF8String id, ObjectKindEnum kind)
