@@ -14,15 +14,21 @@ namespace Orvik {
 namespace {
 
 // The walk asks for its position at every record, which a file stream answers with a system
-// call each time; the file (its size already checked by the side-file gate) is read at once.
-bool ReadWhole(std::ifstream& file, std::vector<char>& bytes) {
-    if (!file.seekg(0, std::ios::end))
-        return false;
-    const std::streamoff size = file.tellg();
-    if (size < 0 || !file.seekg(0, std::ios::beg))
-        return false;
+// call each time; a file up to this size (most are far smaller) is read at once and walked in
+// memory, a larger one from the file, so that memory stays bounded whatever the file claims.
+constexpr std::streamoff kWalkedInMemoryUpTo = 256LL << 20;
+
+bool ReadWhole(std::ifstream& file, std::streamoff size, std::vector<char>& bytes) {
     bytes.resize(static_cast<std::size_t>(size));
-    return static_cast<bool>(file.read(bytes.data(), size));
+    return file.seekg(0, std::ios::beg) && file.read(bytes.data(), size);
+}
+
+bool Walk(const GeomFileContext& context, std::ifstream& stream, MeshTable& meshesById,
+          CurveTable* curvesById, bool hasInnerLoops) {
+    auto meshReader = std::make_unique<MeshStreamReader>(
+        &stream, context.LegacyGeomFile(), context.HostIsBigEndian(), meshesById, hasInnerLoops);
+    XMLProducerGeomDataReader reader(std::move(meshReader), &context.Context(), curvesById);
+    return XMLReaderUtil::ReadGeometryFromExternalFile(reader);
 }
 
 } // namespace
@@ -30,18 +36,31 @@ bool ReadWhole(std::ifstream& file, std::vector<char>& bytes) {
 bool GeometryStreamFile::ReadGeometryStreamFile(const GeomFileContext& context,
                                                 const UTF16String& path, MeshTable& meshesById,
                                                 CurveTable* curvesById, bool hasInnerLoops) {
+    return ReadGeometryStreamFile(context, path, meshesById, curvesById, hasInnerLoops,
+                                  kWalkedInMemoryUpTo);
+}
+
+bool GeometryStreamFile::ReadGeometryStreamFile(const GeomFileContext& context,
+                                                const UTF16String& path, MeshTable& meshesById,
+                                                CurveTable* curvesById, bool hasInnerLoops,
+                                                std::streamoff walkedInMemoryUpTo) {
     std::ifstream stream(FsPathConverter::ToPath(context.ResolvePath(path)).string(),
                          std::ios::binary);
+    if (!stream.is_open() || !stream.seekg(0, std::ios::end))
+        return false;
+    const std::streamoff size = stream.tellg();
+    if (size < 0)
+        return false;
+    if (size > walkedInMemoryUpTo)
+        return stream.seekg(0, std::ios::beg) &&
+               Walk(context, stream, meshesById, curvesById, hasInnerLoops);
     std::vector<char> bytes;
-    if (!stream.is_open() || !ReadWhole(stream, bytes))
+    if (!ReadWhole(stream, size, bytes))
         return false;
     // The readers keep the file stream's type; its operations run on the bytes in memory.
     boost::interprocess::bufferbuf memory(bytes.data(), bytes.size(), std::ios::in);
     stream.std::ios::rdbuf(&memory);
-    auto meshReader = std::make_unique<MeshStreamReader>(
-        &stream, context.LegacyGeomFile(), context.HostIsBigEndian(), meshesById, hasInnerLoops);
-    XMLProducerGeomDataReader reader(std::move(meshReader), &context.Context(), curvesById);
-    const bool read = XMLReaderUtil::ReadGeometryFromExternalFile(reader);
+    const bool read = Walk(context, stream, meshesById, curvesById, hasInnerLoops);
     stream.std::ios::rdbuf(stream.rdbuf());
     return read;
 }

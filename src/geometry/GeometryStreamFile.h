@@ -3,6 +3,8 @@
 #include "loader/SideDataCache.h"
 #include "orvik/api/UTF16String.h"
 
+#include <ios>
+
 namespace Orvik {
 
 class GeomFileContext;
@@ -15,6 +17,10 @@ public:
     static bool ReadGeometryStreamFile(const GeomFileContext& context, const UTF16String& path,
                                        MeshTable& meshesById, CurveTable* curvesById,
                                        bool hasInnerLoops);
+    // The same, walking a file larger than the given size from the file instead of memory.
+    static bool ReadGeometryStreamFile(const GeomFileContext& context, const UTF16String& path,
+                                       MeshTable& meshesById, CurveTable* curvesById,
+                                       bool hasInnerLoops, std::streamoff walkedInMemoryUpTo);
 };
 
 } // namespace Orvik

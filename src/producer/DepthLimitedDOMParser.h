@@ -5,9 +5,9 @@
 
 namespace Orvik {
 
-// A DOM parser that stops once an element lies deeper than a limit, so that a hostile document
-// is not parsed to its end (the readers after it are bounded too, but the DOM would still take
-// memory for every level). Counting during the parse sees the text in whatever encoding
+// A DOM parser that stops once an element lies deeper than a limit. The parser's namespace
+// handling costs time in proportion to the depth for every element, so a hostile document
+// must not be parsed to its end. Counting during the parse sees the text in whatever encoding
 // it has, and the elements that entity references bring in.
 class DepthLimitedDOMParser : public xercesc::XercesDOMParser {
 public:

@@ -25,11 +25,8 @@ void DocumentParser::Configure(xercesc::XercesDOMParser& parser,
                                xercesc::SecurityManager& securityManager) {
     securityManager.setEntityExpansionLimit(kEntityExpansionLimit);
     parser.setValidationScheme(xercesc::XercesDOMParser::Val_Never);
-    // Elements are known by the names they are written with, and no reader asks for a
-    // namespace. The parser's namespace handling would look each element's prefix up through
-    // every open element, which is quadratic in the depth.
-    parser.setDoNamespaces(false);
-    parser.setDoSchema(false);
+    parser.setDoNamespaces(true);
+    parser.setDoSchema(true);
     parser.setCreateEntityReferenceNodes(true);
     parser.setDisableDefaultEntityResolution(true);
     parser.setLoadExternalDTD(false);

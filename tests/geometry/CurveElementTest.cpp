@@ -32,9 +32,16 @@ protected:
     bool ReadStream(std::initializer_list<CurveRecord> records, const char* name = "geom.bin") {
         WriteCurves(records);
         m_curves.clear();
+        // Walked from the file instead of memory when asked.
+        if (m_fromFile)
+            return GeometryStreamFile::ReadGeometryStreamFile(SideFiles(true), UTF16String(name),
+                                                              m_meshes, &m_curves, false, 0);
         return GeometryStreamFile::ReadGeometryStreamFile(SideFiles(true), UTF16String(name),
                                                           m_meshes, &m_curves, false);
     }
+
+    void ExpectIdAnnouncedTwiceAppends();
+    void ExpectTruncatedRecordsFail();
 
     XMLCurve* Curve(const char* id) {
         const auto found = m_curves.find(UTF8String(id));
@@ -54,13 +61,23 @@ protected:
     std::size_t Held() { return m_reader.Collector()->Size(); }
 
     TestSupport::DomParser m_dom;
+    bool m_fromFile = false;
     MeshTable m_meshes;
     CurveTable m_curves;
 };
 
 // Each record goes to the reader of its type (what each reads is checked with the records
 // alone); a code beyond 32 bits must not be taken for the line it would narrow to.
+// Small streams are walked in memory, large ones from the file: both read alike.
 TEST_F(CurveElementTest, IdAnnouncedTwiceAppendsAndUnknownTypesAddNothing) {
+    for (const bool fromFile : {false, true}) {
+        SCOPED_TRACE(fromFile ? "from the file" : "in memory");
+        m_fromFile = fromFile;
+        ExpectIdAnnouncedTwiceAppends();
+    }
+}
+
+void CurveElementTest::ExpectIdAnnouncedTwiceAppends() {
     ASSERT_TRUE(ReadStream({{"c", W::kLine, kLine},
                             {"c", W::kRay, kRay},
                             {"c", 99, "ignored bytes"},
@@ -81,6 +98,14 @@ TEST_F(CurveElementTest, IdAnnouncedTwiceAppendsAndUnknownTypesAddNothing) {
 // A cut record fails the walk; what came before stays. A short record in the middle runs into
 // the next record's bytes, so the walk stops there.
 TEST_F(CurveElementTest, TruncatedRecordOrMissingFileFailsAndKeepsWhatCameBefore) {
+    for (const bool fromFile : {false, true}) {
+        SCOPED_TRACE(fromFile ? "from the file" : "in memory");
+        m_fromFile = fromFile;
+        ExpectTruncatedRecordsFail();
+    }
+}
+
+void CurveElementTest::ExpectTruncatedRecordsFail() {
     EXPECT_FALSE(ReadStream({{"good", W::kLine, kLine}, {"good", W::kLine, kLine.substr(0, 40)}}));
     ASSERT_NE(Curve("good"), nullptr);
     EXPECT_EQ(Curve("good")->CurveDataCount(), 1u);
