@@ -7,8 +7,7 @@
 
 #include <boost/interprocess/streams/bufferstream.hpp>
 #include <fstream>
-#include <iterator>
-#include <vector>
+#include <memory>
 
 namespace Orvik {
 namespace {
@@ -18,9 +17,12 @@ namespace {
 // memory, a larger one from the file, so that memory stays bounded whatever the file claims.
 constexpr std::streamoff kWalkedInMemoryUpTo = 256LL << 20;
 
-bool ReadWhole(std::ifstream& file, std::streamoff size, std::vector<char>& bytes) {
-    bytes.resize(static_cast<std::size_t>(size));
-    return file.seekg(0, std::ios::beg) && file.read(bytes.data(), size);
+// Not zero-filled first: the read overwrites every byte.
+std::unique_ptr<char[]> ReadWhole(std::ifstream& file, std::streamoff size) {
+    std::unique_ptr<char[]> bytes(new char[static_cast<std::size_t>(size)]);
+    if (!file.seekg(0, std::ios::beg) || !file.read(bytes.get(), size))
+        return nullptr;
+    return bytes;
 }
 
 bool Walk(const GeomFileContext& context, std::ifstream& stream, MeshTable& meshesById,
@@ -54,11 +56,12 @@ bool GeometryStreamFile::ReadGeometryStreamFile(const GeomFileContext& context,
     if (size > walkedInMemoryUpTo)
         return stream.seekg(0, std::ios::beg) &&
                Walk(context, stream, meshesById, curvesById, hasInnerLoops);
-    std::vector<char> bytes;
-    if (!ReadWhole(stream, size, bytes))
+    const std::unique_ptr<char[]> bytes = ReadWhole(stream, size);
+    if (!bytes)
         return false;
     // The readers keep the file stream's type; its operations run on the bytes in memory.
-    boost::interprocess::bufferbuf memory(bytes.data(), bytes.size(), std::ios::in);
+    boost::interprocess::bufferbuf memory(bytes.get(), static_cast<std::size_t>(size),
+                                          std::ios::in);
     stream.std::ios::rdbuf(&memory);
     const bool read = Walk(context, stream, meshesById, curvesById, hasInnerLoops);
     stream.std::ios::rdbuf(stream.rdbuf());

@@ -2,7 +2,6 @@
 #include "orvik/writer/PropertyFileWriter.h"
 #include "orvik/writer/ZipPacker.h"
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -42,8 +41,8 @@ protected:
         return b.ToString();
     }
 
-    // Loads docs/doc.xml, or docs/doc.zip holding it and the extra entries; the load must end
-    // quickly whatever the paths name.
+    // Loads docs/doc.xml, or docs/doc.zip holding it and the extra entries (how quickly each
+    // hostile path ends is the hostile table's concern).
     // The body is a whole document when it has its document element, else what goes in it.
     XMLProducerImpl&
     LoadDocument(const std::string& body, bool zipped,
@@ -59,10 +58,8 @@ protected:
             path = m_dir.PathOf("docs/doc.zip");
             packer.Write(path);
         }
-        const auto start = std::chrono::steady_clock::now();
         m_context = std::make_unique<XMLProducerImpl>(UTF16String(path), &m_options);
         m_context->BeginProcess(IdSet(), &m_filter, nullptr);
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
         return *m_context;
     }
 
