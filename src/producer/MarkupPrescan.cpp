@@ -185,19 +185,31 @@ const XMLCh* WideEncodingOf(const std::string& bytes) {
     return nullptr;
 }
 
-// The whole document as UTF-16 units, or why it could not be read so. Reserved once for the
-// units the bytes make at most (an EBCDIC byte makes one), so a large document is not copied
-// while it grows.
+void Append(std::u16string& out, const XMLCh* units, XMLSize_t count) {
+    out.append(units, units + count);
+}
+
+// Markup is ASCII: every unit outside it stands as one byte that is no markup, so the scan
+// sees the same structure, lengths and lines in half the memory of the units.
+void Append(std::string& out, const XMLCh* units, XMLSize_t count) {
+    for (XMLSize_t i = 0; i < count; ++i)
+        out.push_back(units[i] < 0x80 ? static_cast<char>(units[i]) : '\x80');
+}
+
+// The whole document, one element of `out` for each UTF-16 unit, or why it could not be read
+// so. Reserved once for the units the bytes make at most (an EBCDIC byte makes one), so a large
+// document is not copied while it grows.
+template <typename Out>
 std::string Widen(const std::string& bytes, const XMLCh* encoding, std::size_t bytesPerUnit,
-                  std::u16string& units) {
+                  Out& out) {
     constexpr XMLSize_t kBlock = 16 * 1024;
     xercesc::XMLTransService::Codes code = xercesc::XMLTransService::Ok;
     std::unique_ptr<xercesc::XMLTranscoder> transcoder(
         xercesc::XMLPlatformUtils::fgTransService->makeNewTranscoderFor(encoding, code, kBlock));
     if (!transcoder)
         return "its encoding is not supported";
-    units.clear();
-    units.reserve(bytes.size() / bytesPerUnit + 1);
+    out.clear();
+    out.reserve(bytes.size() / bytesPerUnit + 1);
     XMLCh block[kBlock];
     unsigned char sizes[kBlock];
     const auto* source = reinterpret_cast<const XMLByte*>(bytes.data());
@@ -205,7 +217,7 @@ std::string Widen(const std::string& bytes, const XMLCh* encoding, std::size_t b
     while (left > 0) {
         XMLSize_t eaten = 0;
         const XMLSize_t made = transcoder->transcodeFrom(source, left, block, kBlock, eaten, sizes);
-        units.append(block, block + made);
+        Append(out, block, made);
         // What a transcoder cannot take is left for the parser to report.
         if (eaten == 0)
             break;
@@ -237,7 +249,7 @@ std::string MarkupPrescan::Check(const std::string& bytes) const {
     const XMLCh* encoding = WideEncodingOf(bytes);
     if (encoding == nullptr)
         return Scan<char>(bytes.data(), bytes.data() + bytes.size(), m_limits).Run();
-    std::u16string units;
+    std::string units;
     std::string failure;
     try {
         std::u16string page;
@@ -253,7 +265,7 @@ std::string MarkupPrescan::Check(const std::string& bytes) const {
     }
     if (!failure.empty())
         return failure;
-    return Scan<char16_t>(units.data(), units.data() + units.size(), m_limits).Run();
+    return Scan<char>(units.data(), units.data() + units.size(), m_limits).Run();
 }
 
 } // namespace Orvik
