@@ -10,7 +10,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <memory>
 
 namespace Orvik::Bench {
 namespace {
@@ -31,10 +31,14 @@ double MedianSeconds(int rounds, Work work) {
     return seconds[seconds.size() / 2];
 }
 
+// The file into a buffer of its size in one read: the fastest way to have its bytes, and the
+// way the stream reader takes them too.
 std::size_t PlainRead(const std::string& path) {
+    const auto size = static_cast<std::size_t>(std::filesystem::file_size(path));
+    const std::unique_ptr<char[]> bytes(new char[size]);
     std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return bytes.size();
+    in.read(bytes.get(), static_cast<std::streamsize>(size));
+    return static_cast<std::size_t>(in.gcount());
 }
 
 } // namespace

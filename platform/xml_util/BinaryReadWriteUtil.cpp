@@ -28,7 +28,29 @@ bool ReadWord(std::istream& in, std::uint64_t& bits, bool hostIsBigEndian) {
     return true;
 }
 
+// Words are little-endian in the file; a big-endian host turns each around.
+bool ReadWords(std::istream& in, void* words, std::size_t count, bool hostIsBigEndian) {
+    char* bytes = static_cast<char*>(words);
+    if (!in.read(bytes, static_cast<std::streamsize>(count * kWordBytes)))
+        return false;
+    if (hostIsBigEndian)
+        for (std::size_t i = 0; i < count; ++i)
+            std::reverse(bytes + i * kWordBytes, bytes + (i + 1) * kWordBytes);
+    return true;
+}
+
 } // namespace
+
+bool BinaryReadWriteUtil::BinaryRead(std::istream& in, std::uint64_t* values, std::size_t count,
+                                     bool hostIsBigEndian) {
+    return ReadWords(in, values, count, hostIsBigEndian);
+}
+
+bool BinaryReadWriteUtil::BinaryRead(std::istream& in, double* values, std::size_t count,
+                                     bool hostIsBigEndian) {
+    static_assert(sizeof(double) == kWordBytes, "a double is one word of the file");
+    return ReadWords(in, values, count, hostIsBigEndian);
+}
 
 bool BinaryReadWriteUtil::BinaryRead(std::istream& in, std::uint64_t& value, bool hostIsBigEndian) {
     return ReadWord(in, value, hostIsBigEndian);

@@ -17,6 +17,11 @@ public:
     static bool BinaryRead(std::istream& in, std::uint64_t& value, bool hostIsBigEndian);
     static bool BinaryRead(std::istream& in, double& value, bool hostIsBigEndian);
     static bool BinaryRead(std::istream& in, std::uint8_t& value, bool hostIsBigEndian);
+    // Many values of one kind in one read: what a mesh's lists are made of.
+    static bool BinaryRead(std::istream& in, std::uint64_t* values, std::size_t count,
+                           bool hostIsBigEndian);
+    static bool BinaryRead(std::istream& in, double* values, std::size_t count,
+                           bool hostIsBigEndian);
     static bool ReadData(std::istream& in, UTF8String& text, bool hostIsBigEndian);
     static bool ReadData(std::istream& in, double& x, double& y, double& z, bool hostIsBigEndian);
     static bool ReadData(std::istream& in, bool& first, bool& second, bool hostIsBigEndian);

@@ -14,13 +14,33 @@ constexpr std::uint64_t kWord = 8;
 
 using Util = BinaryReadWriteUtil;
 
-template <typename T, typename ReadOne>
-bool ReadList(std::istream& in, std::uint64_t count, std::vector<T>& out, ReadOne readOne) {
-    out.resize(static_cast<std::size_t>(count));
-    for (T& item : out)
-        if (!readOne(item))
-            return false;
-    return in.good();
+// Reads count items of `width` doubles each in one go and makes them with `make`.
+template <typename T, typename Make>
+bool ReadDoubleList(std::istream& in, std::uint64_t count, std::size_t width, bool bigEndian,
+                    std::vector<double>& scratch, std::vector<T>& out, Make make) {
+    scratch.resize(static_cast<std::size_t>(count) * width);
+    if (!Util::BinaryRead(in, scratch.data(), scratch.size(), bigEndian))
+        return false;
+    out.reserve(static_cast<std::size_t>(count));
+    for (std::size_t i = 0; i < scratch.size(); i += width)
+        out.push_back(make(&scratch[i]));
+    return true;
+}
+
+Position MakePosition(const double* v) {
+    Position p;
+    p.Set(v[0], v[1], v[2]);
+    return p;
+}
+
+Vector MakeVector(const double* v) {
+    Vector vector;
+    vector.Set(v[0], v[1], v[2]);
+    return vector;
+}
+
+TextureCoordinate MakeUv(const double* v) {
+    return TextureCoordinate(v[0], v[1]);
 }
 
 } // namespace
@@ -45,11 +65,13 @@ bool MeshStreamReader::ReadLoop(std::uint64_t vertexCount, VertexIndexSet& loop)
     std::uint64_t count = 0;
     if (!ReadCount(count, kWord))
         return false;
-    loop.Reserve(static_cast<std::size_t>(count));
-    for (std::uint64_t i = 0; i < count; ++i) {
-        std::uint64_t index = 0;
+    m_indices.resize(static_cast<std::size_t>(count));
+    if (!Util::BinaryRead(*m_stream, m_indices.data(), m_indices.size(), m_bigEndian))
+        return false;
+    loop.Reserve(m_indices.size());
+    for (const std::uint64_t index : m_indices) {
         // An index outside the vertex list would make every host check before drawing.
-        if (!ReadU64(index) || index >= vertexCount)
+        if (index >= vertexCount)
             return false;
         loop.Append(static_cast<std::uint32_t>(index));
     }
@@ -81,48 +103,33 @@ bool MeshStreamReader::ReadMesh(const UTF8String& meshId) {
     std::istream& in = *m_stream;
     std::uint64_t vertexCount = 0;
     std::vector<Position> vertices;
-    auto readPosition = [&](Position& p) {
-        double x = 0, y = 0, z = 0;
-        bool ok = Util::ReadData(in, x, y, z, m_bigEndian);
-        p.Set(x, y, z);
-        return ok;
-    };
-    if (!ReadCount(vertexCount, 3 * kWord) || !ReadList(in, vertexCount, vertices, readPosition))
+    if (!ReadCount(vertexCount, 3 * kWord) ||
+        !ReadDoubleList(in, vertexCount, 3, m_bigEndian, m_doubles, vertices, MakePosition))
         return false;
 
+    // Normals and texture coordinates are per vertex, or absent.
     std::uint64_t normalCount = 0;
     std::vector<Vector> normals;
-    auto readVector = [&](Vector& v) {
-        double x = 0, y = 0, z = 0;
-        bool ok = Util::ReadData(in, x, y, z, m_bigEndian);
-        v.Set(x, y, z);
-        return ok;
-    };
-    // Normals and texture coordinates are per vertex, or absent.
     if (!ReadCount(normalCount, 3 * kWord) || (normalCount != 0 && normalCount != vertexCount) ||
-        !ReadList(in, normalCount, normals, readVector))
+        !ReadDoubleList(in, normalCount, 3, m_bigEndian, m_doubles, normals, MakeVector))
         return false;
 
     std::vector<TextureCoordinate> uvs;
     if (!m_legacy) {
         std::uint64_t uvCount = 0;
-        auto readUv = [&](TextureCoordinate& t) {
-            double u = 0, v = 0;
-            bool ok = Util::BinaryRead(in, u, m_bigEndian) && Util::BinaryRead(in, v, m_bigEndian);
-            t = TextureCoordinate(u, v);
-            return ok;
-        };
         if (!ReadCount(uvCount, 2 * kWord) || (uvCount != 0 && uvCount != vertexCount) ||
-            !ReadList(in, uvCount, uvs, readUv))
+            !ReadDoubleList(in, uvCount, 2, m_bigEndian, m_doubles, uvs, MakeUv))
             return false;
     }
 
     std::uint64_t polygonCount = 0;
     std::vector<MeshPolygon> polygons;
-    auto readPolygon = [&](MeshPolygon& p) { return ReadPolygon(vertexCount, p); };
-    if (!ReadCount(polygonCount, m_hasInnerLoops ? 2 * kWord : kWord) ||
-        !ReadList(in, polygonCount, polygons, readPolygon))
+    if (!ReadCount(polygonCount, m_hasInnerLoops ? 2 * kWord : kWord))
         return false;
+    polygons.resize(static_cast<std::size_t>(polygonCount));
+    for (MeshPolygon& polygon : polygons)
+        if (!ReadPolygon(vertexCount, polygon))
+            return false;
 
     XMLPolygonMesh& mesh = MeshFor(meshId);
     mesh.SetGeometry(std::move(vertices), std::move(normals), std::move(uvs), std::move(polygons));

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <vector>
 
 namespace Orvik {
 
@@ -45,6 +46,9 @@ private:
     MeshObjectTable& m_meshes;
     bool m_hasInnerLoops;
     XMLPolygonMesh* m_lastMesh = nullptr;
+    // Scratch buffers of one list at a time, kept across meshes.
+    std::vector<double> m_doubles;
+    std::vector<std::uint64_t> m_indices;
 };
 
 } // namespace Orvik
