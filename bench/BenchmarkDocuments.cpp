@@ -32,6 +32,20 @@ void RootFile(XmlDocumentBuilder& b, const char* assemblyId) {
     b.Close();
 }
 
+// Instances idPrefix0..., each placing the same component with an identity transform; a label
+// only when given.
+void PlacingInstances(XmlDocumentBuilder& b, std::size_t count, const char* idPrefix,
+                      const char* label, const char* placedId) {
+    for (std::size_t i = 0; i < count; ++i) {
+        b.Open("IInstance").Attribute("ID", Id(idPrefix, i));
+        if (label != nullptr)
+            b.Attribute("Label", label);
+        b.Attribute("Visibility", "1");
+        b.Element("Child", {{"ID", placedId}, {"Transformation", "1 0 0 0 0 1 0 0 0 0 1 0"}});
+        b.Close();
+    }
+}
+
 Writer::StreamMesh Box(double size) {
     Writer::StreamMesh mesh;
     mesh.positions = {{0, 0, 0},    {size, 0, 0},    {size, size, 0},    {0, size, 0},
@@ -116,11 +130,7 @@ std::string BenchmarkDocuments::AssemblyOfInstances(std::size_t count) {
     RootFile(b, "asm");
     b.Open("IAssembly").Attribute("ID", "asm").Attribute("Label", "Many");
     b.Open("ChildSet");
-    for (std::size_t i = 0; i < count; ++i) {
-        b.Open("IInstance").Attribute("ID", Id("i", i)).Attribute("Visibility", "1");
-        b.Element("Child", {{"ID", "part"}, {"Transformation", "1 0 0 0 0 1 0 0 0 0 1 0"}});
-        b.Close();
-    }
+    PlacingInstances(b, count, "i", nullptr, "part");
     b.Close().Close();
     b.Open("IPart").Attribute("ID", "part").Attribute("Label", "Bolt").Close();
     b.Close();
@@ -137,14 +147,7 @@ std::string BenchmarkDocuments::InstancesOfSubAssembly(std::size_t count) {
     RootFile(b, "asm");
     b.Open("IAssembly").Attribute("ID", "asm").Attribute("Label", "Top");
     b.Open("ChildSet");
-    for (std::size_t i = 0; i < count; ++i) {
-        b.Open("IInstance")
-            .Attribute("ID", Id("inst", i))
-            .Attribute("Label", "Unit")
-            .Attribute("Visibility", "1");
-        b.Element("Child", {{"ID", "sub"}, {"Transformation", "1 0 0 0 0 1 0 0 0 0 1 0"}});
-        b.Close();
-    }
+    PlacingInstances(b, count, "inst", "Unit", "sub");
     b.Close().Close();
     b.Open("IAssembly").Attribute("ID", "sub").Attribute("Label", "Unit");
     b.Open("ChildSet").Open("IInstance").Attribute("ID", "inst-bolt").Attribute("Visibility", "1");

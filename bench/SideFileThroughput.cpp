@@ -41,6 +41,15 @@ std::size_t PlainRead(const std::string& path) {
     return static_cast<std::size_t>(in.gcount());
 }
 
+// A reader against a plain read of the same file.
+template <typename Reader>
+Throughput Compare(const char* name, const std::string& path, int rounds, Reader reader) {
+    Throughput measured{name, std::filesystem::file_size(path), 0, 0};
+    measured.plainRead = MedianSeconds(rounds, [&] { PlainRead(path); });
+    measured.reader = MedianSeconds(rounds, reader);
+    return measured;
+}
+
 } // namespace
 
 SideFileThroughput::SideFileThroughput(BenchmarkDocuments& documents, std::size_t parts)
@@ -52,23 +61,19 @@ std::vector<Throughput> SideFileThroughput::Measure(int rounds) const {
     XMLProducerOptions options;
     XMLProducerImpl producer(UTF16String(m_document), &options);
     const GeomFileContext files(producer.Context(), UTF16String(m_document), false);
-    Throughput stream{"geometry stream (meshes)", std::filesystem::file_size(m_stream), 0, 0};
-    stream.plainRead = MedianSeconds(rounds, [&] { PlainRead(m_stream); });
-    stream.reader = MedianSeconds(rounds, [&] {
+    const auto fileName = [](const std::string& path) {
+        return UTF16String(std::filesystem::path(path).filename().string());
+    };
+    const Throughput stream = Compare("geometry stream (meshes)", m_stream, rounds, [&] {
         MeshTable meshes;
         CurveTable curves;
-        GeometryStreamFile::ReadGeometryStreamFile(
-            files, UTF16String(std::filesystem::path(m_stream).filename().string()), meshes,
-            &curves, false);
+        GeometryStreamFile::ReadGeometryStreamFile(files, fileName(m_stream), meshes, &curves,
+                                                   false);
     });
-    Throughput bodies{"body file (binary)", std::filesystem::file_size(m_bodies), 0, 0};
-    bodies.plainRead = MedianSeconds(rounds, [&] { PlainRead(m_bodies); });
-    bodies.reader = MedianSeconds(rounds, [&] {
+    const Throughput bodies = Compare("body file (binary)", m_bodies, rounds, [&] {
         EdgeCurveTable edges;
         BodyTable bodyTable;
-        VeldFileReader::RestoreVeldFile(
-            files, UTF16String(std::filesystem::path(m_bodies).filename().string()), edges,
-            bodyTable);
+        VeldFileReader::RestoreVeldFile(files, fileName(m_bodies), edges, bodyTable);
     });
     return {stream, bodies};
 }

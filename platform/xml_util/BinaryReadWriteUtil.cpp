@@ -18,16 +18,6 @@ std::array<char, kWordBytes> ToFileOrder(std::uint64_t bits, bool hostIsBigEndia
     return bytes;
 }
 
-bool ReadWord(std::istream& in, std::uint64_t& bits, bool hostIsBigEndian) {
-    std::array<char, kWordBytes> bytes{};
-    if (!in.read(bytes.data(), kWordBytes))
-        return false;
-    if (hostIsBigEndian)
-        std::reverse(bytes.begin(), bytes.end());
-    std::memcpy(&bits, bytes.data(), kWordBytes);
-    return true;
-}
-
 // Words are little-endian in the file; a big-endian host turns each around.
 bool ReadWords(std::istream& in, void* words, std::size_t count, bool hostIsBigEndian) {
     char* bytes = static_cast<char*>(words);
@@ -36,6 +26,15 @@ bool ReadWords(std::istream& in, void* words, std::size_t count, bool hostIsBigE
     if (hostIsBigEndian)
         for (std::size_t i = 0; i < count; ++i)
             std::reverse(bytes + i * kWordBytes, bytes + (i + 1) * kWordBytes);
+    return true;
+}
+
+// The word is left as it was when the read fails.
+bool ReadWord(std::istream& in, std::uint64_t& bits, bool hostIsBigEndian) {
+    std::uint64_t read = 0;
+    if (!ReadWords(in, &read, 1, hostIsBigEndian))
+        return false;
+    bits = read;
     return true;
 }
 

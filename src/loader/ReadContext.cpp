@@ -2,6 +2,7 @@
 
 #include "loader/Dispatcher.h"
 #include "loader/ElementRegistry.h"
+#include "loader/SideFileLocation.h"
 #include "orvik/api/ObjectCollector.h"
 #include "xml_util/XMLStrUtil.h"
 
@@ -15,6 +16,11 @@ void ReadContext::SetDocument(const UTF16String& documentPath,
     m_documentPath = documentPath;
     m_sideFileDirectory = sideFileDirectory;
     m_sideFiles = SideFileBudget();
+}
+
+bool ReadContext::LiesInsideDocumentFolders(const UTF16String& path) const {
+    return SideFileLocation::LiesInsideFolder(m_sideFileDirectory, path) ||
+           SideFileLocation::LiesInsideFolder(m_zipDirectory, path);
 }
 
 UTF8String ReadContext::OwnId(const xercesc::DOMElement& element) {

@@ -92,6 +92,9 @@ public:
     const UTF16String& SideFileDirectory() const { return m_sideFileDirectory; }
     const UTF16String& AnimationFilePath() const { return m_animationFilePath; }
     const UTF16String& ZipDirectory() const { return m_zipDirectory; }
+    // Whether a path lies inside the side-file folder or the extraction folder, with no link on
+    // the way down to it.
+    bool LiesInsideDocumentFolders(const UTF16String& path) const;
     const StyleNameTables& StyleNames() const { return m_parts.styleNames; }
     const XMLProducerOptions* Options() const { return m_parts.options; }
     const EventManager* Events() const { return m_events; }

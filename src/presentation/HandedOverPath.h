@@ -15,9 +15,6 @@ class HandedOverPath {
 public:
     static void ReportIfOutside(ReadContext& context, const xercesc::DOMElement& element,
                                 const UTF16String& path, const char* what);
-
-private:
-    static bool LeavesTheFolders(const ReadContext& context, const UTF16String& path);
 };
 
 } // namespace Orvik

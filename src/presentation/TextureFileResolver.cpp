@@ -67,9 +67,7 @@ bool TextureFileResolver::VetTempFilePath(const UTF16String& written, UTF16Strin
     const UTF16String& sideFolder = m_context.SideFileDirectory();
     const UTF16String candidate =
         StringUtil::IsAbsolutePath(written) ? written : IOUtil::AppendFilePath(sideFolder, written);
-    const bool inside = SideFileLocation::LiesInsideFolder(m_context.ZipDirectory(), candidate) ||
-                        SideFileLocation::LiesInsideFolder(sideFolder, candidate);
-    if (!inside || !IsRegularFileNoLink(candidate)) {
+    if (!m_context.LiesInsideDocumentFolders(candidate) || !IsRegularFileNoLink(candidate)) {
         ReportRefused(written, "embedded image file");
         return false;
     }

@@ -30,14 +30,10 @@ private:
 
 } // namespace
 
-std::string DocumentFile::CheckRegularFile(const UTF16String& path) {
-    return RegularFile::Check(path);
-}
-
 std::string DocumentFile::Read(const UTF16String& path, std::uint64_t maxBytes,
                                std::string& bytes) {
     bytes.clear();
-    std::string refusal = CheckRegularFile(path);
+    std::string refusal = RegularFile::Check(path);
     if (!refusal.empty())
         return refusal;
     // Non-blocking, so that a pipe put in the file's place since the check cannot hang the open.

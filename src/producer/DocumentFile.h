@@ -11,10 +11,6 @@ namespace Orvik {
 // XML parser from opening anything else: no URL, no device, no pipe that never ends.
 class DocumentFile {
 public:
-    // Empty when the path names a local regular file; otherwise why not, to follow the file's
-    // name: "does not exist", "is not a regular file but a directory", ...
-    static std::string CheckRegularFile(const UTF16String& path);
-
     // Reads the whole file into bytes. Empty when it could, otherwise why not.
     static std::string Read(const UTF16String& path, std::uint64_t maxBytes, std::string& bytes);
 };

@@ -1,6 +1,7 @@
 #include "producer/XMLProducerImpl.h"
 
 #include "hierarchy/XMLFileQueryResult.h"
+#include "loader/RegularFile.h"
 #include "loader/SideFileGate.h"
 #include "orvik/api/AssertOption.h"
 #include "orvik/api/ExceptionEvent.h"
@@ -9,7 +10,6 @@
 #include "orvik/api/IOUtil.h"
 #include "orvik/api/LocaleHelper.h"
 #include "orvik/api/StringUtil.h"
-#include "producer/DocumentFile.h"
 #include "producer/DocumentLoader.h"
 #include "xml_util/PropertyReader.h"
 #include "xml_util/XMLNames.h"
@@ -280,7 +280,7 @@ bool XMLProducerImpl::ExtractZipDocument() {
         UTF16String documentPath = m_documentPath;
         if (!XMLUtils::ComposeZipDirectoryAndXMLFileName(archivePath, zipDirectory, documentPath))
             return true;
-        const std::string unusable = DocumentFile::CheckRegularFile(archivePath);
+        const std::string unusable = RegularFile::Check(archivePath);
         if (!unusable.empty()) {
             m_failureReason = UTF8String("the archive " + unusable);
             m_failureCode = kMissingFileErrorCode;
@@ -318,10 +318,8 @@ bool XMLProducerImpl::ParseDocument() {
 }
 
 void XMLProducerImpl::ReleaseDocument() {
-    if (!m_queryResult) {
-        m_queryResult = std::make_unique<XMLFileQueryResult>();
-        m_queryResult->Fill(Parser());
-    }
+    // Answered now, while the document is there, and kept.
+    QueryFile();
     m_registry.ForgetElements();
     m_parser.reset();
     ReturnFreedMemory();
