@@ -1,7 +1,7 @@
 #pragma once
 
 #include "orvik/api/IBrep.h"
-#include "orvik/api/Matrix3d.h"
+#include "orvik/api/StoredTransform.h"
 #include "veld/BODY.h"
 
 #include <memory>
@@ -27,7 +27,7 @@ public:
     ProducerGeometryTypeEnum SrcGeomType() const override { return m_geometryType; }
     BrepTypeEnum BrepType_ex() const override { return kBrepType_Veld; }
     const Veld::BODY* Body() const override { return m_body; }
-    const Matrix3d& Transform() const override { return m_transform; }
+    const Matrix3d& Transform() const override { return m_transform.Get(); }
     IsValueSpecifiedEnum LengthUnit(UnitTypeEnum& unit) const override;
     IsValueSpecifiedEnum DisplayAngleUnit(UnitTypeEnum& unit) const override;
     IsValueSpecifiedEnum DisplayLengthUnit(UnitTypeEnum& unit) const override;
@@ -49,8 +49,8 @@ public:
     virtual void SetMaterials(const IdSet& materials) { m_materials = materials; }
     virtual void SetNetStyles(IdSet&& styles) { m_netStyles = std::move(styles); }
     virtual void SetNetStyles(const IdSet& styles) { m_netStyles = styles; }
-    virtual void SetTransform(Matrix3d&& transform) { m_transform = transform; }
-    virtual void SetTransform(const Matrix3d& transform) { m_transform = transform; }
+    virtual void SetTransform(Matrix3d&& transform) { m_transform.Set(transform); }
+    virtual void SetTransform(const Matrix3d& transform) { m_transform.Set(transform); }
     virtual void SetVisible(bool visible) { m_visible = visible; }
     virtual void SetLengthUnit(UnitTypeEnum unit);
     virtual void SetDisplayAngleUnit(UnitTypeEnum unit);
@@ -81,7 +81,7 @@ private:
     IdSet m_materials;
     IdSet m_animations;
     bool m_hasAnimations = false;
-    Matrix3d m_transform;
+    StoredTransform m_transform;
     UnitTypeEnum m_lengthUnit = UnitTypeEnum::kUnitType_Unknown;
     UnitTypeEnum m_displayAngleUnit = UnitTypeEnum::kUnitType_Unknown;
     UnitTypeEnum m_displayLengthUnit = UnitTypeEnum::kUnitType_Unknown;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "orvik/api/IPolygonMesh.h"
+#include "orvik/api/StoredTransform.h"
 #include "xml_util/XMLEntity.h"
 
 namespace Orvik {
@@ -22,7 +23,7 @@ public:
     IdSet Styles() const override { return m_styles; }
     IdSet NetStyles() const override { return IdSet(); }
     IdSet Materials() const override { return m_materials; }
-    const Matrix3d& Transform() const override { return m_transform; }
+    const Matrix3d& Transform() const override { return m_transform.Get(); }
     IsValueSpecifiedEnum LengthUnit(UnitTypeEnum& unit) const override;
     IsValueSpecifiedEnum DisplayAngleUnit(UnitTypeEnum&) const override {
         return IsValueSpecifiedEnum::kUnspecified;
@@ -54,7 +55,7 @@ public:
     void SetVisible(bool visible) { m_visible = visible; }
     void SetIsSingleSided(bool singleSided);
     void SetLengthUnit(UnitTypeEnum lengthUnit, UnitTypeEnum displayLengthUnit);
-    void SetTransform(const Matrix3d& transform) { m_transform = transform; }
+    void SetTransform(const Matrix3d& transform) { m_transform.Set(transform); }
     void SetStyle(const IdSet& styles) { m_styles = styles; }
     void SetMaterials(const IdSet& materials) { m_materials = materials; }
     void SetKeyframeAnimationChannels(IdSet&& animations);
@@ -80,7 +81,7 @@ private:
     bool m_hasLengthUnit = false;
     UnitTypeEnum m_lengthUnit = UnitTypeEnum::kUnitType_Unknown;
     UnitTypeEnum m_displayLengthUnit = UnitTypeEnum::kUnitType_Unknown;
-    Matrix3d m_transform;
+    StoredTransform m_transform;
     IdSet m_styles;
     IdSet m_materials;
     bool m_hasAnimations = false;

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "loader/ElementReaders.h"
-#include "orvik/api/Matrix3d.h"
+#include "orvik/api/StoredTransform.h"
 
-#include <memory>
 #include <xercesc/dom/DOMElement.hpp>
 
 namespace Orvik {
@@ -14,11 +13,7 @@ public:
     // Visible unless the attribute is there with anything but "1".
     static bool ReadVisibility(const xercesc::DOMElement& element, const XMLCh* name);
     // An empty or unreadable text leaves the stored matrix alone; the identity is not stored.
-    static void ReadTransformText(const xercesc::DOMElement& child,
-                                  std::unique_ptr<Matrix3d>& transform);
-    // The identity is not stored.
-    static void StoreTransform(const Matrix3d& matrix, std::unique_ptr<Matrix3d>& transform);
-    static const Matrix3d& TransformOrIdentity(const std::unique_ptr<Matrix3d>& transform);
+    static void ReadTransformText(const xercesc::DOMElement& child, StoredTransform& transform);
 
     // "X", "Y" and "Z" of a child into a Position or Vector; each 0 when absent or no number.
     template <typename Triple>

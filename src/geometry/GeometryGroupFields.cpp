@@ -34,7 +34,7 @@ bool GeometryGroupFields::ReadTransform(const DOMElement& child) {
     const UTF8String text = XMLStrUtil::XMLStrToAStr(child.getTextContent());
     Matrix3d matrix;
     if (!text.IsEmpty() && XMLStrUtil::GetTransfFromStr(text, matrix) && !matrix.IsIdentity())
-        transform = std::make_unique<Matrix3d>(matrix);
+        transform.Set(matrix);
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "orvik/api/IdSet.h"
-#include "orvik/api/Matrix3d.h"
+#include "orvik/api/StoredTransform.h"
 #include "orvik/api/UnitTypeEnum.h"
 
 #include <memory>
@@ -30,7 +30,7 @@ public:
     double angularTolerance = -1.0;
     double linearTolerance = -1.0;
     double paramTolerance = -1.0;
-    std::unique_ptr<Matrix3d> transform;
+    StoredTransform transform;
     bool visible = true;
     bool netVisible = true;
     IdSet styles;

@@ -136,14 +136,11 @@ void XMLCurve::KernelCurves(std::vector<const Veld::curve*>& curves) const {
 }
 
 void XMLCurve::SetTransform(const Matrix3d& transform) {
-    m_transform.reset();
-    if (!transform.IsIdentity())
-        m_transform = std::make_unique<Matrix3d>(transform);
+    m_transform.Set(transform);
 }
 
 const Matrix3d& XMLCurve::Transform() const {
-    static const Matrix3d kIdentity;
-    return m_transform ? *m_transform : kIdentity;
+    return m_transform.Get();
 }
 
 IsValueSpecifiedEnum XMLCurve::LengthUnit(UnitTypeEnum& unit) const {

@@ -2,6 +2,7 @@
 
 #include "loader/SideDataCache.h"
 #include "orvik/api/ICurve.h"
+#include "orvik/api/StoredTransform.h"
 #include "veld/VeldCurve.h"
 #include "veld/VeldHistoryUtil.h"
 #include "xml_util/XMLEntity.h"
@@ -37,7 +38,7 @@ public:
     const ICurveData* CurveDataAt(std::uint32_t index) const override;
     void KernelCurves(std::vector<const Veld::curve*>& curves) const override;
     void SetTransform(const Matrix3d& transform) override;
-    bool HasTransform() const override { return m_transform != nullptr; }
+    bool HasTransform() const override { return m_transform.IsSet(); }
     const Matrix3d& Transform() const override;
 
     double AngularTolerance() const override { return m_angularTolerance; }
@@ -66,7 +67,7 @@ private:
     std::vector<std::unique_ptr<Veld::curve>> m_kernelCurves;
     // Made active while the kernel curves are destroyed.
     HistoryStreamHandle m_historyStream;
-    std::unique_ptr<Matrix3d> m_transform;
+    StoredTransform m_transform;
     UnitTypeEnum m_lengthUnit = UnitTypeEnum::kUnitType_Unknown;
     UnitTypeEnum m_displayLengthUnit = UnitTypeEnum::kUnitType_Unknown;
     UnitTypeEnum m_displayAngleUnit = UnitTypeEnum::kUnitType_Unknown;

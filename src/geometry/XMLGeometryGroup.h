@@ -38,11 +38,8 @@ public:
     IsValueSpecifiedEnum DisplayLengthUnit(UnitTypeEnum& unit) const override {
         return Copy(m_fields.displayLengthUnit, unit);
     }
-    bool HasTransform() const override { return m_fields.transform != nullptr; }
-    const Matrix3d& Transform() const override {
-        static const Matrix3d kIdentity;
-        return m_fields.transform ? *m_fields.transform : kIdentity;
-    }
+    bool HasTransform() const override { return m_fields.transform.IsSet(); }
+    const Matrix3d& Transform() const override { return m_fields.transform.Get(); }
 
 protected:
     // The shared reading of a set's element: its identity and visibility, the common children

@@ -23,7 +23,7 @@ IsValueSpecifiedEnum XMLHierachyObject::HierarchyChangeKey(UTF16String& out) con
 }
 
 const Matrix3d& XMLHierachyObject::HierarchyTransform() const {
-    return GeometryAttributeReaders::TransformOrIdentity(m_transform);
+    return m_transform.Get();
 }
 
 bool XMLHierachyObject::ParseHierarchyElement(const DOMElement* element) {

@@ -2,7 +2,7 @@
 
 #include "orvik/api/IdSet.h"
 #include "orvik/api/IsValueSpecifiedEnum.h"
-#include "orvik/api/Matrix3d.h"
+#include "orvik/api/StoredTransform.h"
 #include "orvik/api/UTF16String.h"
 #include "orvik/api/UTF8String.h"
 #include "orvik/api/UnitTypeEnum.h"
@@ -41,7 +41,7 @@ private:
     UnitTypeEnum m_displayLengthUnit = UnitTypeEnum::kUnitType_Unknown;
     bool m_visible = true;
     bool m_netVisible = true;
-    std::unique_ptr<Matrix3d> m_transform;
+    StoredTransform m_transform;
     IdSet m_styles;
     ReadContext* m_context;
 };

@@ -30,13 +30,9 @@ public:
     bool IsNetVisible() const override { return m_netVisible; }
     IdSet Styles() const override { return m_styles; }
     IdSet NetStyles() const override { return m_netStyles; }
-    void SetTransform(const Matrix3d& transform) override {
-        GeometryAttributeReaders::StoreTransform(transform, m_transform);
-    }
-    const Matrix3d& Transform() const override {
-        return GeometryAttributeReaders::TransformOrIdentity(m_transform);
-    }
-    bool HasTransform() const { return m_transform != nullptr; }
+    void SetTransform(const Matrix3d& transform) override { m_transform.Set(transform); }
+    const Matrix3d& Transform() const override { return m_transform.Get(); }
+    bool HasTransform() const { return m_transform.IsSet(); }
     IsValueSpecifiedEnum LengthUnit(UnitTypeEnum& unit) const override {
         unit = m_lengthUnit;
         return IsValueSpecifiedEnum::kSpecified;
@@ -90,7 +86,7 @@ private:
     bool m_netVisible = true;
     IdSet m_styles;
     IdSet m_netStyles;
-    std::unique_ptr<Matrix3d> m_transform;
+    StoredTransform m_transform;
 };
 
 } // namespace Orvik

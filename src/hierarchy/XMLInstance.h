@@ -1,6 +1,7 @@
 #pragma once
 
 #include "orvik/api/IInstance.h"
+#include "orvik/api/StoredTransform.h"
 #include "xml_util/XMLEntity.h"
 
 #include <vector>
@@ -22,7 +23,7 @@ public:
     // yet, and adds the instance to the collector. Null when no instance was made.
     static XMLInstance* ReadInstance(const xercesc::DOMElement& element, ReadContext& context);
 
-    const Matrix3d& Transform() const override { return m_transform; }
+    const Matrix3d& Transform() const override { return m_transform.Get(); }
     InstanceChildId InstanceChild() const override { return m_child; }
     bool IsNetVisible() const override { return m_netVisible; }
     IdSet Styles() const override { return m_styles; }
@@ -42,7 +43,7 @@ public:
 
 private:
     InstanceChildId m_child;
-    Matrix3d m_transform;
+    StoredTransform m_transform;
     UnitTypeEnum m_lengthUnit = UnitTypeEnum::kUnitType_Unknown;
     UnitTypeEnum m_displayAngleUnit = UnitTypeEnum::kUnitType_Unknown;
     UnitTypeEnum m_displayLengthUnit = UnitTypeEnum::kUnitType_Unknown;

@@ -8,6 +8,7 @@ namespace Orvik {
 class Matrix3d {
 public:
     Matrix3d();
+    static const Matrix3d& Identity();
     explicit Matrix3d(const std::array<double, 16>& rowMajor)
         : m_values(rowMajor) {}
 
