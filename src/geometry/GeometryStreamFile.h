@@ -3,7 +3,7 @@
 #include "loader/SideDataCache.h"
 #include "orvik/api/UTF16String.h"
 
-#include <ios>
+#include <cstddef>
 
 namespace Orvik {
 
@@ -17,10 +17,10 @@ public:
     static bool ReadGeometryStreamFile(const GeomFileContext& context, const UTF16String& path,
                                        MeshTable& meshesById, CurveTable* curvesById,
                                        bool hasInnerLoops);
-    // The same, walking a file larger than the given size from the file instead of memory.
+    // The same, read through a window of the given size.
     static bool ReadGeometryStreamFile(const GeomFileContext& context, const UTF16String& path,
                                        MeshTable& meshesById, CurveTable* curvesById,
-                                       bool hasInnerLoops, std::streamoff walkedInMemoryUpTo);
+                                       bool hasInnerLoops, std::size_t windowBytes);
 };
 
 } // namespace Orvik

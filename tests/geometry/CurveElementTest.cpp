@@ -32,10 +32,10 @@ protected:
     bool ReadStream(std::initializer_list<CurveRecord> records, const char* name = "geom.bin") {
         WriteCurves(records);
         m_curves.clear();
-        // Walked from the file instead of memory when asked.
-        if (m_fromFile)
+        // A window smaller than a record when asked: records straddle refills.
+        if (m_smallWindow)
             return GeometryStreamFile::ReadGeometryStreamFile(SideFiles(true), UTF16String(name),
-                                                              m_meshes, &m_curves, false, 0);
+                                                              m_meshes, &m_curves, false, 7);
         return GeometryStreamFile::ReadGeometryStreamFile(SideFiles(true), UTF16String(name),
                                                           m_meshes, &m_curves, false);
     }
@@ -61,18 +61,18 @@ protected:
     std::size_t Held() { return m_reader.Collector()->Size(); }
 
     TestSupport::DomParser m_dom;
-    bool m_fromFile = false;
+    bool m_smallWindow = false;
     MeshTable m_meshes;
     CurveTable m_curves;
 };
 
 // Each record goes to the reader of its type (what each reads is checked with the records
 // alone); a code beyond 32 bits must not be taken for the line it would narrow to.
-// Small streams are walked in memory, large ones from the file: both read alike.
+// Read through the usual window and through one smaller than a record: both read alike.
 TEST_F(CurveElementTest, IdAnnouncedTwiceAppendsAndUnknownTypesAddNothing) {
-    for (const bool fromFile : {false, true}) {
-        SCOPED_TRACE(fromFile ? "from the file" : "in memory");
-        m_fromFile = fromFile;
+    for (const bool smallWindow : {false, true}) {
+        SCOPED_TRACE(smallWindow ? "small window" : "usual window");
+        m_smallWindow = smallWindow;
         ExpectIdAnnouncedTwiceAppends();
     }
 }
@@ -98,9 +98,9 @@ void CurveElementTest::ExpectIdAnnouncedTwiceAppends() {
 // A cut record fails the walk; what came before stays. A short record in the middle runs into
 // the next record's bytes, so the walk stops there.
 TEST_F(CurveElementTest, TruncatedRecordOrMissingFileFailsAndKeepsWhatCameBefore) {
-    for (const bool fromFile : {false, true}) {
-        SCOPED_TRACE(fromFile ? "from the file" : "in memory");
-        m_fromFile = fromFile;
+    for (const bool smallWindow : {false, true}) {
+        SCOPED_TRACE(smallWindow ? "small window" : "usual window");
+        m_smallWindow = smallWindow;
         ExpectTruncatedRecordsFail();
     }
 }

@@ -6,6 +6,7 @@
 #include "orvik/writer/LittleEndianBytes.h"
 #include "xml_util/BinaryReadWriteUtil.h"
 #include "xml_util/MeshStreamReader.h"
+#include "xml_util/WindowedFileBuffer.h"
 #include "xml_util/XMLPolygonMesh.h"
 #include "xml_util/XMLReaderUtil.h"
 #include "xml_util/XMLStreamReaderInterface.h"
@@ -339,6 +340,72 @@ TEST(XMLSubdivMeshTest, IdentityStaysOnWrapperWhileGeometryComesFromCage) {
     EXPECT_EQ(mesh->Vertices().at(0), Position(1, 2, 3));
     EXPECT_EQ(KindOf(mesh.get()), ObjectKindEnum::kSubdivMesh);
     EXPECT_EQ(KindOf(&mesh->Cage()), ObjectKindEnum::kPolygonMesh);
+}
+
+} // namespace
+} // namespace Orvik
+
+namespace Orvik {
+namespace {
+
+// A walk of reads, position queries and seeks (from the start, from here, from the end, inside
+// and outside the window) gives through every window size what a stream over the bytes in memory
+// gives, the bytes-left check included. Past the end, as in a file, there is nothing to read.
+TEST(WindowedFileBuffer, WalksLikeAStreamInMemoryWhateverTheWindow) {
+    std::string bytes;
+    for (int i = 0; i < 1000; ++i)
+        bytes.push_back(static_cast<char>(i * 7 + 3));
+    TestSupport::TempDirectory folder;
+    const std::string path = folder.Write("stream.bin", bytes);
+
+    enum Op { kRead, kSeekBegin, kSeekHere, kSeekEnd };
+    const std::vector<std::pair<Op, int>> walk = {
+        {kRead, 5},        {kRead, 1},     {kSeekHere, -3}, {kRead, 10},
+        {kSeekBegin, 500}, {kRead, 300},   {kSeekHere, 0},  {kSeekBegin, 2},
+        {kRead, 1},        {kSeekEnd, -4}, {kRead, 8},      {kSeekBegin, 990},
+        {kRead, 10},       {kSeekEnd, 0},  {kSeekBegin, 0}, {kRead, 1000}};
+
+    for (const std::size_t window : {1u, 3u, 7u, 64u, 4096u}) {
+        SCOPED_TRACE("window " + std::to_string(window));
+        WindowedFileBuffer buffer(window);
+        ASSERT_TRUE(buffer.Open(path));
+        std::istream windowed(&buffer);
+        std::istringstream memory = Input(bytes);
+        for (std::size_t step = 0; step < walk.size(); ++step) {
+            SCOPED_TRACE("step " + std::to_string(step));
+            const auto [op, value] = walk[step];
+            for (std::istream* in :
+                 {static_cast<std::istream*>(&windowed), static_cast<std::istream*>(&memory)}) {
+                in->clear();
+                if (op == kSeekBegin)
+                    in->seekg(value, std::ios::beg);
+                else if (op == kSeekHere)
+                    in->seekg(value, std::ios::cur);
+                else if (op == kSeekEnd)
+                    in->seekg(value, std::ios::end);
+            }
+            if (op == kRead) {
+                std::string fromWindow(static_cast<std::size_t>(value), '\0');
+                std::string fromMemory(fromWindow);
+                windowed.read(fromWindow.data(), value);
+                memory.read(fromMemory.data(), value);
+                ASSERT_EQ(windowed.gcount(), memory.gcount());
+                EXPECT_EQ(fromWindow.substr(0, static_cast<std::size_t>(windowed.gcount())),
+                          fromMemory.substr(0, static_cast<std::size_t>(memory.gcount())));
+            }
+            ASSERT_EQ(static_cast<bool>(windowed), static_cast<bool>(memory));
+            if (memory) {
+                EXPECT_EQ(windowed.tellg(), memory.tellg());
+                EXPECT_EQ(Util::BytesLeft(windowed), Util::BytesLeft(memory));
+            }
+        }
+        windowed.clear();
+        char byte = 0;
+        EXPECT_FALSE(windowed.seekg(1200).read(&byte, 1));
+        EXPECT_EQ(windowed.gcount(), 0);
+    }
+    WindowedFileBuffer missing;
+    EXPECT_FALSE(missing.Open(folder.PathOf("none.bin")));
 }
 
 } // namespace
