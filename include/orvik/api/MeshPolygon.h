@@ -2,6 +2,7 @@
 
 #include "orvik/api/VertexIndexSet.h"
 
+#include <memory>
 #include <vector>
 
 namespace Orvik {
@@ -12,14 +13,20 @@ public:
     MeshPolygon() = default;
     explicit MeshPolygon(VertexIndexSet outerLoop)
         : m_outer(std::move(outerLoop)) {}
+    MeshPolygon(const MeshPolygon& other);
+    MeshPolygon& operator=(const MeshPolygon& other);
+    MeshPolygon(MeshPolygon&&) noexcept = default;
+    MeshPolygon& operator=(MeshPolygon&&) noexcept = default;
+    ~MeshPolygon() = default;
 
     const VertexIndexSet& OuterLoop() const { return m_outer; }
-    const std::vector<VertexIndexSet>& InnerLoops() const { return m_inner; }
-    void AddInnerLoop(VertexIndexSet loop) { m_inner.push_back(std::move(loop)); }
+    const std::vector<VertexIndexSet>& InnerLoops() const;
+    void AddInnerLoop(VertexIndexSet loop);
 
 private:
     VertexIndexSet m_outer;
-    std::vector<VertexIndexSet> m_inner;
+    // Null for the many polygons without holes.
+    std::unique_ptr<std::vector<VertexIndexSet>> m_inner;
 };
 
 } // namespace Orvik

@@ -2,27 +2,44 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace Orvik {
 
-// Indices into a mesh's vertex list, in the order given.
+// Indices into a mesh's vertex list, in the order given. Up to four are held in place, so the
+// triangles and quads that make up most meshes cost no allocation of their own.
 class VertexIndexSet {
 public:
-    void Append(std::uint32_t index) { m_indices.push_back(index); }
-    void Reserve(std::size_t count) { m_indices.reserve(count); }
-    std::size_t Size() const { return m_indices.size(); }
-    bool IsEmpty() const { return m_indices.empty(); }
-    // Throws std::out_of_range for an index not below Size().
-    std::uint32_t At(std::size_t position) const { return m_indices.at(position); }
-    const std::vector<std::uint32_t>& Indices() const { return m_indices; }
+    VertexIndexSet() = default;
+    VertexIndexSet(const VertexIndexSet& other);
+    VertexIndexSet& operator=(const VertexIndexSet& other);
+    VertexIndexSet(VertexIndexSet&&) noexcept = default;
+    VertexIndexSet& operator=(VertexIndexSet&&) noexcept = default;
+    ~VertexIndexSet() = default;
 
-    friend bool operator==(const VertexIndexSet& a, const VertexIndexSet& b) {
-        return a.m_indices == b.m_indices;
-    }
+    void Append(std::uint32_t index);
+    void Reserve(std::size_t count);
+    std::size_t Size() const { return m_spilled ? m_spilled->size() : m_inPlaceCount; }
+    bool IsEmpty() const { return Size() == 0; }
+    // Throws std::out_of_range for an index not below Size().
+    std::uint32_t At(std::size_t position) const;
+    const std::uint32_t* begin() const { return m_spilled ? m_spilled->data() : m_inPlace; }
+    const std::uint32_t* end() const { return begin() + Size(); }
+    // A copy of the indices.
+    std::vector<std::uint32_t> Indices() const { return {begin(), end()}; }
+
+    friend bool operator==(const VertexIndexSet& a, const VertexIndexSet& b);
 
 private:
-    std::vector<std::uint32_t> m_indices;
+    static constexpr std::size_t kInPlace = 4;
+
+    void Spill(std::size_t capacity);
+
+    std::uint32_t m_inPlaceCount = 0;
+    std::uint32_t m_inPlace[kInPlace] = {};
+    // Every index once there are more than fit in place.
+    std::unique_ptr<std::vector<std::uint32_t>> m_spilled;
 };
 
 } // namespace Orvik

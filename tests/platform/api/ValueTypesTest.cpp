@@ -5,9 +5,11 @@
 #include "orvik/api/GeneralException.h"
 #include "orvik/api/IdSet.h"
 #include "orvik/api/Matrix3d.h"
+#include "orvik/api/MeshPolygon.h"
 #include "orvik/api/NumericConverter.h"
 #include "orvik/api/ObjectCollector.h"
 #include "orvik/api/PropertyDatabase.h"
+#include "orvik/api/StoredTransform.h"
 #include "orvik/api/Time.h"
 #include "orvik/api/UnitVector.h"
 #include "orvik/api/Variant.h"
@@ -150,6 +152,78 @@ TEST(IdSet, LargeSetsAndTheirCopiesKeepUniquenessAndMembership) {
     EXPECT_TRUE(assigned.AddWithUniquenessCheck("new"));
 }
 
+// Index lists up to four long are held in place, longer ones spill to the heap: on both sides
+// of the switch, and through copies and moves, the indices are the ones appended, in order.
+TEST(VertexIndexSet, HoldsTheIndicesAppendedInPlaceOrSpilled) {
+    for (const std::uint32_t count : {0u, 1u, 4u, 5u, 9u, 100u}) {
+        SCOPED_TRACE(count);
+        for (const bool reserved : {false, true}) {
+            VertexIndexSet loop;
+            if (reserved)
+                loop.Reserve(count);
+            std::vector<std::uint32_t> expected;
+            for (std::uint32_t i = 0; i < count; ++i) {
+                loop.Append(i * 3 + 1);
+                expected.push_back(i * 3 + 1);
+            }
+            VertexIndexSet copy(loop);
+            VertexIndexSet assigned;
+            assigned.Append(99);
+            assigned = copy;
+            const VertexIndexSet moved(std::move(copy));
+            for (const VertexIndexSet* set :
+                 std::initializer_list<const VertexIndexSet*>{&loop, &assigned, &moved}) {
+                EXPECT_EQ(set->Indices(), expected);
+                EXPECT_EQ(set->Size(), count);
+                EXPECT_EQ(set->IsEmpty(), count == 0);
+                EXPECT_EQ(*set, loop);
+                EXPECT_THROW(set->At(count), std::out_of_range);
+            }
+            if (count > 0) {
+                EXPECT_EQ(loop.At(count - 1), expected.back());
+            }
+            assigned.Append(7);
+            EXPECT_FALSE(assigned == loop);
+        }
+    }
+}
+
+TEST(MeshPolygon, CopiesKeepInnerLoopsAndPolygonsWithoutHolesHaveNone) {
+    VertexIndexSet outer;
+    for (std::uint32_t i = 0; i < 6; ++i)
+        outer.Append(i);
+    MeshPolygon polygon(outer);
+    EXPECT_TRUE(polygon.InnerLoops().empty());
+    VertexIndexSet hole;
+    hole.Append(9);
+    polygon.AddInnerLoop(hole);
+    MeshPolygon copy(polygon);
+    MeshPolygon assigned;
+    assigned = polygon;
+    for (const MeshPolygon* each :
+         std::initializer_list<const MeshPolygon*>{&polygon, &copy, &assigned}) {
+        EXPECT_EQ(each->OuterLoop(), outer);
+        ASSERT_EQ(each->InnerLoops().size(), 1u);
+        EXPECT_EQ(each->InnerLoops()[0], hole);
+    }
+}
+
+// Only a transform other than the identity is held; setting the identity forgets one.
+TEST(StoredTransform, HoldsOnlyWhatIsNotTheIdentity) {
+    StoredTransform transform;
+    EXPECT_FALSE(transform.IsSet());
+    EXPECT_TRUE(transform.Get().IsIdentity());
+    Matrix3d moved;
+    moved.Set(0, 3, 5.0);
+    transform.Set(moved);
+    EXPECT_TRUE(transform.IsSet());
+    EXPECT_EQ(transform.Get(), moved);
+    transform.Set(Matrix3d());
+    EXPECT_FALSE(transform.IsSet());
+    EXPECT_TRUE(StoredTransform(moved).IsSet());
+    EXPECT_FALSE(StoredTransform(Matrix3d()).IsSet());
+}
+
 TEST(IdSet, KeepsOrderRefusesRepeatsWhenCheckedAndBoundsAt) {
     IdSet ids;
     EXPECT_TRUE(ids.AddWithUniquenessCheck("b"));
@@ -163,6 +237,8 @@ TEST(IdSet, KeepsOrderRefusesRepeatsWhenCheckedAndBoundsAt) {
 
     ids.Clear();
     EXPECT_TRUE(ids.IsEmpty());
+    EXPECT_EQ(ids.begin(), ids.end());
+    EXPECT_EQ(IdSet(ids), IdSet());
     EXPECT_TRUE(ids.AddWithUniquenessCheck("a")) << "Clear must forget the index too";
     EXPECT_EQ(ids.At(0), UTF8String("a"));
     try {
