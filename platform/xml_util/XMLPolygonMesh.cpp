@@ -53,7 +53,29 @@ void XMLPolygonMesh::SetGeometry(std::vector<Position> vertices, std::vector<Vec
     m_textureCoordinates = std::move(textureCoordinates);
     m_polygons = std::move(polygons);
     // Styles are by polygon index and would point into the old polygon list.
-    m_polygonStyles.Clear();
+    if (m_rare)
+        m_rare->polygonStyles.Clear();
+}
+
+XMLPolygonMesh::RareFields& XMLPolygonMesh::Rare() {
+    if (!m_rare)
+        m_rare = std::make_unique<RareFields>();
+    return *m_rare;
+}
+
+const SubEntityToStylesMap& XMLPolygonMesh::PolygonStyles() const {
+    static const SubEntityToStylesMap none;
+    return m_rare ? m_rare->polygonStyles : none;
+}
+
+const std::vector<FaceSegmentInfo>& XMLPolygonMesh::FaceSegments() const {
+    static const std::vector<FaceSegmentInfo> none;
+    return m_rare ? m_rare->faceSegments : none;
+}
+
+const std::vector<EdgeSegmentInfo>& XMLPolygonMesh::EdgeSegments() const {
+    static const std::vector<EdgeSegmentInfo> none;
+    return m_rare ? m_rare->edgeSegments : none;
 }
 
 } // namespace Orvik

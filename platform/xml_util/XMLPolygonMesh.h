@@ -4,6 +4,9 @@
 #include "orvik/api/StoredTransform.h"
 #include "xml_util/XMLEntity.h"
 
+#include <memory>
+#include <vector>
+
 namespace Orvik {
 
 // A polygon mesh read from a mesh side file and completed from its document element.
@@ -32,7 +35,7 @@ public:
     bool IsVisible() const override { return m_visible; }
 
     // IPolygonMesh
-    UTF8String LodId() const override { return m_lodId; }
+    UTF8String LodId() const override { return m_rare ? m_rare->lodId : UTF8String(); }
     PolygonMeshTypeEnum MeshType() const override { return m_meshType; }
     PolygonMeshOrientationEnum MeshOrientation() const override { return m_orientation; }
     IsValueSpecifiedEnum IsSingleSided(bool& singleSided) const override;
@@ -42,14 +45,14 @@ public:
         return m_textureCoordinates;
     }
     const std::vector<MeshPolygon>& Polygons() const override { return m_polygons; }
-    const SubEntityToStylesMap& PolygonStyles() const override { return m_polygonStyles; }
+    const SubEntityToStylesMap& PolygonStyles() const override;
     bool HasFaceSegmentVisibility() const override { return m_hasFaceSegmentVisibility; }
-    const std::vector<FaceSegmentInfo>& FaceSegments() const override { return m_faceSegments; }
-    const std::vector<EdgeSegmentInfo>& EdgeSegments() const override { return m_edgeSegments; }
+    const std::vector<FaceSegmentInfo>& FaceSegments() const override;
+    const std::vector<EdgeSegmentInfo>& EdgeSegments() const override;
 
     // Presentation, from the document element.
     void SetObjectLabel(const UTF16String& label) { SetLabel(label); }
-    void SetLodId(const UTF8String& lodId) { m_lodId = lodId; }
+    void SetLodId(const UTF8String& lodId) { Rare().lodId = lodId; }
     void SetMeshType(PolygonMeshTypeEnum type) { m_meshType = type; }
     void SetMeshOrientation(PolygonMeshOrientationEnum orientation) { m_orientation = orientation; }
     void SetVisible(bool visible) { m_visible = visible; }
@@ -64,15 +67,28 @@ public:
     void SetGeometry(std::vector<Position> vertices, std::vector<Vector> normals,
                      std::vector<TextureCoordinate> textureCoordinates,
                      std::vector<MeshPolygon> polygons);
-    void SetPolygonStyles(SubEntityToStylesMap styles) { m_polygonStyles = std::move(styles); }
+    void SetPolygonStyles(SubEntityToStylesMap styles) { Rare().polygonStyles = std::move(styles); }
 
     // Segments, from the mesh segment file.
     void SetHasFaceSegmentVisibility(bool has) { m_hasFaceSegmentVisibility = has; }
-    void AddFaceSegment(FaceSegmentInfo segment) { m_faceSegments.push_back(std::move(segment)); }
-    void AddEdgeSegment(EdgeSegmentInfo segment) { m_edgeSegments.push_back(std::move(segment)); }
+    void AddFaceSegment(FaceSegmentInfo segment) {
+        Rare().faceSegments.push_back(std::move(segment));
+    }
+    void AddEdgeSegment(EdgeSegmentInfo segment) {
+        Rare().edgeSegments.push_back(std::move(segment));
+    }
 
 private:
-    UTF8String m_lodId;
+    // What few meshes carry, kept apart so that the many plain ones stay small.
+    struct RareFields {
+        UTF8String lodId;
+        SubEntityToStylesMap polygonStyles;
+        std::vector<FaceSegmentInfo> faceSegments;
+        std::vector<EdgeSegmentInfo> edgeSegments;
+    };
+
+    RareFields& Rare();
+
     PolygonMeshTypeEnum m_meshType = kPolygonMeshType_Unknown;
     PolygonMeshOrientationEnum m_orientation = kPolygonMeshOrientation_Unknown;
     bool m_visible = false;
@@ -91,11 +107,8 @@ private:
     std::vector<Vector> m_normals;
     std::vector<TextureCoordinate> m_textureCoordinates;
     std::vector<MeshPolygon> m_polygons;
-    SubEntityToStylesMap m_polygonStyles;
-
     bool m_hasFaceSegmentVisibility = false;
-    std::vector<FaceSegmentInfo> m_faceSegments;
-    std::vector<EdgeSegmentInfo> m_edgeSegments;
+    std::unique_ptr<RareFields> m_rare;
 };
 
 } // namespace Orvik
