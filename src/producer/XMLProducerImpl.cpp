@@ -77,7 +77,6 @@ XMLProducerImpl::XMLProducerImpl(const UTF16String& path, XMLProducerOptions* op
     : m_documentPath(path)
     , m_givenPath(path)
     , m_collector(std::make_unique<ObjectCollector>())
-    , m_options(options)
     , m_readContext(ReadContext::Parts{*m_collector, m_ids, m_registry, m_cache, m_diagnostics,
                                        m_styleNames, options}) {
     m_readContext.SetDocument(m_documentPath, SideFileDirectory());

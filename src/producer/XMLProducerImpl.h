@@ -83,7 +83,6 @@ private:
     UTF16String m_propertyFileName;
     std::unique_ptr<RootId> m_rootId;
     std::unique_ptr<ObjectCollector> m_collector;
-    XMLProducerOptions* m_options;
     bool m_initialized = false;
     // The parser platform is set up once and torn down by Release even when parsing failed.
     bool m_platformInitialized = false;
