@@ -6,8 +6,8 @@
 namespace Orvik {
 
 VertexIndexSet::VertexIndexSet(const VertexIndexSet& other)
-    : m_inPlaceCount(other.m_inPlaceCount) {
-    std::copy(std::begin(other.m_inPlace), std::end(other.m_inPlace), m_inPlace);
+    : m_inPlaceCount(other.m_inPlaceCount)
+    , m_inPlace(other.m_inPlace) {
     if (other.m_spilled)
         m_spilled = std::make_unique<std::vector<std::uint32_t>>(*other.m_spilled);
 }
@@ -40,7 +40,7 @@ void VertexIndexSet::Spill(std::size_t capacity) {
     if (!m_spilled) {
         auto spilled = std::make_unique<std::vector<std::uint32_t>>();
         spilled->reserve(capacity);
-        spilled->assign(m_inPlace, m_inPlace + m_inPlaceCount);
+        spilled->assign(m_inPlace.begin(), m_inPlace.begin() + m_inPlaceCount);
         m_spilled = std::move(spilled);
         m_inPlaceCount = 0;
     }

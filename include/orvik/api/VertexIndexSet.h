@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -24,7 +25,7 @@ public:
     bool IsEmpty() const { return Size() == 0; }
     // Throws std::out_of_range for an index not below Size().
     std::uint32_t At(std::size_t position) const;
-    const std::uint32_t* begin() const { return m_spilled ? m_spilled->data() : m_inPlace; }
+    const std::uint32_t* begin() const { return m_spilled ? m_spilled->data() : m_inPlace.data(); }
     const std::uint32_t* end() const { return begin() + Size(); }
     // A copy of the indices.
     std::vector<std::uint32_t> Indices() const { return {begin(), end()}; }
@@ -37,7 +38,7 @@ private:
     void Spill(std::size_t capacity);
 
     std::uint32_t m_inPlaceCount = 0;
-    std::uint32_t m_inPlace[kInPlace] = {};
+    std::array<std::uint32_t, kInPlace> m_inPlace{};
     // Every index once there are more than fit in place.
     std::unique_ptr<std::vector<std::uint32_t>> m_spilled;
 };
