@@ -37,14 +37,15 @@ void VertexIndexSet::Reserve(std::size_t count) {
 }
 
 void VertexIndexSet::Spill(std::size_t capacity) {
-    if (!m_spilled) {
-        auto spilled = std::make_unique<std::vector<std::uint32_t>>();
-        spilled->reserve(capacity);
-        spilled->assign(m_inPlace.begin(), m_inPlace.begin() + m_inPlaceCount);
-        m_spilled = std::move(spilled);
-        m_inPlaceCount = 0;
+    if (m_spilled) {
+        m_spilled->reserve(capacity);
+        return;
     }
-    m_spilled->reserve(capacity);
+    auto spilled = std::make_unique<std::vector<std::uint32_t>>();
+    spilled->reserve(std::max<std::size_t>(capacity, m_inPlaceCount));
+    spilled->assign(m_inPlace.begin(), m_inPlace.begin() + m_inPlaceCount);
+    m_spilled = std::move(spilled);
+    m_inPlaceCount = 0;
 }
 
 std::uint32_t VertexIndexSet::At(std::size_t position) const {

@@ -17,10 +17,8 @@ public:
         : ENTITY(EntityKind::kBody, std::move(dxid)) {}
 
     // Counts checked against the bytes left in the file.
-    void reserve(std::size_t faces, std::size_t edges) {
-        m_faces.reserve(faces);
-        m_edges.reserve(edges);
-    }
+    void reserve_faces(std::size_t count) { m_faces.reserve(count); }
+    void reserve_edges(std::size_t count) { m_edges.reserve(count); }
     void add_face(std::unique_ptr<FACE> face) { m_faces.push_back(std::move(face)); }
     void add_edge(std::unique_ptr<EDGE> edge) { m_edges.push_back(std::move(edge)); }
     std::size_t face_count() const { return m_faces.size(); }

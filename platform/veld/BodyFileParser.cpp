@@ -39,7 +39,7 @@ std::unique_ptr<BODY> BodyFileParser::ReadBody() {
     if (!m_source.ReadString(dxid) || !m_source.ReadCount(CountedItem::kFace, faceCount))
         return nullptr;
     auto body = std::make_unique<BODY>(std::move(dxid));
-    body->reserve(faceCount, 0);
+    body->reserve_faces(faceCount);
     for (std::uint32_t i = 0; i < faceCount; ++i) {
         std::string subId;
         if (!m_source.ExpectTag("face") || !m_source.ReadString(subId))
@@ -49,7 +49,7 @@ std::unique_ptr<BODY> BodyFileParser::ReadBody() {
     std::uint32_t edgeCount = 0;
     if (!m_source.ReadCount(CountedItem::kEdge, edgeCount))
         return nullptr;
-    body->reserve(faceCount, edgeCount);
+    body->reserve_edges(edgeCount);
     for (std::uint32_t i = 0; i < edgeCount; ++i) {
         if (!m_source.ExpectTag("edge"))
             return nullptr;

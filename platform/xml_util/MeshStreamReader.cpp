@@ -27,16 +27,9 @@ bool ReadDoubleList(std::istream& in, std::uint64_t count, std::size_t width, bo
     return true;
 }
 
-Position MakePosition(const double* v) {
-    Position p;
-    p.Set(v[0], v[1], v[2]);
-    return p;
-}
-
-Vector MakeVector(const double* v) {
-    Vector vector;
-    vector.Set(v[0], v[1], v[2]);
-    return vector;
+template <typename Triple>
+Triple MakeTriple(const double* v) {
+    return Triple(v[0], v[1], v[2]);
 }
 
 TextureCoordinate MakeUv(const double* v) {
@@ -104,14 +97,14 @@ bool MeshStreamReader::ReadMesh(const UTF8String& meshId) {
     std::uint64_t vertexCount = 0;
     std::vector<Position> vertices;
     if (!ReadCount(vertexCount, 3 * kWord) ||
-        !ReadDoubleList(in, vertexCount, 3, m_bigEndian, m_doubles, vertices, MakePosition))
+        !ReadDoubleList(in, vertexCount, 3, m_bigEndian, m_doubles, vertices, MakeTriple<Position>))
         return false;
 
     // Normals and texture coordinates are per vertex, or absent.
     std::uint64_t normalCount = 0;
     std::vector<Vector> normals;
     if (!ReadCount(normalCount, 3 * kWord) || (normalCount != 0 && normalCount != vertexCount) ||
-        !ReadDoubleList(in, normalCount, 3, m_bigEndian, m_doubles, normals, MakeVector))
+        !ReadDoubleList(in, normalCount, 3, m_bigEndian, m_doubles, normals, MakeTriple<Vector>))
         return false;
 
     std::vector<TextureCoordinate> uvs;

@@ -1,7 +1,6 @@
 #include "xml_util/WindowedFileBuffer.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace Orvik {
 
@@ -25,19 +24,6 @@ WindowedFileBuffer::int_type WindowedFileBuffer::underflow() {
         m_file.sgetn(m_window.get(), static_cast<std::streamsize>(m_windowBytes));
     setg(m_window.get(), m_window.get(), m_window.get() + std::max<std::streamsize>(got, 0));
     return got > 0 ? traits_type::to_int_type(*gptr()) : traits_type::eof();
-}
-
-std::streamsize WindowedFileBuffer::xsgetn(char_type* destination, std::streamsize count) {
-    std::streamsize copied = 0;
-    while (copied < count) {
-        if (gptr() == egptr() && traits_type::eq_int_type(underflow(), traits_type::eof()))
-            break;
-        const std::streamsize step = std::min<std::streamsize>(count - copied, egptr() - gptr());
-        std::memcpy(destination + copied, gptr(), static_cast<std::size_t>(step));
-        gbump(static_cast<int>(step));
-        copied += step;
-    }
-    return copied;
 }
 
 WindowedFileBuffer::pos_type WindowedFileBuffer::seekoff(off_type offset,

@@ -24,7 +24,6 @@ public:
 
 protected:
     int_type underflow() override;
-    std::streamsize xsgetn(char_type* destination, std::streamsize count) override;
     pos_type seekoff(off_type offset, std::ios_base::seekdir direction,
                      std::ios_base::openmode which) override;
     pos_type seekpos(pos_type position, std::ios_base::openmode which) override;

@@ -3,20 +3,12 @@
 #include "geometry/GeomFileContext.h"
 #include "geometry/XMLProducerGeomDataReader.h"
 #include "xml_util/FsPathConverter.h"
-#include "xml_util/WindowedFileBuffer.h"
 #include "xml_util/XMLReaderUtil.h"
 
 #include <fstream>
 #include <memory>
 
 namespace Orvik {
-
-bool GeometryStreamFile::ReadGeometryStreamFile(const GeomFileContext& context,
-                                                const UTF16String& path, MeshTable& meshesById,
-                                                CurveTable* curvesById, bool hasInnerLoops) {
-    return ReadGeometryStreamFile(context, path, meshesById, curvesById, hasInnerLoops,
-                                  WindowedFileBuffer::kDefaultWindowBytes);
-}
 
 bool GeometryStreamFile::ReadGeometryStreamFile(const GeomFileContext& context,
                                                 const UTF16String& path, MeshTable& meshesById,

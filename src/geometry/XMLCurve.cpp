@@ -1,6 +1,7 @@
 #include "geometry/XMLCurve.h"
 
 #include "geometry/CurveDataReader.h"
+#include "geometry/GeometryAttributeReaders.h"
 #include "loader/CheckedIndex.h"
 #include "loader/ElementReaders.h"
 #include "loader/ElementWalk.h"
@@ -9,7 +10,6 @@
 #include "veld/Curve.h"
 #include "veld/VeldGlobalDataSaveRestore.h"
 #include "xml_util/XMLNames.h"
-#include "xml_util/XMLStrUtil.h"
 #include "xml_util/XMLUtils.h"
 
 #include <stdexcept>
@@ -22,12 +22,6 @@ using xercesc::DOMElement;
 IsValueSpecifiedEnum CopyUnit(UnitTypeEnum field, UnitTypeEnum& unit) {
     unit = field;
     return IsValueSpecifiedEnum::kSpecified;
-}
-
-// Visible unless the attribute is there with anything but "1".
-bool ReadVisibility(const DOMElement& element, const XMLCh* name) {
-    return !element.hasAttribute(name) ||
-           ElementReaders::IsVisibleValue(XMLStrUtil::XMLStrToWStr(element.getAttribute(name)));
 }
 
 } // namespace
@@ -77,8 +71,8 @@ bool XMLCurve::ParseCurveElement(const DOMElement* element, const EdgeCurveTable
                          kAnyCase},
                         targets);
     shared.ReadIdentity(*element);
-    m_visible = ReadVisibility(*element, u"Visibility");
-    m_netVisible = ReadVisibility(*element, u"NetVisibility");
+    m_visible = GeometryAttributeReaders::ReadVisibility(*element, u"Visibility");
+    m_netVisible = GeometryAttributeReaders::ReadVisibility(*element, u"NetVisibility");
     std::vector<std::unique_ptr<Veld::curve>> kernelCopies;
     ElementWalk::ForEachChildElement(*element, [&](const DOMElement& child) {
         if (shared.ReadChild(child))
@@ -86,7 +80,7 @@ bool XMLCurve::ParseCurveElement(const DOMElement* element, const EdgeCurveTable
         if (ElementWalk::IsNamed(child, u"VeldEntity"))
             ReadKernelEntity(child, kernelCurves, kernelCopies);
         else if (ElementWalk::IsNamed(child, u"Transform"))
-            ReadTransformText(child);
+            GeometryAttributeReaders::ReadTransformText(child, m_transform);
         else if (ElementWalk::IsNamed(child, u"Tolerance"))
             ElementReaders::ReadTolerance(&child, m_angularTolerance, m_linearTolerance,
                                           m_paramTolerance);
@@ -107,13 +101,6 @@ void XMLCurve::ReadKernelEntity(const DOMElement& child, const EdgeCurveTable& k
     // is listed.
     if (found != kernelCurves.end() && found->second != nullptr)
         copies.push_back(found->second->copy());
-}
-
-void XMLCurve::ReadTransformText(const DOMElement& child) {
-    const UTF8String text = XMLStrUtil::XMLStrToAStr(child.getTextContent());
-    Matrix3d matrix;
-    if (!text.IsEmpty() && XMLStrUtil::GetTransfFromStr(text, matrix))
-        SetTransform(matrix);
 }
 
 void XMLCurve::AppendCurveData(std::unique_ptr<ICurveData> data) {

@@ -57,7 +57,6 @@ private:
     static void ReadKernelEntity(const xercesc::DOMElement& child,
                                  const EdgeCurveTable& kernelCurves,
                                  std::vector<std::unique_ptr<Veld::curve>>& copies);
-    void ReadTransformText(const xercesc::DOMElement& child);
     void ReleaseKernelCurves();
 
     ReadContext* m_context;

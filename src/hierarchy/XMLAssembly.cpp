@@ -64,9 +64,7 @@ void XMLAssembly::ReadChild(const DOMElement& child) {
 }
 
 void XMLAssembly::ReadChildSet(const DOMElement& childSet) {
-    // Sized once for the first set; later sets grow it as usual, never one reallocation each.
-    if (m_children.empty())
-        m_children.reserve(childSet.getChildElementCount());
+    ChildSetReader::SizeForFirstSet(childSet, m_children);
     ChildSetReader::Read(childSet, Place::kAssembly, *m_context, [this](const UTF8String& id) {
         if (IObject* child = m_context->Find(id))
             m_children.push_back(AssemblyChildId::Create(child));

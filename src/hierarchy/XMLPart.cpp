@@ -66,9 +66,7 @@ void XMLPart::ReadAttributes(const DOMElement& element) {
 
 void XMLPart::ReadChild(const DOMElement& child) {
     if (ElementWalk::IsNamed(child, u"ChildSet")) {
-        // Sized once for the first set; later sets grow it as usual, never one reallocation each.
-        if (m_children.empty())
-            m_children.reserve(child.getChildElementCount());
+        ChildSetReader::SizeForFirstSet(child, m_children);
         ChildSetReader::Read(child, Place::kPart, *m_context, [this](const UTF8String& id) {
             if (IObject* object = m_context->Find(id))
                 m_children.push_back(PartChildId::Create(object));

@@ -3,6 +3,7 @@
 #include "loader/KindTable.h"
 #include "orvik/api/UTF8String.h"
 
+#include <vector>
 #include <xercesc/dom/DOMElement.hpp>
 #include <xercesc/dom/DOMNode.hpp>
 
@@ -40,6 +41,14 @@ public:
     }
 
     static Entry ReadEntry(const xercesc::DOMElement& element, Place place, ReadContext& context);
+
+    // Sizes a container's child list for its first set; later sets grow it as usual, so many
+    // sets never cost a reallocation each.
+    template <typename Child>
+    static void SizeForFirstSet(const xercesc::DOMElement& set, std::vector<Child>& children) {
+        if (children.empty())
+            children.reserve(set.getChildElementCount());
+    }
 };
 
 } // namespace Orvik
